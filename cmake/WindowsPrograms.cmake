@@ -1,0 +1,42 @@
+enable_language(RC)
+if(MINGW)
+  # The resource scripts are UTF-8 (Japanese menu texts).
+  set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
+endif()
+
+set(HALVO_DIST_DIR ${CMAKE_BINARY_DIR}/dist)
+set(HALVO_WIN32_LIBS comctl32 shell32 shlwapi dwmapi gdi32 user32 ole32 uuid)
+
+halvo_glob_sources(HALVO_COMMON_WIN_SOURCES WIN32 common)
+add_library(halvo_common_win STATIC ${HALVO_COMMON_WIN_SOURCES})
+target_link_libraries(halvo_common_win PUBLIC halvo_core ${HALVO_WIN32_LIBS})
+halvo_set_options(halvo_common_win)
+
+halvo_glob_sources(HALVORUNDE_SHELL_SOURCES WIN32 launcher/shell launcher/data launcher/tasks
+                   launcher/history launcher/folders launcher/input)
+add_library(halvorunde_shell STATIC ${HALVORUNDE_SHELL_SOURCES})
+target_link_libraries(halvorunde_shell PUBLIC halvo_common_win)
+halvo_set_options(halvorunde_shell)
+
+set(HALVORUNDE_RESOURCES ${CMAKE_SOURCE_DIR}/launcher/resources/launcher.rc)
+add_executable(Halvorunde launcher/shell/entry_win.cpp ${HALVORUNDE_RESOURCES})
+target_link_libraries(Halvorunde PRIVATE halvorunde_shell)
+halvo_set_options(Halvorunde)
+halvo_gui_program(Halvorunde)
+
+halvo_glob_sources(HALVOTUNE_SHELL_SOURCES WIN32 settings)
+add_library(halvotune_shell STATIC ${HALVOTUNE_SHELL_SOURCES})
+target_link_libraries(halvotune_shell PUBLIC halvo_common_win)
+halvo_set_options(halvotune_shell)
+
+set(HALVOTUNE_RESOURCES ${CMAKE_SOURCE_DIR}/settings/resources/settings.rc)
+add_executable(Halvotune settings/entry_win.cpp ${HALVOTUNE_RESOURCES})
+target_link_libraries(Halvotune PRIVATE halvotune_shell)
+halvo_set_options(Halvotune)
+halvo_gui_program(Halvotune)
+
+set_target_properties(Halvorunde Halvotune PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${HALVO_DIST_DIR})
+foreach(config Debug Release RelWithDebInfo MinSizeRel)
+  string(TOUPPER ${config} upper)
+  set_target_properties(Halvorunde Halvotune PROPERTIES RUNTIME_OUTPUT_DIRECTORY_${upper} ${HALVO_DIST_DIR})
+endforeach()

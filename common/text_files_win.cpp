@@ -1,0 +1,64 @@
+#include "text_files_win.h"
+
+#include "scoped_win.h"
+
+#include <windows.h>
+
+namespace {
+
+bool writeWholeChunk(void* file, const char* data, unsigned long size) {
+    DWORD written = 0;
+    return WriteFile(file, data, size, &written, nullptr) && written == size;
+}
+
+std::wstring temporaryPathFor(const std::wstring& path) {
+    return path + L"." + std::to_wstring(GetCurrentProcessId()) + L".tmp";
+}
+
+} // namespace
+
+bool readFileBytes(const std::wstring& path, std::string& bytes) {
+    bytes.clear();
+    ScopedFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) return false;
+    char buffer[64 * 1024];
+    for (;;) {
+        DWORD read = 0;
+        if (!ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr)) return false;
+        if (read == 0) return true;
+        bytes.append(buffer, read);
+    }
+}
+
+TextLines readTextLines(const std::wstring& path) {
+    std::string bytes;
+    if (!readFileBytes(path, bytes)) return {};
+    return linesFromBytes(bytes);
+}
+
+bool writeFileAtomically(const std::wstring& path, const std::string& bytes, const ChunkWriter& writeChunk) {
+    const std::wstring temporary = temporaryPathFor(path);
+    bool written = false;
+    {
+        ScopedFile file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.valid()) return false;
+        written = true;
+        constexpr size_t chunkSize = 1 << 20;
+        for (size_t offset = 0; offset < bytes.size() && written; offset += chunkSize) {
+            const size_t size = bytes.size() - offset < chunkSize ? bytes.size() - offset : chunkSize;
+            written = writeChunk(file.get(), bytes.data() + offset, static_cast<unsigned long>(size));
+        }
+        written = written && FlushFileBuffers(file.get());
+    }
+    if (written) {
+        written = MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    }
+    if (!written) DeleteFileW(temporary.c_str());
+    return written;
+}
+
+bool writeTextLines(const std::wstring& path, const TextLines& lines) {
+    return writeFileAtomically(path, bytesFromLines(lines), writeWholeChunk);
+}

@@ -1,0 +1,19 @@
+#pragma once
+// Whole-file reading and writing of UTF-8 line files.
+#include "text_lines.h"
+
+#include <functional>
+#include <string>
+
+// A missing or unreadable file gives no lines. Opened for reading only, so a
+// read-only file is read like any other.
+TextLines readTextLines(const std::wstring& path);
+bool readFileBytes(const std::wstring& path, std::string& bytes);
+
+// Writes into a temporary file beside the target and then replaces the
+// target, so a failure at any point leaves the old file as it was.
+bool writeTextLines(const std::wstring& path, const TextLines& lines);
+
+// Writes one chunk to an open file; the seam lets tests fail a write part-way.
+using ChunkWriter = std::function<bool(void* file, const char* data, unsigned long size)>;
+bool writeFileAtomically(const std::wstring& path, const std::string& bytes, const ChunkWriter& writeChunk);

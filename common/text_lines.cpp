@@ -1,0 +1,149 @@
+#include "text_lines.h"
+
+namespace {
+
+constexpr char32_t replacementChar = 0xFFFD;
+
+void appendUtf16(std::wstring& out, char32_t cp) {
+    if (cp >= 0x10000) {
+        cp -= 0x10000;
+        out.push_back(static_cast<wchar_t>(0xD800 + (cp >> 10)));
+        out.push_back(static_cast<wchar_t>(0xDC00 + (cp & 0x3FF)));
+    } else {
+        out.push_back(static_cast<wchar_t>(cp));
+    }
+}
+
+// Length of the sequence a lead byte announces, 0 for a byte that cannot lead.
+int sequenceLength(unsigned char lead) {
+    if (lead < 0x80) return 1;
+    if (lead >= 0xC2 && lead <= 0xDF) return 2;
+    if (lead >= 0xE0 && lead <= 0xEF) return 3;
+    if (lead >= 0xF0 && lead <= 0xF4) return 4;
+    return 0;
+}
+
+bool isContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+
+// Second-byte limits that rule out overlong forms, surrogates and code points past U+10FFFF.
+bool secondByteFits(unsigned char lead, unsigned char second) {
+    switch (lead) {
+    case 0xE0: return second >= 0xA0 && second <= 0xBF;
+    case 0xED: return second >= 0x80 && second <= 0x9F;
+    case 0xF0: return second >= 0x90 && second <= 0xBF;
+    case 0xF4: return second >= 0x80 && second <= 0x8F;
+    default: return isContinuation(second);
+    }
+}
+
+} // namespace
+
+std::wstring wideFromUtf8(std::string_view bytes) {
+    std::wstring out;
+    out.reserve(bytes.size());
+    size_t i = 0;
+    while (i < bytes.size()) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        const int length = sequenceLength(lead);
+        if (length == 1) {
+            out.push_back(static_cast<wchar_t>(lead));
+            ++i;
+            continue;
+        }
+        // A broken sequence gives one replacement character for its valid prefix.
+        int taken = 1;
+        bool whole = length > 0;
+        if (whole) {
+            for (int k = 1; k < length; ++k) {
+                if (i + k >= bytes.size()) { whole = false; break; }
+                const auto next = static_cast<unsigned char>(bytes[i + k]);
+                const bool fits = k == 1 ? secondByteFits(lead, next) : isContinuation(next);
+                if (!fits) { whole = false; break; }
+                ++taken;
+            }
+        }
+        if (!whole) {
+            out.push_back(static_cast<wchar_t>(replacementChar));
+            i += taken;
+            continue;
+        }
+        char32_t cp = lead & (0x7F >> length);
+        for (int k = 1; k < length; ++k) cp = (cp << 6) | (static_cast<unsigned char>(bytes[i + k]) & 0x3F);
+        appendUtf16(out, cp);
+        i += length;
+    }
+    return out;
+}
+
+std::string utf8FromWide(std::wstring_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        char32_t cp = static_cast<char32_t>(text[i]) & 0xFFFF;
+        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size()) {
+            const char32_t low = static_cast<char32_t>(text[i + 1]) & 0xFFFF;
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
+                ++i;
+            }
+        }
+        if (cp >= 0xD800 && cp <= 0xDFFF) cp = replacementChar; // lone surrogate
+        if (cp < 0x80) {
+            out.push_back(static_cast<char>(cp));
+        } else if (cp < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        } else if (cp < 0x10000) {
+            out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        }
+    }
+    return out;
+}
+
+TextLines linesFromBytes(std::string_view bytes) {
+    TextLines lines;
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t end = bytes.find('\n', start);
+        const bool hasLineEnd = end != std::string_view::npos;
+        if (!hasLineEnd) end = bytes.size();
+        std::string_view line = bytes.substr(start, end - start);
+        if (hasLineEnd && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+        const size_t zero = line.find('\0');
+        if (zero != std::string_view::npos) line = line.substr(0, zero);
+        lines.push_back(wideFromUtf8(line));
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::string bytesFromLines(const TextLines& lines) {
+    std::string bytes;
+    for (const auto& line : lines) {
+        bytes += utf8FromWide(line);
+        bytes += '\n';
+    }
+    return bytes;
+}
+
+std::vector<std::wstring> splitFields(std::wstring_view text, wchar_t separator) {
+    std::vector<std::wstring> fields;
+    std::wstring field;
+    for (wchar_t c : text) {
+        if (c == separator) {
+            if (!field.empty()) fields.push_back(std::move(field));
+            field.clear();
+        } else {
+            field.push_back(c);
+        }
+    }
+    if (!field.empty()) fields.push_back(std::move(field));
+    return fields;
+}

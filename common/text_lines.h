@@ -1,0 +1,22 @@
+#pragma once
+// UTF-8 text files as lists of wide lines, and the TAB/comma field split.
+// Wide text is UTF-16 code units on every platform, so the portable code
+// behaves the same natively as it does on Windows.
+#include <string>
+#include <string_view>
+#include <vector>
+
+using TextLines = std::vector<std::wstring>;
+
+std::wstring wideFromUtf8(std::string_view bytes);
+std::string utf8FromWide(std::wstring_view text);
+
+// A file's bytes as lines: split at LF, a CR right before a LF dropped,
+// a last line without LF kept, a NUL byte ending that line's text.
+TextLines linesFromBytes(std::string_view bytes);
+
+// Every line, the last one too, followed by a single LF.
+std::string bytesFromLines(const TextLines& lines);
+
+// Fields between separators; empty fields are dropped, nothing is trimmed.
+std::vector<std::wstring> splitFields(std::wstring_view text, wchar_t separator);

@@ -1,0 +1,23 @@
+#pragma once
+// The launcher's lists: history and the item list files of the config folder.
+#include "config_store.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+using TableRow = std::vector<std::wstring>;
+using Table = std::vector<TableRow>;
+
+struct DataStore {
+    ConfigStore* config = nullptr;
+    int32_t bookmarkIndex = -1;
+    std::wstring historyPath;
+    std::wstring monthPath;
+    std::vector<std::wstring> historyList;
+    std::vector<std::wstring> monthList;
+    std::vector<std::wstring> bookmarkLines;
+    Table hotkeyRows;
+    Table menuRows;
+    Table shortcutRows;
+};

@@ -1,0 +1,38 @@
+#pragma once
+// The three subclassed controls of the main window and their key handling.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+struct Controller;
+struct ViewState;
+
+struct InputEditHandler {
+    Controller* controller = nullptr;
+    ViewState* viewState = nullptr;
+    WNDPROC previousProcedure = nullptr;
+    HWND edit = nullptr;
+};
+
+struct CandidateListHandler {
+    Controller* controller = nullptr;
+    HWND listBox = nullptr;
+    WNDPROC previousProcedure = nullptr;
+};
+
+struct ItemViewHandler {
+    Controller* controller = nullptr;
+    HWND listView = nullptr;
+    WNDPROC previousProcedure = nullptr;
+    std::wstring text;
+    HIMAGELIST imageList = nullptr;
+};
+
+extern InputEditHandler* theInputEditHandler;
+extern CandidateListHandler* theCandidateListHandler;
+extern ItemViewHandler* theItemViewHandler;
+
+LRESULT CALLBACK inputLineProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK candidateListProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK itemViewProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

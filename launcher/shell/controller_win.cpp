@@ -1,0 +1,18 @@
+#include "controller_win.h"
+
+#include "main_window_win.h"
+#include "launcher/input/view_state_win.h"
+#include "launcher/tasks/task_view_state_win.h"
+
+void Controller::onInputChanged() {
+}
+
+void Controller::dismiss() {
+    SetWindowTextW(mainWindow->inputLine, L"");
+    view->changeFolder(L"");
+    taskView->autoCloseArmed = true;
+    taskView->setTaskViewActive(false);
+    ShowWindow(mainWindow->window, SW_MINIMIZE);
+    ShowWindow(mainWindow->window, SW_HIDE);
+    mainWindow->inputFromList = false;
+}

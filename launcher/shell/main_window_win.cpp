@@ -1,0 +1,299 @@
+#include "main_window_win.h"
+
+#include "controller_win.h"
+#include "hotkey_manager_win.h"
+#include "layout.h"
+#include "menu_commands_win.h"
+#include "notify_icon_win.h"
+#include "title.h"
+#include "launcher/data/config_store_win.h"
+#include "launcher/data/data_store_win.h"
+#include "launcher/input/input_handlers_win.h"
+#include "launcher/input/view_state_win.h"
+#include "launcher/resources/resource.h"
+#include "launcher/tasks/task_view_state_win.h"
+#include "common/folders_win.h"
+
+#include <commctrl.h>
+
+namespace {
+
+HWND createChild(HWND parent, HINSTANCE instance, const wchar_t* className, const wchar_t* text, DWORD style,
+                 int id, ControlRect rect) {
+    return CreateWindowExW(0, className, text, style, rect.x, rect.y, rect.width, rect.height, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+}
+
+void createControls(MainWindow& mw, HWND window, HINSTANCE instance) {
+    constexpr DWORD listStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_SORT;
+    mw.statusLine = createChild(window, instance, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_BORDER,
+                                otherControlId, {0, 0, 500, 30});
+    mw.inputLine = createChild(window, instance, L"EDIT", L"hh_t", WS_CHILD | WS_VISIBLE | WS_BORDER, inputLineId,
+                               {0, 0, 500, 30});
+    mw.candidateList = createChild(window, instance, L"LISTBOX", nullptr, listStyle, otherControlId, {0, 30, 500, 200});
+    mw.itemView = createChild(window, instance, WC_LISTVIEWW, nullptr,
+                              WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_NOCOLUMNHEADER, otherControlId, {0, 0, 10, 10});
+    mw.bookmarkList = createChild(window, instance, L"LISTBOX", nullptr, listStyle, otherControlId, {0, 30, 500, 200});
+}
+
+WNDPROC subclass(HWND control, WNDPROC procedure) {
+    return reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
+}
+
+void createController(MainWindow& mw) {
+    auto* controller = new Controller();
+    controller->mainWindow = &mw;
+    controller->data = mw.data;
+    auto* view = new ViewState();
+    view->mainWindow = &mw;
+    view->controller = controller;
+    controller->view = view;
+    mw.controller = controller;
+
+    auto* inputEdit = new InputEditHandler();
+    inputEdit->controller = controller;
+    inputEdit->viewState = view;
+    inputEdit->edit = mw.inputLine;
+    inputEdit->previousProcedure = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(mw.inputLine, GWLP_WNDPROC));
+    controller->inputEdit = inputEdit;
+    theInputEditHandler = inputEdit;
+
+    auto* candidates = new CandidateListHandler();
+    candidates->controller = controller;
+    candidates->listBox = mw.candidateList;
+    controller->candidateList = candidates;
+    view->candidateList = candidates;
+    theCandidateListHandler = candidates;
+
+    auto* items = new ItemViewHandler();
+    items->controller = controller;
+    items->listView = mw.itemView;
+    controller->itemView = items;
+    view->itemView = items;
+    theItemViewHandler = items;
+
+    auto* taskView = new TaskViewState();
+    taskView->itemView = items;
+    taskView->inputHandler = inputEdit;
+    taskView->config = mw.config;
+    controller->taskView = taskView;
+
+    inputEdit->previousProcedure = subclass(mw.inputLine, inputLineProcedure);
+    candidates->previousProcedure = subclass(mw.candidateList, candidateListProcedure);
+    items->previousProcedure = subclass(mw.itemView, itemViewProcedure);
+}
+
+void insertItemColumn(HWND itemView) {
+    wchar_t text[] = L"Input";
+    LVCOLUMNW column{};
+    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
+    column.fmt = LVCFMT_LEFT;
+    column.cx = 100;
+    column.pszText = text;
+    ListView_InsertColumn(itemView, 0, &column);
+}
+
+LRESULT onCreate(HWND window, const CREATESTRUCTW* creation) {
+    MainWindow& mw = *theMainWindow;
+    mw.window = window;
+    createControls(mw, window, creation->hInstance);
+    createController(mw);
+    insertItemColumn(mw.itemView);
+    mw.controller->config = mw.config;
+    SetWindowTextW(mw.inputLine, mw.config->inputText.c_str());
+    mw.controller->view->changeFolder(mw.config->statusText);
+    addNotifyIcon(mw);
+    mw.windowCreated = true;
+    mw.lastActivationSeconds = secondsSinceStart();
+    return 0;
+}
+
+void moveControl(HWND control, ControlRect rect) {
+    MoveWindow(control, rect.x, rect.y, rect.width, rect.height, TRUE);
+}
+
+void layoutControls(MainWindow& mw) {
+    RECT client{};
+    GetClientRect(mw.window, &client);
+    const int width = client.right;
+    const int height = client.bottom;
+    moveControl(mw.candidateList, candidateListRect(width, height));
+    RECT listClient{};
+    GetClientRect(mw.candidateList, &listClient);
+    const LowerControls lower = lowerControlRects(width, height, listClient.bottom);
+    moveControl(mw.statusLine, lower.statusLine);
+    moveControl(mw.inputLine, lower.inputLine);
+    moveControl(mw.itemView, lower.itemView);
+    moveControl(mw.bookmarkList, lower.bookmarkList);
+}
+
+void recordWindowRect(MainWindow& mw) {
+    RECT r{};
+    GetWindowRect(mw.window, &r);
+    if (!isRecordableRect(r.left, r.top, r.right, r.bottom)) return;
+    mw.config->x = r.left;
+    mw.config->y = r.top;
+    mw.config->width = r.right - r.left;
+    mw.config->height = r.bottom - r.top;
+}
+
+LRESULT onMoveOrSize(MainWindow& mw) {
+    if (!mw.candidateList) return 0; // sizing during creation, before the controls exist
+    layoutControls(mw);
+    recordWindowRect(mw);
+    return 0;
+}
+
+LRESULT onActivate(MainWindow& mw, WPARAM wParam) {
+    if (!mw.windowCreated) return -1;
+    ++activityCounter;
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        const bool settled = secondsSinceStart() - mw.lastActivationSeconds >= 3;
+        if (settled && mw.controller->view->idle) mw.controller->dismiss();
+    } else {
+        mw.lastActivationSeconds = secondsSinceStart();
+        focusInput(mw);
+    }
+    return 0;
+}
+
+void openBesideLauncher(const wchar_t* relativePath) {
+    const std::wstring path = exeFolder() + relativePath;
+    ShellExecuteW(nullptr, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+LRESULT onCommand(MainWindow& mw, HWND window, WPARAM wParam, LPARAM lParam) {
+    if (!mw.windowCreated) return -1;
+    const int id = LOWORD(wParam);
+    if (HIWORD(wParam) == EN_CHANGE && id == inputLineId) mw.controller->onInputChanged();
+    switch (handleMenuCommand(mw, id)) {
+    case MenuAnswer::periodChanged: updateTitle(mw); return 0;
+    case MenuAnswer::commandOpened: mw.controller->dismiss(); return 0;
+    case MenuAnswer::notMine: break;
+    }
+    switch (id) {
+    case IDM_EXIT: DestroyWindow(window); return 0;
+    case IDM_HELP: openBesideLauncher(L"\\help\\help.html"); return 0;
+    case IDM_SETTINGS: openBesideLauncher(L"\\Halvotune.exe"); return 0;
+    case IDM_RELOAD: reloadAll(mw); return 0;
+    default: return DefWindowProcW(window, WM_COMMAND, wParam, lParam);
+    }
+}
+
+LRESULT onSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+    // Alt alone or with a letter must not put the focus on the menu bar.
+    if (wParam == SC_KEYMENU && static_cast<LONG_PTR>(lParam) < 0x10000) return 0;
+    return DefWindowProcW(window, WM_SYSCOMMAND, wParam, lParam);
+}
+
+HBRUSH colourControl(MainWindow& mw, HDC dc, const wchar_t* colourName, HBRUSH& brush) {
+    const COLORREF colour = mw.config->colourOf(colourName);
+    SetBkColor(dc, colour);
+    if (!brush) brush = CreateSolidBrush(colour);
+    return brush;
+}
+
+LRESULT onColourEdit(MainWindow& mw, HDC dc, HWND control) {
+    if (control != mw.inputLine) return 0;
+    return reinterpret_cast<LRESULT>(colourControl(mw, dc, L"text", mw.textBrush));
+}
+
+LRESULT onColourListBox(MainWindow& mw, HDC dc, HWND control) {
+    if (control == mw.candidateList) return reinterpret_cast<LRESULT>(colourControl(mw, dc, L"list", mw.listBrush));
+    if (control == mw.bookmarkList) return reinterpret_cast<LRESULT>(colourControl(mw, dc, L"bookmark", mw.bookmarkBrush));
+    return 0;
+}
+
+void deleteBrush(HBRUSH& brush) {
+    if (brush) DeleteObject(brush);
+    brush = nullptr;
+}
+
+LRESULT onDestroy(MainWindow& mw) {
+    deleteBrush(mw.listBrush);
+    deleteBrush(mw.bookmarkBrush);
+    deleteBrush(mw.textBrush);
+    saveWindowState(*mw.config, windowText(mw.statusLine), windowText(mw.inputLine));
+    saveHistoryLists(*mw.data);
+    unregisterHotkeys(*theHotkeyManager);
+    removeNotifyIcon(mw);
+    PostQuitMessage(0);
+    return 0;
+}
+
+LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    MainWindow& mw = *theMainWindow;
+    switch (message) {
+    case WM_CREATE: return onCreate(window, reinterpret_cast<const CREATESTRUCTW*>(lParam));
+    case WM_DESTROY: return onDestroy(mw);
+    case WM_MOVE:
+    case WM_SIZE: return onMoveOrSize(mw);
+    case WM_ACTIVATE: return onActivate(mw, wParam);
+    case WM_SETFOCUS: focusInput(mw); return 0;
+    case WM_NOTIFY: return 0;
+    case WM_COMMAND: return onCommand(mw, window, wParam, lParam);
+    case WM_SYSCOMMAND: return onSysCommand(window, wParam, lParam);
+    case WM_CTLCOLOREDIT: return onColourEdit(mw, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_CTLCOLORLISTBOX: return onColourListBox(mw, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_HOTKEY: onHotkey(*theHotkeyManager, LOWORD(wParam)); return 0;
+    case WM_TRAYICON: showLauncher(mw); return 0;
+    default:
+        if (isTaskbarCreatedMessage(message)) {
+            addNotifyIcon(mw);
+            return 0;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+} // namespace
+
+LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // No exception may cross into the system's dispatch.
+    try {
+        return handleMessage(window, message, wParam, lParam);
+    } catch (...) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+int64_t secondsSinceStart() {
+    return wholeSecondsBetween(startTime, std::chrono::steady_clock::now());
+}
+
+std::wstring windowText(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(window, text.data(), length + 1);
+    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+void updateTitle(MainWindow& mw) {
+    SetWindowTextW(mw.window, launcherTitle(mw.config->historyMonths).c_str());
+}
+
+void setViewColours(MainWindow& mw, const std::wstring& text) {
+    const COLORREF colour = mw.config->colourOf(text.empty() ? L"viewTask" : L"viewFile");
+    ListView_SetBkColor(mw.itemView, colour);
+    ListView_SetTextBkColor(mw.itemView, colour);
+    SetWindowTextW(mw.statusLine, text.c_str());
+}
+
+void focusInput(MainWindow& mw) {
+    mw.controller->taskView->autoCloseArmed = true;
+    SendMessageW(mw.candidateList, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    const LRESULT length = SendMessageW(mw.inputLine, WM_GETTEXTLENGTH, 0, 0);
+    SendMessageW(mw.inputLine, EM_SETSEL, static_cast<WPARAM>(length), length);
+    ++activityCounter;
+    SetFocus(mw.inputLine);
+}
+
+void showLauncher(MainWindow& mw) {
+    mw.data->bookmarkIndex = -1;
+    bringWindowToFront(mw.window);
+    ++activityCounter;
+    SetFocus(mw.inputLine);
+    mw.controller->taskView->taskViewActive = true;
+}

@@ -1,0 +1,125 @@
+#include "startup_win.h"
+
+#include "hotkey_manager_win.h"
+#include "main_window_win.h"
+#include "menu_commands_win.h"
+#include "launcher/data/config_store_win.h"
+#include "launcher/data/data_store_win.h"
+#include "launcher/resources/resource.h"
+#include "common/folders_win.h"
+#include "common/scoped_win.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+ConfigStore* theConfig = nullptr;
+DataStore* theData = nullptr;
+MainWindow* theMainWindow = nullptr;
+HotkeyManager* theHotkeyManager = nullptr;
+HINSTANCE theInstance = nullptr;
+SteadyTime startTime{};
+std::atomic<int32_t> activityCounter{0};
+
+namespace {
+
+constexpr wchar_t mutexName[] = L"_フック_HV_Mutex_";
+constexpr int textBufferSize = 100;
+
+int startSettingsToolInstead() {
+    const std::wstring path = exeFolder() + L"\\Halvotune.exe";
+    ShellExecuteW(nullptr, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    return 1;
+}
+
+// The other launcher gets the command line as its title and comes forward.
+void handOverTo(HWND running, const wchar_t* commandLine) {
+    if (IsIconic(running)) ShowWindow(running, SW_RESTORE);
+    SetForegroundWindow(GetLastActivePopup(running));
+    if (commandLine && lstrlenW(commandLine) > 0) SetWindowTextW(running, commandLine);
+}
+
+int runMessageLoop(HINSTANCE instance) {
+    const HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDC_HALVORUNDE));
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0)) {
+        if (!TranslateAcceleratorW(message.hwnd, accelerators, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    return static_cast<int>(message.wParam);
+}
+
+} // namespace
+
+void createLauncherObjects() {
+    theConfig = createConfigStore();
+    theData = createDataStore(theConfig);
+    theMainWindow = new MainWindow();
+    theMainWindow->config = theConfig;
+    theMainWindow->data = theData;
+    theHotkeyManager = new HotkeyManager();
+    theHotkeyManager->data = theData;
+    theHotkeyManager->mainWindow = theMainWindow;
+    startTime = std::chrono::steady_clock::now();
+}
+
+void registerMainWindowClass(HINSTANCE instance) {
+    wchar_t className[textBufferSize] = {};
+    LoadStringW(instance, IDC_HALVORUNDE, className, textBufferSize);
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = mainWindowProcedure;
+    windowClass.hInstance = instance;
+    // The large icon id is absent from the resources, as it always was.
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDC_HALVORUNDE));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszMenuName = MAKEINTRESOURCEW(IDC_HALVORUNDE);
+    windowClass.lpszClassName = className;
+    windowClass.hIconSm = LoadIconW(instance, MAKEINTRESOURCEW(IDI_HALVORUNDE));
+    RegisterClassExW(&windowClass);
+}
+
+HWND createMainWindow(HINSTANCE instance) {
+    wchar_t title[textBufferSize] = {};
+    wchar_t className[textBufferSize] = {};
+    LoadStringW(instance, IDS_APP_TITLE, title, textBufferSize);
+    LoadStringW(instance, IDC_HALVORUNDE, className, textBufferSize);
+    theInstance = instance;
+    const ConfigStore& config = *theConfig;
+    const HWND window = CreateWindowExW(0, className, title, WS_OVERLAPPEDWINDOW, config.x, config.y, config.width,
+                                        config.height, nullptr, nullptr, instance, nullptr);
+    if (!window) return nullptr;
+    theMainWindow->window = window;
+    updateTitle(*theMainWindow);
+    registerHotkeys(*theHotkeyManager, window);
+    refillBookmarks(*theMainWindow);
+    return window;
+}
+
+int runLauncher(HINSTANCE instance, const wchar_t* commandLine, int showCommand) {
+    createLauncherObjects();
+    if (theConfig->showHotkeyKey == 0) return startSettingsToolInstead();
+
+    // Owned for the whole run and released by the system at exit.
+    const HANDLE mutex = CreateMutexW(nullptr, TRUE, mutexName);
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+        if (const HWND running = FindWindowW(L"Halvorunde", nullptr)) handOverTo(running, commandLine);
+        if (mutex) {
+            ReleaseMutex(mutex);
+            CloseHandle(mutex);
+        }
+        return 0;
+    }
+
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    registerMainWindowClass(instance);
+    const HWND window = createMainWindow(instance);
+    if (!window) return 0;
+    if (!theConfig->isOn(L"startHide")) ShowWindow(window, showCommand);
+    UpdateWindow(window);
+    return runMessageLoop(instance);
+}

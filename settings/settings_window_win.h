@@ -1,0 +1,4 @@
+#pragma once
+#include <windows.h>
+
+int runSettingsTool(HINSTANCE instance, int showCommand);
