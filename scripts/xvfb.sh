@@ -1,0 +1,22 @@
+# Sourced: starts a private Xvfb on a free display and exports DISPLAY.
+# stop_xvfb ends it again (only the server this shell started).
+start_xvfb() {
+  local n
+  for n in $(seq 90 140); do
+    [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ] && continue
+    Xvfb :$n -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
+    HALVO_XVFB_PID=$!
+    for _ in $(seq 1 100); do
+      [ -e /tmp/.X11-unix/X$n ] && { export DISPLAY=:$n; return 0; }
+      kill -0 "$HALVO_XVFB_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+  done
+  echo "could not start Xvfb" >&2
+  return 1
+}
+
+stop_xvfb() {
+  [ -n "${HALVO_XVFB_PID:-}" ] && kill "$HALVO_XVFB_PID" 2>/dev/null && wait "$HALVO_XVFB_PID" 2>/dev/null
+  HALVO_XVFB_PID=
+}
