@@ -1,0 +1,206 @@
+#include "launcher_fixture_win.h"
+
+#include "launcher/data/config_store.h"
+#include "launcher/shell/controller_win.h"
+#include "launcher/shell/title.h"
+
+#include <commctrl.h>
+
+namespace {
+
+std::wstring classOf(HWND control) {
+    wchar_t name[64] = {};
+    GetClassNameW(control, name, 64);
+    return name;
+}
+
+RECT rectInParent(HWND control) {
+    RECT r{};
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+// The styles exactly as asked for at creation: controls adjust their own
+// styles afterwards (a list box drops WS_VSCROLL while it has nothing to scroll).
+struct CreatedControl {
+    std::wstring className;
+    LONG style = 0;
+    int id = 0;
+};
+std::vector<CreatedControl>* createdControls = nullptr;
+
+LRESULT CALLBACK recordCreation(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND && createdControls) {
+        const CREATESTRUCTW* creation = reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs;
+        wchar_t parentClass[32] = {};
+        GetClassNameW(creation->hwndParent, parentClass, 32);
+        if ((creation->style & WS_CHILD) && std::wstring(parentClass) == L"HALVORUNDE") {
+            std::wstring name = IS_INTRESOURCE(creation->lpszClass) ? L"#" : creation->lpszClass;
+            // Visual styles redirect the class to a versioned name such as "6.0.x!Edit".
+            name = name.substr(name.find(L'!') + 1);
+            CharUpperW(name.data());
+            createdControls->push_back({name, creation->style,
+                                        static_cast<int>(reinterpret_cast<INT_PTR>(creation->hMenu))});
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void pressKeys(std::initializer_list<WORD> keys) {
+    std::vector<INPUT> inputs;
+    for (WORD key : keys) {
+        INPUT down{};
+        down.type = INPUT_KEYBOARD;
+        down.ki.wVk = key;
+        inputs.push_back(down);
+    }
+    for (auto it = keys.end(); it != keys.begin();) {
+        INPUT up{};
+        up.type = INPUT_KEYBOARD;
+        up.ki.wVk = *--it;
+        up.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(up);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+bool iconIsPresent(MainWindow& mw) {
+    NOTIFYICONDATAW probe = mw.notifyIcon;
+    probe.uFlags = NIF_TIP;
+    return Shell_NotifyIconW(NIM_MODIFY, &probe) != FALSE;
+}
+
+} // namespace
+
+using MainWindowTest = LauncherWindowTest;
+
+TEST_F(MainWindowTest, CreatesTheFiveControlsWithTheirClassesIdsAndStyles) {
+    std::vector<CreatedControl> created;
+    createdControls = &created;
+    const HHOOK hook = SetWindowsHookExW(WH_CBT, recordCreation, nullptr, GetCurrentThreadId());
+    startLauncher();
+    UnhookWindowsHookEx(hook);
+    createdControls = nullptr;
+    MainWindow& m = mw();
+    EXPECT_EQ(classOf(m.statusLine), L"Edit");
+    EXPECT_EQ(classOf(m.inputLine), L"Edit");
+    EXPECT_EQ(classOf(m.candidateList), L"ListBox");
+    EXPECT_EQ(classOf(m.itemView), L"SysListView32");
+    EXPECT_EQ(classOf(m.bookmarkList), L"ListBox");
+    EXPECT_EQ(GetDlgCtrlID(m.inputLine), 100);
+    for (HWND other : {m.statusLine, m.candidateList, m.itemView, m.bookmarkList}) EXPECT_EQ(GetDlgCtrlID(other), 1);
+
+    ASSERT_EQ(created.size(), 5u);
+    const LONG common = WS_CHILD | WS_VISIBLE;
+    const LONG listStyle = common | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_SORT;
+    EXPECT_EQ(created[0].className, L"EDIT");
+    EXPECT_EQ(created[0].style, common | WS_DISABLED | WS_BORDER);
+    EXPECT_EQ(created[1].className, L"EDIT");
+    EXPECT_EQ(created[1].style, common | WS_BORDER);
+    EXPECT_EQ(created[1].id, 100);
+    EXPECT_EQ(created[2].className, L"LISTBOX");
+    EXPECT_EQ(created[2].style, listStyle);
+    EXPECT_EQ(created[3].className, L"SYSLISTVIEW32");
+    EXPECT_EQ(created[3].style, common | LVS_REPORT | LVS_NOCOLUMNHEADER);
+    EXPECT_EQ(created[4].className, L"LISTBOX");
+    EXPECT_EQ(created[4].style, listStyle);
+    // The subclassed controls carry our procedures.
+    EXPECT_NE(GetWindowLongPtrW(m.inputLine, GWLP_WNDPROC), 0);
+
+    wchar_t title[128] = {};
+    GetWindowTextW(window(), title, 128);
+    EXPECT_EQ(std::wstring(title), launcherTitle(0));
+    EXPECT_EQ(std::wstring(title), L"Halvorunde Ver1.2.5 ALL");
+    const HMENU menu = GetMenu(window());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(GetMenuItemCount(menu), 3);
+}
+
+TEST_F(MainWindowTest, LaysOutTheControlsForAn800By600ClientArea) {
+    startLauncher();
+    RECT frame{0, 0, 800, 600};
+    AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, TRUE, 0);
+    SetWindowPos(window(), nullptr, 100, 60, frame.right - frame.left, frame.bottom - frame.top, SWP_NOZORDER);
+    RECT client{};
+    GetClientRect(window(), &client);
+    ASSERT_EQ(client.right, 800);
+    // A menu bar that wraps would change the height; lay out for what we have.
+    const int height = client.bottom;
+    const MainWindow& m = mw();
+
+    const RECT list = rectInParent(m.candidateList);
+    EXPECT_EQ(list.left, 0);
+    EXPECT_EQ(list.top, 0);
+    EXPECT_EQ(list.right, 800);
+    EXPECT_LE(list.bottom, height / 2 - 20);
+    RECT listClient{};
+    GetClientRect(m.candidateList, &listClient);
+    const int below = listClient.bottom;
+
+    EXPECT_EQ(rectInParent(m.statusLine).top, below);
+    EXPECT_EQ(rectInParent(m.statusLine).bottom, below + 20);
+    EXPECT_EQ(rectInParent(m.inputLine).top, below + 20);
+    const RECT items = rectInParent(m.itemView);
+    EXPECT_EQ(items.left, 0);
+    EXPECT_EQ(items.top, below + 40);
+    EXPECT_EQ(items.right, 600);
+    EXPECT_EQ(items.bottom, height);
+    const RECT bookmarks = rectInParent(m.bookmarkList);
+    EXPECT_EQ(bookmarks.left, 600);
+    EXPECT_EQ(bookmarks.right, 800);
+    EXPECT_EQ(bookmarks.top, below + 40);
+}
+
+TEST_F(MainWindowTest, TrayIconMessageShowsTheHiddenWindowWithTheInputFocused) {
+    startLauncher();
+    mw().controller->dismiss();
+    ASSERT_FALSE(IsWindowVisible(window()));
+    SendMessageW(window(), WM_TRAYICON, 1, WM_MOUSEMOVE);
+    EXPECT_TRUE(pumpUntil([&] { return IsWindowVisible(window()) && GetFocus() == mw().inputLine; }));
+    EXPECT_TRUE(iconIsPresent(mw()));
+}
+
+TEST_F(MainWindowTest, DeactivationHidesOnlyAfterThreeSecondsOfActivation) {
+    startLauncher();
+    mw().lastActivationSeconds = secondsSinceStart();
+    SendMessageW(window(), WM_ACTIVATE, WA_INACTIVE, 0);
+    EXPECT_TRUE(IsWindowVisible(window()));
+
+    mw().lastActivationSeconds = secondsSinceStart() - 3;
+    SendMessageW(window(), WM_ACTIVATE, WA_INACTIVE, 0);
+    EXPECT_FALSE(IsWindowVisible(window()));
+}
+
+TEST_F(MainWindowTest, AltDoesNotMoveTheFocusToTheMenuBar) {
+    startLauncher();
+    ASSERT_TRUE(pumpUntil([&] { return GetFocus() == mw().inputLine; }));
+    pressKeys({VK_MENU});
+    pumpUntil([] { return false; }, std::chrono::milliseconds(300));
+    GUITHREADINFO info{sizeof info};
+    GetGUIThreadInfo(GetCurrentThreadId(), &info);
+    EXPECT_FALSE(info.flags & GUI_INMENUMODE);
+    EXPECT_EQ(GetFocus(), mw().inputLine);
+    // The keyboard menu request is swallowed outright.
+    EXPECT_EQ(SendMessageW(window(), WM_SYSCOMMAND, SC_KEYMENU, 0), 0);
+}
+
+TEST_F(MainWindowTest, CloseRemovesTheIconAndEndsTheLoop) {
+    startLauncher();
+    MainWindow& m = mw();
+    ASSERT_TRUE(iconIsPresent(m));
+    SendMessageW(window(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(window()));
+    EXPECT_FALSE(iconIsPresent(m));
+    MSG quit{};
+    EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(quit.wParam, 0u);
+}
+
+TEST_F(MainWindowTest, IconComesBackWhenTheTaskbarIsRecreated) {
+    startLauncher();
+    Shell_NotifyIconW(NIM_DELETE, &mw().notifyIcon);
+    ASSERT_FALSE(iconIsPresent(mw()));
+    SendMessageW(window(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(iconIsPresent(mw()));
+}
