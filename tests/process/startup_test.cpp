@@ -1,0 +1,77 @@
+#include "process_fixture_win.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string hotkeyConfig = "[hotkey]\nhotkey=123\nhotkey2=7\n";
+
+// The settings tool started by the launcher, found through its window.
+DWORD findSettingsToolProcess() {
+    HWND window = nullptr;
+    waitFor([&] {
+        window = FindWindowW(nullptr, L"Halvotune");
+        return window != nullptr;
+    });
+    DWORD processId = 0;
+    if (window) GetWindowThreadProcessId(window, &processId);
+    return processId;
+}
+
+void endProcess(DWORD processId) {
+    const HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId);
+    if (!process) return;
+    TerminateProcess(process, 0);
+    WaitForSingleObject(process, 5000);
+    CloseHandle(process);
+}
+
+} // namespace
+
+TEST(Startup, WithoutShowHotkeyStartsTheSettingsToolAndExitsWithOne) {
+    PortableFolder folder;
+    const StartedProcess launcher = folder.start(L"Halvorunde.exe");
+    EXPECT_EQ(waitForExit(launcher), 1);
+    EXPECT_TRUE(isFolder(folder.file(L"config")));
+    EXPECT_TRUE(isFolder(folder.file(L"history")));
+    const DWORD settingsTool = findSettingsToolProcess();
+    EXPECT_NE(settingsTool, 0u) << "the settings tool did not appear";
+    if (settingsTool) endProcess(settingsTool);
+    CloseHandle(launcher.process);
+}
+
+TEST(Startup, ConfigWithHotkeyZeroOrWithoutItsSectionDoesNotRun) {
+    for (const std::string& config : {std::string("[hotkey]\nhotkey=0\nhotkey2=2\n"), std::string("[etc]\nhotkey=32\n")}) {
+        PortableFolder folder;
+        folder.writeFile(L"config\\config.txt", config);
+        const StartedProcess launcher = folder.start(L"Halvorunde.exe");
+        EXPECT_EQ(waitForExit(launcher), 1);
+        EXPECT_EQ(findProcessWindow(launcher.id, L"HALVORUNDE"), nullptr);
+        const DWORD settingsTool = findSettingsToolProcess();
+        if (settingsTool) endProcess(settingsTool);
+        CloseHandle(launcher.process);
+    }
+}
+
+TEST(Startup, SecondStartHandsItsCommandLineToTheRunningLauncher) {
+    PortableFolder folder;
+    // A Japanese line before the section must not hide it.
+    folder.writeFile(L"config\\config.txt", "[task]\nnotShowTask=\xE3\x83\xA1\xE3\x83\xA2\xE5\xB8\xB3\n" + hotkeyConfig);
+    const StartedProcess first = folder.start(L"Halvorunde.exe");
+    HWND window = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (window = findProcessWindow(first.id, L"HALVORUNDE")) != nullptr; }));
+    // The window exists a moment before it is titled.
+    EXPECT_TRUE(waitFor([&] { return titleOf(window) == L"Halvorunde Ver1.2.5 ALL"; }));
+
+    const StartedProcess plain = folder.start(L"Halvorunde.exe");
+    EXPECT_EQ(waitForExit(plain), 0);
+    EXPECT_EQ(titleOf(window), L"Halvorunde Ver1.2.5 ALL");
+
+    const StartedProcess second = folder.start(L"Halvorunde.exe", L"hello world");
+    EXPECT_EQ(waitForExit(second), 0);
+    EXPECT_TRUE(waitFor([&] { return titleOf(window) == L"hello world"; }));
+
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(waitForExit(first), 0);
+    for (const StartedProcess& p : {first, plain, second}) CloseHandle(p.process);
+}
