@@ -1,12 +1,38 @@
 #include "hotkey_manager_win.h"
 
+#include "controller_win.h"
+#include "item_rows.h"
 #include "main_window_win.h"
+#include "messages.h"
 #include "launcher/data/config_store.h"
 #include "launcher/data/data_store.h"
 
+#include <shellapi.h>
+
 namespace {
-constexpr wchar_t failureCaption[] = L"ホットキーの設定に失敗";
-constexpr wchar_t failureText[] = L"ホットキーの設定に失敗しました。";
+
+void reportFailure(HWND owner, const std::wstring& text) {
+    MessageBoxW(owner, text.c_str(), hotkeyFailureCaption, MB_OK);
+}
+
+void registerRowHotkeys(HotkeyManager& hotkeys) {
+    const auto& rows = hotkeys.data->hotkeyRows;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const int id = static_cast<int>(i);
+        UnregisterHotKey(hotkeys.window, id);
+        const auto binding = hotkeyBindingOf(rows[i]);
+        if (!binding || !RegisterHotKey(hotkeys.window, id, binding->modifiers, binding->key)) {
+            reportFailure(hotkeys.window, hotkeyRowLabel(rows[i]));
+        }
+    }
+}
+
+// A row's text is launched as if typed, without showing the launcher.
+void launchHotkeyText(MainWindow& mw, const std::wstring& text) {
+    ShellExecuteW(nullptr, L"open", text.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    mw.controller->dismiss();
+}
+
 } // namespace
 
 void registerHotkeys(HotkeyManager& hotkeys, HWND window) {
@@ -14,8 +40,9 @@ void registerHotkeys(HotkeyManager& hotkeys, HWND window) {
     const ConfigStore& config = *hotkeys.mainWindow->config;
     UnregisterHotKey(window, mainHotkeyId);
     if (!RegisterHotKey(window, mainHotkeyId, config.showHotkeyModifiers, config.showHotkeyKey)) {
-        MessageBoxW(window, failureText, failureCaption, MB_OK);
+        reportFailure(window, hotkeyFailureText);
     }
+    registerRowHotkeys(hotkeys);
 }
 
 void unregisterHotkeys(HotkeyManager& hotkeys) {
@@ -24,5 +51,11 @@ void unregisterHotkeys(HotkeyManager& hotkeys) {
 }
 
 void onHotkey(HotkeyManager& hotkeys, int id) {
-    if (id == mainHotkeyId) showLauncher(*hotkeys.mainWindow);
+    if (id == mainHotkeyId) {
+        showLauncher(*hotkeys.mainWindow);
+        return;
+    }
+    const auto& rows = hotkeys.data->hotkeyRows;
+    if (id < 0 || static_cast<size_t>(id) >= rows.size() || rows[id].empty()) return;
+    launchHotkeyText(*hotkeys.mainWindow, rows[id][0]);
 }

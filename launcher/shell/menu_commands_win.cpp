@@ -1,10 +1,75 @@
 #include "menu_commands_win.h"
 
+#include "item_rows.h"
 #include "main_window_win.h"
 #include "launcher/data/config_store_win.h"
 #include "launcher/data/data_store_win.h"
+#include "launcher/resources/resource.h"
+
+#include <shellapi.h>
+
+namespace {
+
+constexpr int firstCommandId = 1000;
+constexpr int commandPopupPosition = 2;
+
+struct PeriodCommand {
+    int id;
+    int months;
+};
+constexpr PeriodCommand periodCommands[] = {
+    {IDM_PERIOD_1M, 1}, {IDM_PERIOD_3M, 3}, {IDM_PERIOD_6M, 6},
+    {IDM_PERIOD_1Y, 12}, {IDM_PERIOD_2Y, 24}, {IDM_PERIOD_ALL, 0},
+};
+
+void clearMenu(HMENU menu) {
+    const int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        if (!DeleteMenu(menu, 0, MF_BYPOSITION)) break;
+    }
+}
+
+bool openCommandRow(MainWindow& mw, int commandId) {
+    const auto& rows = mw.data->menuRows;
+    const int index = commandId - firstCommandId;
+    if (index < 0 || index >= static_cast<int>(rows.size()) || !isUsableMenuRow(rows[index])) return false;
+    ShellExecuteW(nullptr, L"open", rows[index][1].c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    return true;
+}
+
+void switchHistoryPeriod(MainWindow& mw, int months) {
+    mw.config->historyMonths = months;
+}
+
+} // namespace
+
+void buildCommandMenu(MainWindow& mw) {
+    const HMENU popup = GetSubMenu(GetMenu(mw.window), commandPopupPosition);
+    if (popup) clearMenu(popup);
+    const auto& rows = mw.data->menuRows;
+    UINT position = 0;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (!isUsableMenuRow(rows[i])) continue;
+        MENUITEMINFOW item{};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_STRING | MIIM_ID | MIIM_FTYPE;
+        item.fType = MFT_STRING;
+        // The id stays tied to the row's position in the file, even when rows are skipped.
+        item.wID = firstCommandId + static_cast<UINT>(i);
+        item.dwTypeData = const_cast<wchar_t*>(rows[i][0].c_str());
+        if (InsertMenuItemW(popup, position, TRUE, &item)) ++position;
+    }
+    DrawMenuBar(mw.window);
+}
 
 MenuAnswer handleMenuCommand(MainWindow& mw, int commandId) {
+    if (openCommandRow(mw, commandId)) return MenuAnswer::commandOpened;
+    for (const PeriodCommand& period : periodCommands) {
+        if (period.id == commandId) {
+            switchHistoryPeriod(mw, period.months);
+            return MenuAnswer::periodChanged;
+        }
+    }
     return MenuAnswer::notMine;
 }
 
@@ -12,8 +77,10 @@ void refillBookmarks(MainWindow& mw) {
     SendMessageW(mw.bookmarkList, LB_RESETCONTENT, 0, 0);
     const auto& lines = mw.data->bookmarkLines;
     for (size_t i = 0; i < lines.size(); ++i) {
+        // Inserting by index keeps the file's order despite the list's sort style.
         SendMessageW(mw.bookmarkList, LB_INSERTSTRING, i, reinterpret_cast<LPARAM>(lines[i].c_str()));
     }
+    buildCommandMenu(mw);
 }
 
 void reloadAll(MainWindow& mw) {

@@ -55,6 +55,11 @@ void removeDataFiles() {
 void LauncherWindowTest::startLauncher(const TextLines& configLines, bool show) {
     removeDataFiles();
     writeConfigFile(L"config.txt", configLines);
+    startLauncherKeepingFiles(show);
+}
+
+void LauncherWindowTest::startLauncherKeepingFiles(bool show) {
+    if (readTextLines(configFilePath(L"config.txt")).empty()) writeConfigFile(L"config.txt", testHotkeyConfig);
     createLauncherObjects();
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     registerMainWindowClass(instance);

@@ -28,6 +28,8 @@ class LauncherWindowTest : public testing::Test {
 protected:
     // Writes config.txt (with the test hotkey unless given) and starts the window.
     void startLauncher(const TextLines& configLines = testHotkeyConfig, bool show = true);
+    // Starts with whatever data files the test wrote, adding the test hotkey config.
+    void startLauncherKeepingFiles(bool show = true);
     void TearDown() override;
     void closeLauncher();
 

@@ -1,0 +1,4 @@
+#pragma once
+// The fixed texts the launcher shows in message boxes.
+inline constexpr wchar_t hotkeyFailureText[] = L"ホットキーの設定に失敗しました。";
+inline constexpr wchar_t hotkeyFailureCaption[] = L"ホットキーの設定に失敗";

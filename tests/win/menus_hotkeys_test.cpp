@@ -1,0 +1,158 @@
+#include "launcher_fixture_win.h"
+
+#include "launcher/data/data_store.h"
+#include "launcher/shell/controller_win.h"
+#include "launcher/shell/menu_commands_win.h"
+#include "launcher/shell/messages.h"
+
+#include <atomic>
+#include <mutex>
+#include <thread>
+
+namespace {
+
+HMENU commandPopup(HWND window) { return GetSubMenu(GetMenu(window), 2); }
+
+std::wstring itemText(HMENU menu, int position) {
+    wchar_t text[128] = {};
+    GetMenuStringW(menu, position, text, 128, MF_BYPOSITION);
+    return text;
+}
+
+void pressCombination(std::initializer_list<WORD> keys) {
+    std::vector<INPUT> inputs;
+    for (WORD key : keys) {
+        INPUT down{};
+        down.type = INPUT_KEYBOARD;
+        down.ki.wVk = key;
+        inputs.push_back(down);
+    }
+    for (auto it = keys.end(); it != keys.begin();) {
+        INPUT up{};
+        up.type = INPUT_KEYBOARD;
+        up.ki.wVk = *--it;
+        up.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(up);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// Answers the failure message boxes of a start from another thread, keeping their texts.
+class MessageBoxWatcher {
+public:
+    MessageBoxWatcher()
+        : thread_([this] {
+              const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+              while (!stop_ && std::chrono::steady_clock::now() < deadline) {
+                  if (const HWND box = FindWindowW(L"#32770", hotkeyFailureCaption)) {
+                      const HWND text = FindWindowExW(box, nullptr, L"Static", nullptr);
+                      wchar_t buffer[256] = {};
+                      // The first static control may be the icon; the text is the one with content.
+                      for (HWND child = text; child; child = FindWindowExW(box, child, L"Static", nullptr)) {
+                          if (GetWindowTextW(child, buffer, 256) > 0) break;
+                      }
+                      {
+                          std::lock_guard<std::mutex> lock(mutex_);
+                          texts_.push_back(buffer);
+                      }
+                      SendMessageW(box, WM_COMMAND, IDOK, 0);
+                      while (IsWindow(box) && !stop_) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+                  }
+                  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+              }
+          }) {}
+    ~MessageBoxWatcher() {
+        stop_ = true;
+        thread_.join();
+    }
+    std::vector<std::wstring> texts() {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return texts_;
+    }
+
+private:
+    std::atomic<bool> stop_{false};
+    std::mutex mutex_;
+    std::vector<std::wstring> texts_;
+    std::thread thread_;
+};
+
+class MenusHotkeysTest : public LauncherWindowTest {};
+
+} // namespace
+
+TEST_F(MenusHotkeysTest, CommandMenuShowsRowsInFileOrderAndDropsThePlaceholder) {
+    startLauncher();
+    const HMENU popup = commandPopup(window());
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(GetMenuItemCount(popup), 0) << "no menu.txt: the placeholder is gone and nothing replaces it";
+
+    mw().data->menuRows = {{L"first", L"a.exe"}, {L"second", L"b.exe"}, {L"label only"}, {L"third", L"c.exe"}};
+    refillBookmarks(mw());
+    ASSERT_EQ(GetMenuItemCount(popup), 3);
+    EXPECT_EQ(itemText(popup, 0), L"first");
+    EXPECT_EQ(itemText(popup, 2), L"third");
+    EXPECT_EQ(GetMenuItemID(popup, 0), 1000u);
+    EXPECT_EQ(GetMenuItemID(popup, 1), 1001u);
+    EXPECT_EQ(GetMenuItemID(popup, 2), 1003u) << "ids stay tied to the row's position";
+
+    mw().data->menuRows = {{L"only", L"x.exe"}};
+    refillBookmarks(mw());
+    EXPECT_EQ(GetMenuItemCount(popup), 1);
+}
+
+TEST_F(MenusHotkeysTest, BookmarksKeepFileOrderDespiteTheSortedList) {
+    startLauncher();
+    mw().data->bookmarkLines = {L"zeta", L"", L"alpha"};
+    refillBookmarks(mw());
+    ASSERT_EQ(SendMessageW(mw().bookmarkList, LB_GETCOUNT, 0, 0), 3);
+    wchar_t text[32] = {};
+    SendMessageW(mw().bookmarkList, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    EXPECT_EQ(std::wstring(text), L"zeta");
+    SendMessageW(mw().bookmarkList, LB_GETTEXT, 2, reinterpret_cast<LPARAM>(text));
+    EXPECT_EQ(std::wstring(text), L"alpha");
+}
+
+TEST_F(MenusHotkeysTest, PeriodCommandsRetitleTheWindow) {
+    startLauncher();
+    SendMessageW(window(), WM_COMMAND, 32774, 0);
+    wchar_t title[64] = {};
+    GetWindowTextW(window(), title, 64);
+    EXPECT_EQ(std::wstring(title), L"Halvorunde Ver1.2.5 3M");
+    SendMessageW(window(), WM_COMMAND, 32778, 0);
+    GetWindowTextW(window(), title, 64);
+    EXPECT_EQ(std::wstring(title), L"Halvorunde Ver1.2.5 ALL");
+}
+
+TEST_F(MenusHotkeysTest, MainHotkeyBringsTheHiddenLauncherUpFromAnotherWindow) {
+    startLauncher();
+    mw().controller->dismiss();
+    const HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 200, 100,
+                                       nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(other);
+    ASSERT_TRUE(pumpUntil([&] { return GetForegroundWindow() == other; }));
+    ASSERT_FALSE(IsWindowVisible(window()));
+
+    pressCombination({VK_CONTROL, VK_MENU, VK_SHIFT, VK_F11});
+    EXPECT_TRUE(pumpUntil([&] { return IsWindowVisible(window()) && GetFocus() == mw().inputLine; }));
+    DestroyWindow(other);
+}
+
+TEST_F(MenusHotkeysTest, TakenCombinationsAreReportedAndTheLauncherStillRuns) {
+    const HWND holder = CreateWindowExW(0, L"STATIC", L"holder", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(RegisterHotKey(holder, 1, MOD_CONTROL | MOD_ALT | MOD_SHIFT, VK_F11));
+    ASSERT_TRUE(RegisterHotKey(holder, 2, MOD_CONTROL | MOD_ALT, 'N'));
+    removeDataFiles();
+    writeConfigFile(L"hotkey.txt", {L"notepad\t78\t3", L"calc\t79\t3", L"broken\tx\t3", L"short\t80"});
+    std::vector<std::wstring> reported;
+    {
+        MessageBoxWatcher watcher;
+        startLauncherKeepingFiles();
+        reported = watcher.texts();
+    }
+    EXPECT_TRUE(IsWindow(window()));
+    EXPECT_EQ(reported, (std::vector<std::wstring>{hotkeyFailureText, L"notepad", L"broken", L"short"}));
+    UnregisterHotKey(holder, 1);
+    UnregisterHotKey(holder, 2);
+    DestroyWindow(holder);
+}
