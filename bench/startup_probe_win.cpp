@@ -1,0 +1,161 @@
+// Start-up and memory figures of the launcher under the same conditions as a
+// bare window program: time from process creation until a visible top-level
+// window of the process exists, in alternating runs, as ratios pair by pair.
+//   startup_probe [runs]
+#include "common/folders_win.h"
+#include "common/text_files_win.h"
+
+#include <windows.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct VisibleSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK findVisible(HWND window, LPARAM lParam) {
+    auto* search = reinterpret_cast<VisibleSearch*>(lParam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search->processId && IsWindowVisible(window)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+struct RunResult {
+    double milliseconds = -1;
+    SIZE_T privateBytes = 0;
+    SIZE_T workingSet = 0;
+};
+
+RunResult timeOneStart(const std::wstring& program, const std::wstring& folder) {
+    RunResult result;
+    std::wstring commandLine = L"\"" + program + L"\"";
+    STARTUPINFOW startup{sizeof startup};
+    PROCESS_INFORMATION info{};
+    const auto started = Clock::now();
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                        &info)) {
+        return result;
+    }
+    VisibleSearch search{info.dwProcessId, nullptr};
+    const auto deadline = started + std::chrono::seconds(30);
+    while (!search.found && Clock::now() < deadline) {
+        EnumWindows(findVisible, reinterpret_cast<LPARAM>(&search));
+        if (!search.found) std::this_thread::sleep_for(std::chrono::microseconds(500));
+    }
+    if (search.found) {
+        result.milliseconds = std::chrono::duration<double, std::milli>(Clock::now() - started).count();
+        WaitForInputIdle(info.hProcess, 5000);
+        PROCESS_MEMORY_COUNTERS_EX counters{};
+        counters.cb = sizeof counters;
+        if (GetProcessMemoryInfo(info.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters)) {
+            // Wine leaves PrivateUsage empty; the commit charge is the same figure on Windows.
+            result.privateBytes = counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
+            result.workingSet = counters.WorkingSetSize;
+        }
+        PostMessageW(search.found, WM_CLOSE, 0, 0);
+    }
+    if (WaitForSingleObject(info.hProcess, 30000) != WAIT_OBJECT_0) TerminateProcess(info.hProcess, 1);
+    CloseHandle(info.hProcess);
+    CloseHandle(info.hThread);
+    return result;
+}
+
+double median(std::vector<double> values) {
+    if (values.empty()) return 0;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+std::wstring makeFolder(const std::wstring& name) {
+    const std::wstring folder = exeFolder() + L"\\" + name;
+    ensureFolder(folder);
+    return folder;
+}
+
+std::wstring prepareLauncher(const std::wstring& name, size_t historyLines) {
+    const std::wstring folder = makeFolder(name);
+    CopyFileW((exeFolder() + L"\\..\\dist\\Halvorunde.exe").c_str(), (folder + L"\\Halvorunde.exe").c_str(), FALSE);
+    ensureFolder(folder + L"\\config");
+    ensureFolder(folder + L"\\history");
+    writeTextLines(folder + L"\\config\\config.txt", {L"[hotkey]", L"hotkey=121", L"hotkey2=7"});
+    DeleteFileW((folder + L"\\config\\config.ini").c_str());
+    TextLines history;
+    history.reserve(historyLines);
+    for (size_t i = 0; i < historyLines; ++i) {
+        history.push_back(L"C:\\Users\\user\\Documents\\project" + std::to_wstring(i % 97) + L"\\file" +
+                          std::to_wstring(i) + L".txt");
+    }
+    writeTextLines(folder + L"\\history\\history.txt", history);
+    return folder;
+}
+
+long fileSize(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return -1;
+    return static_cast<long>(data.nFileSizeLow);
+}
+
+void printRow(const char* name, const std::vector<double>& values, const char* unit) {
+    if (values.empty()) return;
+    std::printf("%-34s min %8.2f  median %8.2f  max %8.2f %s\n", name, *std::min_element(values.begin(), values.end()),
+                median(values), *std::max_element(values.begin(), values.end()), unit);
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const int runs = argc > 1 ? std::max(1, _wtoi(argv[1])) : 7;
+    const std::wstring bareFolder = makeFolder(L"probe-bare");
+    CopyFileW((exeFolder() + L"\\bare_window.exe").c_str(), (bareFolder + L"\\bare_window.exe").c_str(), FALSE);
+    const std::wstring emptyFolder = prepareLauncher(L"probe-empty", 0);
+    const std::wstring largeFolder = prepareLauncher(L"probe-large", 100000);
+
+    std::vector<double> bare, empty, large, emptyRatio, largeRatio, privateMb, workingMb;
+    timeOneStart(bareFolder + L"\\bare_window.exe", bareFolder); // warm-up
+    timeOneStart(emptyFolder + L"\\Halvorunde.exe", emptyFolder);
+    for (int i = 0; i < runs; ++i) {
+        const RunResult b1 = timeOneStart(bareFolder + L"\\bare_window.exe", bareFolder);
+        const RunResult e = timeOneStart(emptyFolder + L"\\Halvorunde.exe", emptyFolder);
+        const RunResult b2 = timeOneStart(bareFolder + L"\\bare_window.exe", bareFolder);
+        const RunResult l = timeOneStart(largeFolder + L"\\Halvorunde.exe", largeFolder);
+        if (b1.milliseconds < 0 || e.milliseconds < 0 || b2.milliseconds < 0 || l.milliseconds < 0) {
+            std::printf("run %d: a program showed no window\n", i);
+            continue;
+        }
+        bare.push_back(b1.milliseconds);
+        bare.push_back(b2.milliseconds);
+        empty.push_back(e.milliseconds);
+        large.push_back(l.milliseconds);
+        emptyRatio.push_back(e.milliseconds / b1.milliseconds);
+        largeRatio.push_back(l.milliseconds / b2.milliseconds);
+        privateMb.push_back(static_cast<double>(l.privateBytes) / (1024.0 * 1024.0));
+        workingMb.push_back(static_cast<double>(l.workingSet) / (1024.0 * 1024.0));
+    }
+    std::printf("start-up until the main window is visible, %zu pairs\n", empty.size());
+    printRow("bare window", bare, "ms");
+    printRow("launcher, empty history", empty, "ms");
+    printRow("launcher, 100,000-line history", large, "ms");
+    printRow("ratio empty / bare (target < 1.2)", emptyRatio, "");
+    printRow("ratio large / bare (target < 1.5)", largeRatio, "");
+    printRow("private bytes, large (target < 20)", privateMb, "MB");
+    printRow("working set, large", workingMb, "MB");
+    const std::wstring dist = exeFolder() + L"\\..\\dist\\";
+    std::printf("executable sizes (target < 2 MB each): Halvorunde.exe %ld bytes, Halvotune.exe %ld bytes\n",
+                fileSize(dist + L"Halvorunde.exe"), fileSize(dist + L"Halvotune.exe"));
+    return 0;
+}
