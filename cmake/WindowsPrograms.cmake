@@ -40,3 +40,10 @@ foreach(config Debug Release RelWithDebInfo MinSizeRel)
   string(TOUPPER ${config} upper)
   set_target_properties(Halvorunde Halvotune PROPERTIES RUNTIME_OUTPUT_DIRECTORY_${upper} ${HALVO_DIST_DIR})
 endforeach()
+
+# The help page ships beside the launcher.
+set(HALVO_HELP_PAGE ${HALVO_DIST_DIR}/help/help.html)
+add_custom_command(OUTPUT ${HALVO_HELP_PAGE}
+  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/launcher/resources/help/help.html ${HALVO_HELP_PAGE}
+  DEPENDS ${CMAKE_SOURCE_DIR}/launcher/resources/help/help.html)
+add_custom_target(help_page ALL DEPENDS ${HALVO_HELP_PAGE})
