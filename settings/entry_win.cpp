@@ -1,5 +1,9 @@
 #include "settings_window_win.h"
 
+#include "common/folders_win.h"
+
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    // The files come first: the window shows what they hold.
+    prepareSettingsFiles(exeFolder() + L"\\config");
     return runSettingsTool(instance, showCommand);
 }

@@ -1,42 +1,335 @@
 #include "settings_window_win.h"
 
+#include "default_files_win.h"
+#include "hotkey_list_page_win.h"
+#include "hotkey_page_win.h"
+#include "launcher_control_win.h"
 #include "resources/resource.h"
+#include "common/folders_win.h"
+
+#include <commctrl.h>
+
+
+SettingsWindow* theSettingsWindow = nullptr;
+HotkeyList* theHotkeyList = nullptr;
+std::wstring configPath;
 
 namespace {
 
-LRESULT CALLBACK settingsWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+constexpr wchar_t basicPageTitle[] = L"基本設定";
+constexpr wchar_t extraPageTitle[] = L"追加ホットキー設定";
+constexpr wchar_t showHotkeyLabel[] = L"Halvorundeを表示するホットキー";
+
+struct ControlSpec {
+    const wchar_t* className;
+    const wchar_t* text;
+    int id;
+    int x, y, width, height;
+    DWORD style;
+};
+
+constexpr DWORD checkStyle = BS_CHECKBOX | BS_LEFTTEXT;
+
+HWND createControl(HWND parent, HINSTANCE instance, const ControlSpec& spec) {
+    return CreateWindowExW(0, spec.className, spec.text, WS_CHILD | WS_VISIBLE | spec.style, spec.x, spec.y,
+                           spec.width, spec.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+                           instance, nullptr);
+}
+
+WNDPROC subclass(HWND control, WNDPROC procedure) {
+    return reinterpret_cast<WNDPROC>(SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
+}
+
+void show(HWND control, bool visible) {
+    ShowWindow(control, visible ? SW_SHOW : SW_HIDE);
+}
+
+void enable(HWND control, bool enabled) {
+    EnableWindow(control, enabled ? TRUE : FALSE);
+}
+
+void createControls(SettingsWindow& sw, HWND window, HINSTANCE instance) {
+    auto* editor = new HotkeyEditor();
+    // In the order the tab stops and the z order follow.
+    sw.hotkeyListView = createControl(window, instance, {WC_LISTVIEWW, L"", fieldId, 20, 50, 750, 300, LVS_REPORT});
+    editor->commandEdit = createControl(window, instance, {L"EDIT", L"", fieldId, 50, 380, 1000, 30, WS_BORDER});
+    editor->keyEdit = createControl(window, instance, {L"EDIT", L"", fieldId, 50, 450, 1000, 30, WS_BORDER});
+    sw.addButton = createControl(window, instance, {L"BUTTON", L"追加", addCommand, 100, 540, 60, 25, BS_PUSHBUTTON});
+    sw.updateButton =
+        createControl(window, instance, {L"BUTTON", L"更新", updateCommand, 200, 540, 60, 25, BS_PUSHBUTTON});
+    sw.deleteButton =
+        createControl(window, instance, {L"BUTTON", L"削除", deleteCommand, 300, 540, 60, 25, BS_PUSHBUTTON});
+    sw.saveButton = createControl(window, instance, {L"BUTTON", L"保存", saveCommand, 400, 540, 60, 25, BS_PUSHBUTTON});
+    sw.quitSettingsButton = createControl(
+        window, instance, {L"BUTTON", L"設定終了", quitSettingsCommand, 500, 540, 90, 25, BS_PUSHBUTTON});
+    createControl(window, instance, {L"BUTTON", L"全終了", quitAllCommand, 600, 540, 90, 25, BS_PUSHBUTTON});
+    editor->ctrlCheck = createControl(window, instance, {L"BUTTON", L"Ctrl", ctrlCheckId, 100, 500, 55, 30, checkStyle});
+    editor->altCheck = createControl(window, instance, {L"BUTTON", L"Alt", altCheckId, 220, 500, 55, 30, checkStyle});
+    editor->shiftCheck =
+        createControl(window, instance, {L"BUTTON", L"Shift", shiftCheckId, 340, 500, 55, 30, checkStyle});
+    editor->windowsCheck =
+        createControl(window, instance, {L"BUTTON", L"Windows", windowsCheckId, 460, 500, 80, 30, checkStyle});
+    sw.pageButton = createControl(window, instance,
+                                  {L"BUTTON", basicPageTitle, pageButtonId, 0, 0, 200, 20,
+                                   WS_GROUP | BS_AUTORADIOBUTTON | BS_PUSHLIKE});
+    sw.commandLabel = createControl(window, instance, {L"STATIC", L"コマンド", fieldId, 20, 355, 350, 20, 0});
+    sw.hotkeyLabel = createControl(window, instance, {L"STATIC", showHotkeyLabel, fieldId, 20, 425, 350, 20, 0});
+
+    insertHotkeyColumns(sw.hotkeyListView);
+    SendMessageW(editor->commandEdit, EM_LIMITTEXT, maxCommandLength, 0);
+    sw.standardEditProcedure = subclass(editor->keyEdit, keyEditProcedure);
+    subclass(editor->commandEdit, commandEditProcedure);
+    sw.editor = editor;
+}
+
+LRESULT onCreate(SettingsWindow& sw, HWND window, const CREATESTRUCTW* creation) {
+    closeLauncher();
+    sw.window = window;
+    createControls(sw, window, creation->hInstance);
+    return 0;
+}
+
+LRESULT onDestroy(SettingsWindow& sw) {
+    if (!sw.quitAll) startLauncher();
+    PostQuitMessage(0);
+    return 0;
+}
+
+LRESULT onEndSession(WPARAM ending) {
+    // A cancelled log-off must not end the tool and drop unsaved changes.
+    if (ending) PostQuitMessage(0);
+    return 0;
+}
+
+LRESULT onPaint(HWND window) {
+    PAINTSTRUCT paint{};
+    BeginPaint(window, &paint);
+    EndPaint(window, &paint);
+    return 0;
+}
+
+LRESULT onNotify(SettingsWindow& sw, const NMHDR* header) {
+    if (header->code == LVN_ITEMCHANGED && sw.editor && header->hwndFrom == sw.hotkeyListView) showSelection(sw);
+    return 0;
+}
+
+INT_PTR CALLBACK aboutProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
-    case WM_DESTROY: PostQuitMessage(0); return 0;
+    case WM_INITDIALOG: return TRUE;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+            EndDialog(dialog, LOWORD(wParam));
+            return TRUE;
+        }
+        return FALSE;
+    default: return FALSE;
+    }
+}
+
+void saveCurrentPage(SettingsWindow& sw) {
+    if (sw.onBasicPage) {
+        saveMainHotkey(sw);
+    } else {
+        saveHotkeyList(sw);
+    }
+}
+
+void onModifierCheck(SettingsWindow& sw, HWND check) {
+    flipCheck(check);
+    updateButtons(sw);
+}
+
+LRESULT onCommand(SettingsWindow& sw, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (LOWORD(wParam)) {
+    case quitAllCommand:
+        sw.quitAll = true;
+        PostMessageW(window, WM_CLOSE, 0, 0);
+        return 0;
+    case quitSettingsCommand: PostMessageW(window, WM_CLOSE, 0, 0); return 0;
+    case addCommand: addHotkeyRow(sw); return 0;
+    case updateCommand: updateHotkeyRow(sw); return 0;
+    case deleteCommand: deleteHotkeyRow(sw); return 0;
+    case saveCommand: saveCurrentPage(sw); return 0;
+    case ctrlCheckId: onModifierCheck(sw, sw.editor->ctrlCheck); return 0;
+    case altCheckId: onModifierCheck(sw, sw.editor->altCheck); return 0;
+    case shiftCheckId: onModifierCheck(sw, sw.editor->shiftCheck); return 0;
+    case windowsCheckId: onModifierCheck(sw, sw.editor->windowsCheck); return 0;
+    case pageButtonId: switchPage(sw); return 0;
+    case IDM_ABOUT: DialogBoxW(sw.instance, MAKEINTRESOURCEW(IDD_ABOUTBOX), window, aboutProcedure); return 0;
+    case IDM_EXIT: DestroyWindow(window); return 0;
     default: return DefWindowProcW(window, message, wParam, lParam);
     }
 }
 
+LRESULT handleMessage(SettingsWindow& sw, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE: return onCreate(sw, window, reinterpret_cast<const CREATESTRUCTW*>(lParam));
+    case WM_DESTROY: return onDestroy(sw);
+    case WM_ENDSESSION: return onEndSession(wParam);
+    case WM_PAINT: return onPaint(window);
+    case WM_NOTIFY: return onNotify(sw, reinterpret_cast<const NMHDR*>(lParam));
+    case WM_COMMAND:
+        if (!sw.editor) return DefWindowProcW(window, message, wParam, lParam);
+        return onCommand(sw, window, message, wParam, lParam);
+    default: return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+LRESULT CALLBACK settingsWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!theSettingsWindow) return DefWindowProcW(window, message, wParam, lParam);
+    try {
+        return handleMessage(*theSettingsWindow, window, message, wParam, lParam);
+    } catch (...) {
+        return 0;
+    }
+}
+
+// Everything the window shows before the first page is chosen.
+void setInitialLayout(SettingsWindow& sw) {
+    const HotkeyEditor& editor = *sw.editor;
+    SetWindowTextW(sw.hotkeyLabel, (std::wstring(showHotkeyLabel) + std::wstring(30, L' ')).c_str());
+    SetWindowTextW(sw.commandLabel, L"コマンド");
+    SendMessageW(sw.hotkeyListView, LVM_DELETEALLITEMS, 0, 0);
+    enable(sw.addButton, false);
+    enable(sw.updateButton, true);
+    enable(sw.deleteButton, false);
+    enable(sw.saveButton, true);
+    show(sw.commandLabel, false);
+    show(sw.hotkeyLabel, true);
+    show(editor.commandEdit, false);
+    show(editor.keyEdit, true);
+    for (HWND check : {editor.ctrlCheck, editor.altCheck, editor.shiftCheck, editor.windowsCheck}) enable(check, true);
+    show(sw.pageButton, true);
+    show(sw.hotkeyListView, false);
+}
+
+void toExtraPage(SettingsWindow& sw) {
+    const HotkeyEditor& editor = *sw.editor;
+    SetWindowTextW(sw.pageButton, extraPageTitle);
+    sw.onBasicPage = false;
+    SetWindowTextW(sw.hotkeyLabel, L"ホットキー ");
+    show(sw.hotkeyListView, true);
+    show(editor.commandEdit, true);
+    show(sw.commandLabel, true);
+    SetWindowTextW(editor.commandEdit, L"");
+    SetWindowTextW(editor.keyEdit, L"");
+    for (HWND button : {sw.addButton, sw.updateButton, sw.deleteButton, sw.saveButton}) enable(button, false);
+    setModifierChecks(editor, 0);
+    refreshHotkeyList(sw);
+}
+
+void toBasicPage(SettingsWindow& sw) {
+    const HotkeyEditor& editor = *sw.editor;
+    SetWindowTextW(sw.pageButton, basicPageTitle);
+    sw.onBasicPage = true;
+    SetWindowTextW(sw.hotkeyLabel, (std::wstring(showHotkeyLabel) + L" ").c_str());
+    show(sw.hotkeyListView, false);
+    show(editor.commandEdit, false);
+    show(sw.commandLabel, false);
+    readMainHotkey(sw);
+    SetWindowTextW(editor.commandEdit, L"");
+    for (HWND button : {sw.addButton, sw.updateButton, sw.deleteButton, sw.saveButton}) enable(button, false);
+}
+
 } // namespace
 
-int runSettingsTool(HINSTANCE instance, int showCommand) {
-    wchar_t title[100] = {};
-    wchar_t className[100] = {};
-    LoadStringW(instance, IDS_APP_TITLE, title, 100);
-    LoadStringW(instance, IDC_HALVOTUNE, className, 100);
+std::wstring controlText(HWND control) {
+    const int length = GetWindowTextLengthW(control);
+    if (length <= 0) return {};
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(control, text.data(), length + 1);
+    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+void switchPage(SettingsWindow& sw) {
+    if (sw.onBasicPage) {
+        toExtraPage(sw);
+    } else {
+        toBasicPage(sw);
+    }
+}
+
+void updateButtons(SettingsWindow& sw) {
+    if (sw.onBasicPage) {
+        updateBasicPageButtons(sw);
+    } else {
+        updateExtraPageButtons(sw);
+    }
+}
+
+void prepareSettingsFiles(const std::wstring& configFolder) {
+    ensureFolder(configFolder);
+    delete theHotkeyList;
+    theHotkeyList = loadHotkeyList(configFolder + L"\\hotkey.txt");
+    configPath = configFolder + L"\\config.txt";
+    writeDefaultFiles(configFolder);
+}
+
+void registerSettingsWindowClass(HINSTANCE instance) {
+    wchar_t className[textBufferSize] = {};
+    LoadStringW(instance, IDC_HALVOTUNE, className, textBufferSize);
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = settingsWindowProcedure;
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_HALVOTUNE));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszMenuName = MAKEINTRESOURCEW(IDC_HALVOTUNE);
     windowClass.lpszClassName = className;
     windowClass.hIconSm = LoadIconW(instance, MAKEINTRESOURCEW(IDI_SMALL));
     RegisterClassExW(&windowClass);
-    const HWND window = CreateWindowExW(0, className, title, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0, 480, 360,
-                                        nullptr, nullptr, instance, nullptr);
-    if (!window) return 0;
+}
+
+HWND createSettingsWindow(HINSTANCE instance, int showCommand) {
+    // A window that was destroyed leaves its record behind; a new window starts afresh.
+    if (theSettingsWindow) {
+        delete theSettingsWindow->editor;
+        delete theSettingsWindow;
+    }
+    auto* sw = new SettingsWindow();
+    theSettingsWindow = sw;
+    sw->instance = instance;
+    LoadStringW(instance, IDS_APP_TITLE, sw->title, textBufferSize);
+    LoadStringW(instance, IDC_HALVOTUNE, sw->className, textBufferSize);
+    const HWND window = CreateWindowExW(0, sw->className, sw->title, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0,
+                                        CW_USEDEFAULT, 0, nullptr, nullptr, instance, nullptr);
+    if (!window || !sw->editor) return nullptr;
+    MoveWindow(window, 10, 10, 1200, 700, TRUE);
+    setInitialLayout(*sw);
+    const bool noShowHotkey = readMainHotkey(*sw);
+    if (noShowHotkey) {
+        for (HWND button : {sw->pageButton, sw->updateButton, sw->quitSettingsButton, sw->saveButton}) {
+            enable(button, false);
+        }
+    } else {
+        switchPage(*sw);
+    }
     ShowWindow(window, showCommand);
     UpdateWindow(window);
+    // After showing: activating the window would move the focus to the window itself.
+    if (noShowHotkey) SetFocus(sw->editor->keyEdit);
+    return window;
+}
+
+int runSettingsMessageLoop(HINSTANCE instance) {
+    const HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDC_HALVOTUNE));
     MSG message{};
-    while (GetMessageW(&message, nullptr, 0, 0)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!TranslateAcceleratorW(message.hwnd, accelerators, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
     }
     return static_cast<int>(message.wParam);
+}
+
+int runSettingsTool(HINSTANCE instance, int showCommand) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    registerSettingsWindowClass(instance);
+    if (!createSettingsWindow(instance, showCommand)) return 0;
+    return runSettingsMessageLoop(instance);
 }

@@ -1,4 +1,73 @@
 #pragma once
+// The settings tool's one window: the show hotkey on the basic page, the
+// extra hotkeys on the other; both pages are the same controls.
+#include "hotkey_list.h"
+
 #include <windows.h>
 
+#include <string>
+
+constexpr int textBufferSize = 100;
+
+// Control and command ids.
+constexpr int fieldId = 1; // the fields and labels share it; it is no command
+constexpr int quitAllCommand = 10;
+constexpr int addCommand = 11;
+constexpr int updateCommand = 12;
+constexpr int deleteCommand = 13;
+constexpr int quitSettingsCommand = 14;
+constexpr int saveCommand = 15;
+constexpr int ctrlCheckId = 90;
+constexpr int altCheckId = 91;
+constexpr int shiftCheckId = 92;
+constexpr int windowsCheckId = 93;
+constexpr int pageButtonId = 95;
+
+// The controls one hotkey is entered with, and the key last captured or loaded.
+struct HotkeyEditor {
+    HWND commandEdit = nullptr;
+    HWND keyEdit = nullptr;
+    HWND ctrlCheck = nullptr;
+    HWND altCheck = nullptr;
+    HWND shiftCheck = nullptr;
+    HWND windowsCheck = nullptr;
+    int keyCode = -1;
+};
+
+struct SettingsWindow {
+    HINSTANCE instance = nullptr;
+    HWND window = nullptr;
+    wchar_t title[textBufferSize] = {};
+    wchar_t className[textBufferSize] = {};
+    HWND hotkeyListView = nullptr;
+    HWND addButton = nullptr;
+    HWND updateButton = nullptr;
+    HWND deleteButton = nullptr;
+    HWND saveButton = nullptr;
+    HWND quitSettingsButton = nullptr;
+    HWND pageButton = nullptr;
+    HWND commandLabel = nullptr;
+    HWND hotkeyLabel = nullptr;
+    WNDPROC standardEditProcedure = nullptr;
+    bool onBasicPage = true;
+    bool quitAll = false;
+    HotkeyEditor* editor = nullptr;
+};
+
+// Process-wide state, all owned by the user-interface thread.
+extern SettingsWindow* theSettingsWindow;
+extern HotkeyList* theHotkeyList;
+extern std::wstring configPath;
+
+// Reads "hotkey.txt", sets configPath and writes the missing default files,
+// all in the given config folder (created if missing).
+void prepareSettingsFiles(const std::wstring& configFolder);
+
+void registerSettingsWindowClass(HINSTANCE instance);
+HWND createSettingsWindow(HINSTANCE instance, int showCommand);
+int runSettingsMessageLoop(HINSTANCE instance);
 int runSettingsTool(HINSTANCE instance, int showCommand);
+
+void switchPage(SettingsWindow& sw);
+void updateButtons(SettingsWindow& sw);
+std::wstring controlText(HWND control);

@@ -1,0 +1,173 @@
+#include "hotkey_list_page_win.h"
+
+#include "hotkey_page_win.h"
+#include "key_names.h"
+#include "common/numbers.h"
+#include "common/text_files_win.h"
+
+#include <commctrl.h>
+
+namespace {
+
+constexpr LRESULT swallowed = -1;
+constexpr int unnamedKey = 255;
+constexpr wchar_t escapeCharacter = 27;
+
+void setItemText(HWND listView, int item, int column, const std::wstring& text) {
+    std::wstring copy = text;
+    LVITEMW entry{};
+    entry.iSubItem = column;
+    entry.pszText = copy.data();
+    SendMessageW(listView, LVM_SETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&entry));
+}
+
+void insertItem(HWND listView, int item, const std::wstring& text) {
+    std::wstring copy = text;
+    LVITEMW entry{};
+    entry.mask = LVIF_TEXT;
+    entry.iItem = item;
+    entry.pszText = copy.data();
+    SendMessageW(listView, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&entry));
+}
+
+void insertColumn(HWND listView, int index, const wchar_t* title, int width) {
+    std::wstring text = title;
+    LVCOLUMNW column{};
+    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
+    column.fmt = LVCFMT_LEFT;
+    column.cx = width;
+    column.pszText = text.data();
+    SendMessageW(listView, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
+}
+
+// Removes the selected row; false when nothing is selected.
+bool removeSelectedRow(SettingsWindow& sw) {
+    const int selected = selectedRow(sw);
+    if (selected < 0) return false;
+    theHotkeyList->rows.erase(theHotkeyList->rows.begin() + selected);
+    return true;
+}
+
+LRESULT handleCommandEdit(SettingsWindow& sw, HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_KEYDOWN:
+        if (wParam == unnamedKey) return swallowed;
+        if (wParam == VK_ESCAPE) SetWindowTextW(edit, L"");
+        break;
+    case WM_KEYUP:
+        if (wParam == unnamedKey) return swallowed;
+        if (wParam == VK_TAB) {
+            SetFocus(sw.editor->keyEdit);
+            return swallowed;
+        }
+        updateButtons(sw);
+        break;
+    case WM_CHAR:
+        // A TAB would split the row into more fields than it was written with.
+        if (wParam == unnamedKey || wParam == escapeCharacter || wParam == L'\t') return swallowed;
+        break;
+    default: break;
+    }
+    return CallWindowProcW(sw.standardEditProcedure, edit, message, wParam, lParam);
+}
+
+} // namespace
+
+HotkeyList* loadHotkeyList(const std::wstring& path) {
+    auto* list = new HotkeyList();
+    list->path = path;
+    list->rows = hotkeyRowsFromLines(readTextLines(path));
+    return list;
+}
+
+void insertHotkeyColumns(HWND listView) {
+    insertColumn(listView, 0, L"PATH", 600);
+    insertColumn(listView, 1, L"DATA", 100);
+}
+
+void refreshHotkeyList(SettingsWindow& sw) {
+    SendMessageW(sw.hotkeyListView, LVM_DELETEALLITEMS, 0, 0);
+    const std::vector<HotkeyRow>& rows = theHotkeyList->rows;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const int item = static_cast<int>(i);
+        insertItem(sw.hotkeyListView, item, rows[i].empty() ? std::wstring() : rows[i][0]);
+        setItemText(sw.hotkeyListView, item, 1, formatHotkey(rows[i]));
+    }
+    SetWindowTextW(sw.editor->commandEdit, L"");
+    SetWindowTextW(sw.editor->keyEdit, L"");
+    EnableWindow(sw.addButton, FALSE);
+    EnableWindow(sw.updateButton, FALSE);
+    EnableWindow(sw.deleteButton, FALSE);
+}
+
+int selectedRow(const SettingsWindow& sw) {
+    const auto item = static_cast<int>(
+        SendMessageW(sw.hotkeyListView, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), MAKELPARAM(LVNI_SELECTED, 0)));
+    // The list view can run ahead of the rows while it is being rebuilt.
+    if (item < 0 || static_cast<size_t>(item) >= theHotkeyList->rows.size()) return -1;
+    return item;
+}
+
+void showSelection(SettingsWindow& sw) {
+    const int selected = selectedRow(sw);
+    if (selected >= 0) {
+        const HotkeyRow& row = theHotkeyList->rows[static_cast<size_t>(selected)];
+        HotkeyEditor& editor = *sw.editor;
+        editor.keyCode = static_cast<int>(rowKeyCode(row));
+        SetWindowTextW(editor.keyEdit, editor.keyCode == 0 ? L"" : keyName(editor.keyCode).c_str());
+        SetWindowTextW(editor.commandEdit, row.empty() ? L"" : row[0].c_str());
+        setModifierChecks(editor, rowModifierBits(row));
+    }
+    updateButtons(sw);
+}
+
+void updateExtraPageButtons(SettingsWindow& sw) {
+    const HotkeyEditor& editor = *sw.editor;
+    const int clash = findHotkeyRow(theHotkeyList->rows, decimalText(editor.keyCode),
+                                    decimalText(modifierBitsOf(editor)));
+    const ExtraPageButtons buttons = extraPageButtons(controlText(editor.commandEdit),
+                                                      GetWindowTextLengthW(editor.keyEdit) > 0, clash, selectedRow(sw));
+    EnableWindow(sw.addButton, buttons.add);
+    EnableWindow(sw.updateButton, buttons.update);
+    EnableWindow(sw.deleteButton, buttons.remove);
+}
+
+void addHotkeyRow(SettingsWindow& sw) {
+    const HotkeyEditor& editor = *sw.editor;
+    const std::wstring command = controlText(editor.commandEdit);
+    // The button state is only a hint: check again what is added.
+    if (!commandAcceptable(command) || GetWindowTextLengthW(editor.keyEdit) == 0) return;
+    theHotkeyList->rows.push_back(makeHotkeyRow(command, editor.keyCode, modifierBitsOf(editor)));
+    refreshHotkeyList(sw);
+    EnableWindow(sw.saveButton, TRUE);
+}
+
+void updateHotkeyRow(SettingsWindow& sw) {
+    if (!commandAcceptable(controlText(sw.editor->commandEdit)) || GetWindowTextLengthW(sw.editor->keyEdit) == 0) {
+        return;
+    }
+    if (!removeSelectedRow(sw)) return;
+    addHotkeyRow(sw);
+}
+
+void deleteHotkeyRow(SettingsWindow& sw) {
+    if (!removeSelectedRow(sw)) return;
+    refreshHotkeyList(sw);
+    EnableWindow(sw.saveButton, TRUE);
+}
+
+void saveHotkeyList(SettingsWindow& sw) {
+    writeTextLines(theHotkeyList->path, linesFromHotkeyRows(theHotkeyList->rows));
+    EnableWindow(sw.saveButton, FALSE);
+}
+
+LRESULT CALLBACK commandEditProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+    SettingsWindow* sw = theSettingsWindow;
+    if (!sw || !sw->standardEditProcedure) return DefWindowProcW(edit, message, wParam, lParam);
+    if (!sw->editor) return CallWindowProcW(sw->standardEditProcedure, edit, message, wParam, lParam);
+    try {
+        return handleCommandEdit(*sw, edit, message, wParam, lParam);
+    } catch (...) {
+        return 0;
+    }
+}

@@ -1,0 +1,17 @@
+#pragma once
+// The extra hotkey page: the rows of "hotkey.txt" in the list view and the
+// add, update, delete and save commands.
+#include "settings_window_win.h"
+
+HotkeyList* loadHotkeyList(const std::wstring& path);
+void insertHotkeyColumns(HWND listView);
+void refreshHotkeyList(SettingsWindow& sw);
+int selectedRow(const SettingsWindow& sw);
+void showSelection(SettingsWindow& sw);
+void updateExtraPageButtons(SettingsWindow& sw);
+void addHotkeyRow(SettingsWindow& sw);
+void updateHotkeyRow(SettingsWindow& sw);
+void deleteHotkeyRow(SettingsWindow& sw);
+void saveHotkeyList(SettingsWindow& sw);
+
+LRESULT CALLBACK commandEditProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,0 +1,130 @@
+#include "hotkey_page_win.h"
+
+#include "key_names.h"
+#include "common/profile_reader.h"
+#include "common/profile_writer.h"
+#include "common/text_files_win.h"
+
+#include <string>
+
+namespace {
+
+constexpr LRESULT swallowed = -1;
+constexpr int unnamedKey = 255;
+
+bool isChecked(HWND check) {
+    return SendMessageW(check, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void setChecked(HWND check, bool checked) {
+    SendMessageW(check, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool writeChunk(void* file, const char* data, unsigned long size) {
+    DWORD written = 0;
+    return WriteFile(file, data, size, &written, nullptr) && written == size;
+}
+
+bool fileExists(const std::wstring& path) {
+    if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+    const DWORD error = GetLastError();
+    return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
+}
+
+void captureKey(HotkeyEditor& editor, int code) {
+    editor.keyCode = code;
+    SetWindowTextW(editor.keyEdit, code == 0 ? L"" : keyName(code).c_str());
+}
+
+LRESULT onKeyEditKeyUp(SettingsWindow& sw, WPARAM key) {
+    if (key == VK_TAB) {
+        // On the basic page the command field is hidden: the focus stays.
+        if (!sw.onBasicPage) SetFocus(sw.editor->commandEdit);
+        return swallowed;
+    }
+    updateButtons(sw);
+    return swallowed;
+}
+
+LRESULT handleKeyEdit(SettingsWindow& sw, HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_KEYDOWN:
+        if (wParam != unnamedKey) captureKey(*sw.editor, static_cast<int>(wParam));
+        return swallowed;
+    case WM_CHAR: return swallowed;
+    case WM_KEYUP: return onKeyEditKeyUp(sw, wParam);
+    // The field only ever shows the captured key: text from the context menu
+    // would be saved under the old key code.
+    case WM_PASTE:
+    case WM_CUT:
+    case WM_CLEAR:
+    case WM_UNDO:
+    case WM_CONTEXTMENU: return 0;
+    default: return CallWindowProcW(sw.standardEditProcedure, edit, message, wParam, lParam);
+    }
+}
+
+} // namespace
+
+int modifierBitsOf(const HotkeyEditor& editor) {
+    return modifierBits({isChecked(editor.ctrlCheck), isChecked(editor.altCheck), isChecked(editor.shiftCheck),
+                         isChecked(editor.windowsCheck)});
+}
+
+void setModifierChecks(const HotkeyEditor& editor, int bits) {
+    const ModifierChecks checks = modifierChecks(bits);
+    setChecked(editor.ctrlCheck, checks.ctrl);
+    setChecked(editor.altCheck, checks.alt);
+    setChecked(editor.shiftCheck, checks.shift);
+    setChecked(editor.windowsCheck, checks.windows);
+}
+
+void flipCheck(HWND check) {
+    setChecked(check, !isChecked(check));
+}
+
+bool readMainHotkey(SettingsWindow& sw) {
+    const TextLines lines = readTextLines(configPath);
+    const long key = profileInt(lines, L"hotkey", L"hotkey", 0);
+    const long bits = profileInt(lines, L"hotkey", L"hotkey2", 0);
+    HotkeyEditor& editor = *sw.editor;
+    setModifierChecks(editor, static_cast<int>(bits));
+    editor.keyCode = static_cast<int>(key);
+    if (key != 0) {
+        SetWindowTextW(editor.keyEdit, keyName(key).c_str());
+        return false;
+    }
+    SetWindowTextW(editor.keyEdit, L"");
+    return bits == 0;
+}
+
+bool writeShowHotkey(const std::wstring& path, long keyCode, int bits) {
+    std::string bytes;
+    if (!readFileBytes(path, bytes) && fileExists(path)) return false;
+    const std::string updated = withProfileValues(
+        bytes, "hotkey", {{"hotkey", std::to_string(keyCode)}, {"hotkey2", std::to_string(bits)}});
+    return writeFileAtomically(path, updated, writeChunk);
+}
+
+void saveMainHotkey(SettingsWindow& sw) {
+    writeShowHotkey(configPath, sw.editor->keyCode, modifierBitsOf(*sw.editor));
+    EnableWindow(sw.saveButton, FALSE);
+    EnableWindow(sw.pageButton, TRUE);
+    EnableWindow(sw.quitSettingsButton, TRUE);
+}
+
+void updateBasicPageButtons(SettingsWindow& sw) {
+    EnableWindow(sw.addButton, FALSE);
+    EnableWindow(sw.saveButton, GetWindowTextLengthW(sw.editor->keyEdit) > 0);
+}
+
+LRESULT CALLBACK keyEditProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+    SettingsWindow* sw = theSettingsWindow;
+    if (!sw || !sw->standardEditProcedure) return DefWindowProcW(edit, message, wParam, lParam);
+    if (!sw->editor) return CallWindowProcW(sw->standardEditProcedure, edit, message, wParam, lParam);
+    try {
+        return handleKeyEdit(*sw, edit, message, wParam, lParam);
+    } catch (...) {
+        return 0;
+    }
+}

@@ -1,0 +1,19 @@
+#pragma once
+// The basic page: the launcher's show hotkey in the section "hotkey" of
+// "config.txt", key capture in the key field and the modifier check boxes.
+#include "settings_window_win.h"
+
+int modifierBitsOf(const HotkeyEditor& editor);
+void setModifierChecks(const HotkeyEditor& editor, int bits);
+void flipCheck(HWND check);
+
+// Loads the show hotkey into the editor; true when none is configured.
+bool readMainHotkey(SettingsWindow& sw);
+void saveMainHotkey(SettingsWindow& sw);
+void updateBasicPageButtons(SettingsWindow& sw);
+
+// Writes hotkey and hotkey2 into the file, changing no other byte of it. A
+// file that exists but cannot be read is left alone rather than replaced.
+bool writeShowHotkey(const std::wstring& path, long keyCode, int bits);
+
+LRESULT CALLBACK keyEditProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
