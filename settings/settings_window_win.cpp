@@ -314,11 +314,19 @@ HWND createSettingsWindow(HINSTANCE instance, int showCommand) {
     return window;
 }
 
+bool translateSettingsAccelerator(HACCEL accelerators, MSG& message) {
+    // The command goes to the main window even when a field has the focus:
+    // translated against the field, it would reach the edit control instead.
+    const HWND window = theSettingsWindow ? theSettingsWindow->window : nullptr;
+    if (!window || (message.hwnd != window && !IsChild(window, message.hwnd))) return false;
+    return TranslateAcceleratorW(window, accelerators, &message) != 0;
+}
+
 int runSettingsMessageLoop(HINSTANCE instance) {
     const HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDC_HALVOTUNE));
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!TranslateAcceleratorW(message.hwnd, accelerators, &message)) {
+        if (!translateSettingsAccelerator(accelerators, message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }

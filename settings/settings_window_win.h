@@ -65,6 +65,7 @@ void prepareSettingsFiles(const std::wstring& configFolder);
 
 void registerSettingsWindowClass(HINSTANCE instance);
 HWND createSettingsWindow(HINSTANCE instance, int showCommand);
+bool translateSettingsAccelerator(HACCEL accelerators, MSG& message);
 int runSettingsMessageLoop(HINSTANCE instance);
 int runSettingsTool(HINSTANCE instance, int showCommand);
 

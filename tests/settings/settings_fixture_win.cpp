@@ -1,0 +1,161 @@
+#include "settings_fixture_win.h"
+
+#include "common/text_files_win.h"
+#include "settings/resources/resource.h"
+
+#include <commctrl.h>
+
+bool pumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        pumpPending();
+        if (condition()) return true;
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+// The same translation as the tool's own message loop, accelerators included.
+void pumpPending() {
+    static const HACCEL accelerators = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_HALVOTUNE));
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) continue;
+        if (translateSettingsAccelerator(accelerators, message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+std::string fileBytes(const std::wstring& path) {
+    std::string bytes;
+    readFileBytes(path, bytes);
+    return bytes;
+}
+
+bool exists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void writeBytes(const std::wstring& path, const std::string& bytes) {
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+void removeTree(const std::wstring& folder) {
+    WIN32_FIND_DATAW found{};
+    const HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring path = folder + L"\\" + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                removeTree(path);
+            } else {
+                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(path.c_str());
+            }
+        } while (FindNextFileW(find, &found));
+        FindClose(find);
+    }
+    RemoveDirectoryW(folder.c_str());
+}
+
+std::wstring uniqueTempFolder(const wchar_t* stem) {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    static int counter = 0;
+    const std::wstring path = std::wstring(temp) + stem + L"-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                              std::to_wstring(++counter);
+    removeTree(path);
+    return path;
+}
+
+void pressKeys(const std::vector<WORD>& keys, const std::vector<WORD>& held) {
+    std::vector<INPUT> inputs;
+    auto add = [&](WORD key, bool up) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        inputs.push_back(input);
+    };
+    for (WORD key : held) add(key, false);
+    for (WORD key : keys) {
+        add(key, false);
+        add(key, true);
+    }
+    for (auto it = held.rbegin(); it != held.rend(); ++it) add(*it, true);
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void SettingsWindowTest::SetUp() {
+    folder_ = uniqueTempFolder(L"halvotune-test");
+}
+
+void SettingsWindowTest::start() {
+    prepareSettingsFiles(folder_);
+    window_ = createSettingsWindow(GetModuleHandleW(nullptr), SW_SHOWNORMAL);
+    ASSERT_NE(window_, nullptr);
+    SetForegroundWindow(window_);
+    pumpPending();
+}
+
+void SettingsWindowTest::TearDown() {
+    if (window_ && IsWindow(window_)) {
+        sw().quitAll = true;
+        DestroyWindow(window_);
+    }
+    pumpPending();
+    removeTree(folder_);
+}
+
+void SettingsWindowTest::click(HWND button) {
+    SendMessageW(button, BM_CLICK, 0, 0);
+    pumpPending();
+}
+
+void SettingsWindowTest::command(int id) {
+    SendMessageW(window_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+    pumpPending();
+}
+
+void SettingsWindowTest::captureKey(WORD key) {
+    SendMessageW(editor().keyEdit, WM_KEYDOWN, key, 1);
+    SendMessageW(editor().keyEdit, WM_KEYUP, key, 0xC0000001);
+}
+
+void SettingsWindowTest::typeCommand(const std::wstring& text) {
+    SetWindowTextW(editor().commandEdit, text.c_str());
+    SendMessageW(editor().commandEdit, WM_KEYUP, 'X', 0xC0000001);
+}
+
+void SettingsWindowTest::selectRow(int row) {
+    LVITEMW clear{};
+    clear.stateMask = LVIS_SELECTED;
+    SendMessageW(sw().hotkeyListView, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&clear));
+    LVITEMW select{};
+    select.state = LVIS_SELECTED;
+    select.stateMask = LVIS_SELECTED;
+    SendMessageW(sw().hotkeyListView, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&select));
+    pumpPending();
+}
+
+std::wstring SettingsWindowTest::itemText(int row, int column) const {
+    wchar_t text[600] = {};
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = 600;
+    SendMessageW(theSettingsWindow->hotkeyListView, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
+                 reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+int SettingsWindowTest::itemCount() const {
+    return static_cast<int>(SendMessageW(theSettingsWindow->hotkeyListView, LVM_GETITEMCOUNT, 0, 0));
+}

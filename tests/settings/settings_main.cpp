@@ -1,0 +1,13 @@
+#include "settings/settings_window_win.h"
+
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    registerSettingsWindowClass(GetModuleHandleW(nullptr));
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

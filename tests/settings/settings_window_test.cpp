@@ -1,0 +1,384 @@
+#include "settings_fixture_win.h"
+
+#include "common/text_lines.h"
+#include "settings/resources/resource.h"
+
+#include <commctrl.h>
+
+#include <atomic>
+#include <thread>
+
+namespace {
+
+const std::string defaultConfig =
+    "[open]\nF6=notepad\nF7=\nF8=\nF9=\n[task]\nautoClose=\nnotShowList=\nnotShowTask=\ntaskZeroShow=0\n[etc]\n"
+    "startHide=0\n[num]\ndataMonth=0\nmaxList=15\n[color]\nlistR=245\nlistG=245\nlistB=245\nviewTaskR=240\n"
+    "viewTaskG=248\nviewTaskB=255\nviewFileR=255\nviewFileG=250\nviewFileB=250\nbookmarkR=220\nbookmarkG=220\n"
+    "bookmarkB=220\ntextR=255\ntextG=255\ntextB=255\n";
+const std::string defaultMenu = utf8FromWide(
+    L"イベントビューア\teventvwr.msc\nコントロールパネル\tcontrol\nコンピューターの管理\tcompmgmt.msc\n"
+    L"サービス\tservices.msc\nスタートアップ\tshell:startup\nタスクスケジューラ\ttaskschd.msc\n"
+    L"ディスクの管理\tdiskmgmt.msc\nデバイスマネージャ\tdevmgmt.msc\nパフォーマンスモニタ\tperfmon.msc\n"
+    L"送る\tshell:sendto\n");
+
+struct ChildInfo {
+    std::wstring className;
+    std::wstring text;
+    int id;
+    RECT rect;
+};
+
+std::vector<ChildInfo> childrenOf(HWND window) {
+    std::vector<ChildInfo> children;
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t name[64] = {};
+        GetClassNameW(child, name, 64);
+        RECT rect{};
+        GetWindowRect(child, &rect);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+        children.push_back({name, controlText(child), GetDlgCtrlID(child), rect});
+    }
+    return children;
+}
+
+std::wstring textOf(HWND control) { return controlText(control); }
+
+} // namespace
+
+TEST_F(SettingsWindowTest, FirstStartWritesTheDefaultsAndStaysOnTheBasicPage) {
+    start();
+    EXPECT_EQ(fileBytes(file(L"config.txt")), defaultConfig);
+    EXPECT_EQ(fileBytes(file(L"shortcut.txt")), "\n");
+    EXPECT_EQ(fileBytes(file(L"bookmark.txt")),
+              "\xE3\x82\xA8\xE3\x82\xAF\xE3\x82\xB9\xE3\x83\x97\xE3\x83\xAD\xE3\x83\xBC\xE3\x83\xA9\n.txt\n.exe\n");
+    EXPECT_EQ(fileBytes(file(L"menu.txt")), defaultMenu);
+    EXPECT_EQ(defaultMenu.size(), 359u);
+    EXPECT_FALSE(exists(file(L"hotkey.txt")));
+
+    EXPECT_EQ(textOf(window()), L"Halvotune");
+    RECT frame{};
+    GetWindowRect(window(), &frame);
+    EXPECT_EQ(frame.left, 10);
+    EXPECT_EQ(frame.right - frame.left, 1200);
+    EXPECT_EQ(frame.bottom - frame.top, 700);
+
+    const std::vector<ChildInfo> children = childrenOf(window());
+    ASSERT_EQ(children.size(), 16u);
+    const struct {
+        const wchar_t* className;
+        int id, x, y, width, height;
+    } expected[] = {
+        {L"SysListView32", 1, 20, 50, 750, 300}, {L"Edit", 1, 50, 380, 1000, 30}, {L"Edit", 1, 50, 450, 1000, 30},
+        {L"Button", 11, 100, 540, 60, 25},       {L"Button", 12, 200, 540, 60, 25}, {L"Button", 13, 300, 540, 60, 25},
+        {L"Button", 15, 400, 540, 60, 25},       {L"Button", 14, 500, 540, 90, 25}, {L"Button", 10, 600, 540, 90, 25},
+        {L"Button", 90, 100, 500, 55, 30},       {L"Button", 91, 220, 500, 55, 30}, {L"Button", 92, 340, 500, 55, 30},
+        {L"Button", 93, 460, 500, 80, 30},       {L"Button", 95, 0, 0, 200, 20},    {L"Static", 1, 20, 355, 350, 20},
+        {L"Static", 1, 20, 425, 350, 20},
+    };
+    for (size_t i = 0; i < children.size(); ++i) {
+        const ChildInfo& child = children[i];
+        EXPECT_EQ(lstrcmpiW(child.className.c_str(), expected[i].className), 0) << i;
+        EXPECT_EQ(child.id, expected[i].id) << i;
+        EXPECT_EQ(child.rect.left, expected[i].x) << i;
+        EXPECT_EQ(child.rect.top, expected[i].y) << i;
+        EXPECT_EQ(child.rect.right - child.rect.left, expected[i].width) << i;
+        EXPECT_EQ(child.rect.bottom - child.rect.top, expected[i].height) << i;
+    }
+    EXPECT_EQ(children[8].text, L"全終了");
+    EXPECT_EQ(children[12].text, L"Windows");
+    EXPECT_EQ(textOf(sw().hotkeyLabel), L"Halvorundeを表示するホットキー" + std::wstring(30, L' '));
+    EXPECT_EQ(textOf(sw().pageButton), L"基本設定");
+
+    EXPECT_TRUE(sw().onBasicPage);
+    EXPECT_FALSE(IsWindowVisible(sw().hotkeyListView));
+    EXPECT_FALSE(IsWindowVisible(editor().commandEdit));
+    EXPECT_FALSE(IsWindowVisible(sw().commandLabel));
+    EXPECT_TRUE(IsWindowVisible(editor().keyEdit));
+    for (HWND disabled : {sw().pageButton, sw().updateButton, sw().quitSettingsButton, sw().saveButton, sw().addButton}) {
+        EXPECT_FALSE(enabled(disabled));
+    }
+    EXPECT_EQ(GetFocus(), editor().keyEdit);
+    EXPECT_EQ(editor().keyCode, 0);
+    EXPECT_EQ(textOf(editor().keyEdit), L"");
+}
+
+TEST_F(SettingsWindowTest, CapturedF12WithCtrlAndAltIsSavedAndOpensThePages) {
+    start();
+    ASSERT_EQ(GetFocus(), editor().keyEdit);
+    pressKeys({VK_F12});
+    ASSERT_TRUE(pumpUntil([&] { return textOf(editor().keyEdit) == L"F12" && enabled(sw().saveButton); }));
+    EXPECT_EQ(editor().keyCode, VK_F12);
+    // Typing never changes the field; a modifier alone is a key of its own.
+    SendMessageW(editor().keyEdit, WM_CHAR, 'x', 1);
+    EXPECT_EQ(textOf(editor().keyEdit), L"F12");
+    captureKey(VK_SHIFT);
+    EXPECT_EQ(textOf(editor().keyEdit), L"SHIFT");
+    EXPECT_FALSE(checked(editor().shiftCheck));
+    captureKey(VK_F12);
+
+    click(editor().ctrlCheck);
+    click(editor().altCheck);
+    EXPECT_TRUE(checked(editor().ctrlCheck));
+    EXPECT_TRUE(checked(editor().altCheck));
+    EXPECT_FALSE(checked(editor().shiftCheck));
+    click(sw().saveButton);
+    EXPECT_EQ(fileBytes(file(L"config.txt")), defaultConfig + "[hotkey]\nhotkey=123\nhotkey2=3\n");
+    EXPECT_FALSE(enabled(sw().saveButton));
+    EXPECT_TRUE(enabled(sw().pageButton));
+    EXPECT_TRUE(enabled(sw().quitSettingsButton));
+
+    // A check-box click flips only that box and enables saving again; the
+    // second save replaces the values in place.
+    click(editor().altCheck);
+    EXPECT_FALSE(checked(editor().altCheck));
+    EXPECT_TRUE(checked(editor().ctrlCheck));
+    EXPECT_TRUE(enabled(sw().saveButton));
+    click(sw().saveButton);
+    EXPECT_EQ(fileBytes(file(L"config.txt")), defaultConfig + "[hotkey]\nhotkey=123\nhotkey2=2\n");
+
+    click(sw().pageButton);
+    EXPECT_FALSE(sw().onBasicPage);
+    EXPECT_EQ(textOf(sw().pageButton), L"追加ホットキー設定");
+    EXPECT_EQ(textOf(sw().hotkeyLabel), L"ホットキー ");
+    EXPECT_TRUE(IsWindowVisible(sw().hotkeyListView));
+    EXPECT_FALSE(checked(editor().ctrlCheck));
+    click(sw().pageButton);
+    EXPECT_TRUE(sw().onBasicPage);
+    EXPECT_EQ(textOf(editor().keyEdit), L"F12");
+    EXPECT_TRUE(checked(editor().ctrlCheck));
+    EXPECT_EQ(textOf(sw().hotkeyLabel), L"Halvorundeを表示するホットキー ");
+}
+
+TEST_F(SettingsWindowTest, UserLinesAroundTheSectionSurviveTheSave) {
+    CreateDirectoryW(folder().c_str(), nullptr);
+    // UTF-8 lines the platform's profile writer would mangle under code page 932.
+    const std::string head = "[task]\r\nnotShowTask=\xE3\x83\xA1\xE3\x83\xA2\xE5\xB8\xB3,\xE3\x81\x81\r\n";
+    const std::string tail = "\xE2\x91\xA0\xE3\x83\x86\xE3\x82\xB9\xE3\x83\x88\r\n";
+    writeBytes(file(L"config.txt"), head + "[hotkey]\r\nhotkey=0\r\nhotkey2=6\r\n" + tail);
+    start();
+    // Key 0 with modifiers counts as configured: the extra page opens.
+    EXPECT_FALSE(sw().onBasicPage);
+    click(sw().pageButton);
+    EXPECT_EQ(textOf(editor().keyEdit), L"");
+    EXPECT_TRUE(checked(editor().ctrlCheck));
+    EXPECT_TRUE(checked(editor().shiftCheck));
+    captureKey('A');
+    click(sw().saveButton);
+    EXPECT_EQ(fileBytes(file(L"config.txt")), head + "[hotkey]\r\nhotkey=65\r\nhotkey2=6\r\n" + tail);
+}
+
+TEST_F(SettingsWindowTest, DefaultsAreWrittenOnlyWhereNothingExists) {
+    CreateDirectoryW(folder().c_str(), nullptr);
+    CreateDirectoryW(file(L"bookmark.txt").c_str(), nullptr);
+    writeBytes(file(L"menu.txt"), "mine\tcalc\n");
+    writeBytes(file(L"config.txt"), "");
+    start();
+    EXPECT_EQ(fileBytes(file(L"shortcut.txt")), "\n");
+    EXPECT_EQ(GetFileAttributesW(file(L"bookmark.txt").c_str()) & FILE_ATTRIBUTE_DIRECTORY,
+              static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
+    EXPECT_EQ(fileBytes(file(L"menu.txt")), "mine\tcalc\n");
+    EXPECT_EQ(fileBytes(file(L"config.txt")), "");
+    // An empty config.txt gets the section as its only content.
+    captureKey(VK_F5);
+    click(sw().saveButton);
+    EXPECT_EQ(fileBytes(file(L"config.txt")), "[hotkey]\nhotkey=116\nhotkey2=0\n");
+}
+
+TEST_F(SettingsWindowTest, StartWithHotkeyOpensTheListFromHotkeyTxt) {
+    CreateDirectoryW(folder().c_str(), nullptr);
+    writeBytes(file(L"config.txt"), "[hotkey]\nhotkey=112\nhotkey2=2\n");
+    writeBytes(file(L"hotkey.txt"), "notepad\t112\t2\ncalc\t116\t6\n\xE3\x83\xA1\xE3\x83\xA2\t96\t0\n");
+    start();
+    EXPECT_FALSE(sw().onBasicPage);
+    EXPECT_EQ(textOf(sw().pageButton), L"追加ホットキー設定");
+    ASSERT_EQ(itemCount(), 3);
+    EXPECT_EQ(itemText(0, 0), L"notepad");
+    EXPECT_EQ(itemText(0, 1), L"C+F1");
+    EXPECT_EQ(itemText(1, 1), L"CS+F5");
+    EXPECT_EQ(itemText(2, 0), L"メモ");
+    EXPECT_EQ(itemText(2, 1), L"NUMPAD0");
+    for (HWND button : {sw().addButton, sw().updateButton, sw().deleteButton, sw().saveButton}) {
+        EXPECT_FALSE(enabled(button));
+    }
+    EXPECT_TRUE(enabled(sw().pageButton));
+    EXPECT_TRUE(enabled(sw().quitSettingsButton));
+    EXPECT_EQ(fileBytes(file(L"config.txt")), "[hotkey]\nhotkey=112\nhotkey2=2\n");
+}
+
+TEST_F(SettingsWindowTest, AddUpdateAndDeleteKeepCombinationsUnique) {
+    CreateDirectoryW(folder().c_str(), nullptr);
+    writeBytes(file(L"config.txt"), "[hotkey]\nhotkey=123\nhotkey2=3\n");
+    writeBytes(file(L"hotkey.txt"), "one\t112\t2\ntwo\t112\t1\n");
+    start();
+    ASSERT_FALSE(sw().onBasicPage);
+
+    // Ctrl+F1 is taken; Ctrl+Alt+F1 is free.
+    typeCommand(L" notepad ");
+    captureKey(VK_F1);
+    click(editor().ctrlCheck);
+    EXPECT_FALSE(enabled(sw().addButton));
+    click(editor().altCheck);
+    ASSERT_TRUE(enabled(sw().addButton));
+    click(sw().addButton);
+    ASSERT_EQ(itemCount(), 3);
+    EXPECT_EQ(itemText(2, 0), L" notepad ");
+    EXPECT_EQ(itemText(2, 1), L"CA+F1");
+    EXPECT_EQ(textOf(editor().commandEdit), L"");
+    EXPECT_EQ(textOf(editor().keyEdit), L"");
+    EXPECT_FALSE(enabled(sw().addButton));
+    EXPECT_TRUE(enabled(sw().saveButton));
+
+    // A selected row fills the fields; only its own combination can update it.
+    selectRow(0);
+    EXPECT_EQ(textOf(editor().commandEdit), L"one");
+    EXPECT_EQ(textOf(editor().keyEdit), L"F1");
+    EXPECT_TRUE(checked(editor().ctrlCheck));
+    EXPECT_FALSE(checked(editor().altCheck));
+    EXPECT_TRUE(enabled(sw().updateButton));
+    EXPECT_TRUE(enabled(sw().deleteButton));
+    EXPECT_FALSE(enabled(sw().addButton));
+    typeCommand(L"uno");
+    EXPECT_TRUE(enabled(sw().updateButton));
+    click(editor().shiftCheck);
+    EXPECT_FALSE(enabled(sw().updateButton));
+    EXPECT_TRUE(enabled(sw().addButton));
+    click(editor().shiftCheck);
+    ASSERT_TRUE(enabled(sw().updateButton));
+    click(sw().updateButton);
+    ASSERT_EQ(itemCount(), 3);
+    EXPECT_EQ(itemText(0, 0), L"two");
+    EXPECT_EQ(itemText(1, 0), L" notepad ");
+    EXPECT_EQ(itemText(2, 0), L"uno");
+
+    click(sw().saveButton);
+    EXPECT_EQ(fileBytes(file(L"hotkey.txt")), "two\t112\t1\n notepad \t112\t3\nuno\t112\t2\n");
+    EXPECT_FALSE(enabled(sw().saveButton));
+
+    for (int left = 3; left > 0; --left) {
+        selectRow(0);
+        ASSERT_TRUE(enabled(sw().deleteButton));
+        click(sw().deleteButton);
+        EXPECT_EQ(itemCount(), left - 1);
+    }
+    EXPECT_TRUE(enabled(sw().saveButton));
+    // Nothing selected: delete and update do nothing.
+    command(deleteCommand);
+    command(updateCommand);
+    click(sw().saveButton);
+    EXPECT_TRUE(exists(file(L"hotkey.txt")));
+    EXPECT_EQ(fileBytes(file(L"hotkey.txt")), "");
+}
+
+TEST_F(SettingsWindowTest, UnsavedRowsSurviveAPageSwitchButSavingWaitsForTheNextChange) {
+    CreateDirectoryW(folder().c_str(), nullptr);
+    writeBytes(file(L"config.txt"), "[hotkey]\nhotkey=123\nhotkey2=3\n");
+    start();
+    typeCommand(L"calc");
+    captureKey('C');
+    click(sw().addButton);
+    ASSERT_EQ(itemCount(), 1);
+    click(sw().pageButton);
+    click(sw().pageButton);
+    EXPECT_EQ(itemCount(), 1);
+    EXPECT_FALSE(enabled(sw().saveButton));
+    EXPECT_FALSE(exists(file(L"hotkey.txt")));
+}
+
+TEST_F(SettingsWindowTest, HandEditedRowsAreShownAndWrittenBackUnchanged) {
+    CreateDirectoryW(folder().c_str(), nullptr);
+    writeBytes(file(L"config.txt"), "[hotkey]\nhotkey=123\nhotkey2=3\n");
+    const std::string rows = "bad\tF5\n\nonly\n\t\t\nok\t65\t1\textra\n";
+    writeBytes(file(L"hotkey.txt"), rows);
+    start();
+    ASSERT_EQ(itemCount(), 5);
+    EXPECT_EQ(itemText(0, 1), L"F5");
+    EXPECT_EQ(itemText(4, 1), L"A+A");
+    for (int row = 0; row < 5; ++row) selectRow(row);
+    selectRow(0);
+    EXPECT_EQ(textOf(editor().commandEdit), L"bad");
+    EXPECT_EQ(textOf(editor().keyEdit), L"");
+    EXPECT_TRUE(enabled(sw().deleteButton));
+    // Deleting a good row and saving writes the others back as they were.
+    selectRow(4);
+    click(sw().deleteButton);
+    click(sw().saveButton);
+    EXPECT_EQ(fileBytes(file(L"hotkey.txt")), "bad\tF5\n\nonly\n\n");
+}
+
+TEST_F(SettingsWindowTest, CommandFieldRefusesTabsAndLongTextAndHandlesEscAndTab) {
+    CreateDirectoryW(folder().c_str(), nullptr);
+    writeBytes(file(L"config.txt"), "[hotkey]\nhotkey=123\nhotkey2=3\n");
+    start();
+    EXPECT_EQ(SendMessageW(editor().commandEdit, EM_GETLIMITTEXT, 0, 0), 511);
+    captureKey(VK_F2);
+    typeCommand(L"a\tb");
+    EXPECT_FALSE(enabled(sw().addButton));
+    command(addCommand);
+    EXPECT_EQ(itemCount(), 0);
+    typeCommand(L"ab");
+    EXPECT_TRUE(enabled(sw().addButton));
+
+    SetFocus(editor().commandEdit);
+    pressKeys({VK_TAB});
+    EXPECT_TRUE(pumpUntil([&] { return GetFocus() == editor().keyEdit; }));
+    EXPECT_EQ(textOf(editor().commandEdit), L"ab");
+    SetFocus(editor().commandEdit);
+    pressKeys({VK_ESCAPE});
+    EXPECT_TRUE(pumpUntil([&] { return textOf(editor().commandEdit).empty(); }));
+    pumpPending();
+    EXPECT_EQ(textOf(editor().commandEdit), L"");
+    EXPECT_FALSE(enabled(sw().addButton));
+}
+
+TEST_F(SettingsWindowTest, AboutDialogOpensWithAltQuestionMarkAndAltSlash) {
+    start();
+    for (const std::vector<WORD>& held : {std::vector<WORD>{VK_MENU, VK_SHIFT}, std::vector<WORD>{VK_MENU}}) {
+        std::atomic<bool> seen{false};
+        std::atomic<bool> stop{false};
+        std::thread closer([&] {
+            while (!stop) {
+                if (const HWND dialog = FindWindowW(L"#32770", L"バージョン情報 Halvotune")) {
+                    seen = true;
+                    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+                    return;
+                }
+                Sleep(20);
+            }
+        });
+        SetForegroundWindow(window());
+        SetFocus(editor().keyEdit);
+        pressKeys({VK_OEM_2}, held);
+        const bool opened = pumpUntil([&] { return seen.load(); });
+        stop = true;
+        closer.join();
+        EXPECT_TRUE(opened) << held.size();
+        pumpPending();
+    }
+    EXPECT_EQ(FindWindowW(L"#32770", L"バージョン情報 Halvotune"), nullptr);
+}
+
+TEST_F(SettingsWindowTest, EndOfSessionQuitsWithoutDestroyingTheWindow) {
+    start();
+    SendMessageW(window(), WM_ENDSESSION, FALSE, 0);
+    MSG message{};
+    EXPECT_FALSE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
+    SendMessageW(window(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_TRUE(IsWindow(window()));
+}
+
+TEST_F(SettingsWindowTest, QuitButtonsCloseTheWindowAndQuitAllIsRemembered) {
+    CreateDirectoryW(folder().c_str(), nullptr);
+    writeBytes(file(L"config.txt"), "[hotkey]\nhotkey=123\nhotkey2=3\n");
+    start();
+    click(sw().quitSettingsButton);
+    EXPECT_TRUE(pumpUntil([&] { return !IsWindow(window()); }));
+    EXPECT_FALSE(sw().quitAll);
+    start();
+    command(quitAllCommand);
+    EXPECT_TRUE(pumpUntil([&] { return !IsWindow(window()); }));
+    EXPECT_TRUE(sw().quitAll);
+    start();
+    command(IDM_EXIT);
+    EXPECT_FALSE(IsWindow(window()));
+}
