@@ -1,0 +1,197 @@
+#include "process_fixture_win.h"
+
+#include <gtest/gtest.h>
+
+#include <tlhelp32.h>
+
+#include <cwctype>
+#include <vector>
+
+namespace {
+
+constexpr int saveButtonId = 15;
+constexpr int quitSettingsButtonId = 14;
+constexpr int quitAllButtonId = 10;
+constexpr int ctrlCheckId = 90;
+constexpr int altCheckId = 91;
+
+std::wstring lowered(std::wstring text) {
+    for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(c));
+    return text;
+}
+
+// Processes running the program of that path, so that every one the tests
+// caused can be counted and, at the end, stopped by its id.
+std::vector<DWORD> processesOf(const std::wstring& program) {
+    std::vector<DWORD> ids;
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return ids;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+        const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID);
+        if (!process) continue;
+        wchar_t path[MAX_PATH] = {};
+        DWORD size = MAX_PATH;
+        if (QueryFullProcessImageNameW(process, 0, path, &size) && lowered(path) == lowered(program)) {
+            ids.push_back(entry.th32ProcessID);
+        }
+        CloseHandle(process);
+    }
+    CloseHandle(snapshot);
+    return ids;
+}
+
+bool processEnded(DWORD id, std::chrono::milliseconds timeout = std::chrono::seconds(15)) {
+    const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, id);
+    if (!process) return true;
+    const bool ended = WaitForSingleObject(process, static_cast<DWORD>(timeout.count())) == WAIT_OBJECT_0;
+    CloseHandle(process);
+    return ended;
+}
+
+void endProcesses(const std::wstring& program) {
+    for (DWORD id : processesOf(program)) {
+        if (const HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id)) {
+            TerminateProcess(process, 0);
+            WaitForSingleObject(process, 5000);
+            CloseHandle(process);
+        }
+    }
+}
+
+// The window is listed from its creation on; it is ready once it is shown.
+HWND readyWindow(HWND window) {
+    return window && IsWindowVisible(window) ? window : nullptr;
+}
+
+HWND waitForWindow(const wchar_t* className) {
+    HWND window = nullptr;
+    waitFor([&] { return (window = readyWindow(FindWindowW(className, nullptr))) != nullptr; });
+    return window;
+}
+
+DWORD processOf(HWND window) {
+    DWORD id = 0;
+    if (window) GetWindowThreadProcessId(window, &id);
+    return id;
+}
+
+std::string fileBytes(const std::wstring& path) {
+    std::string bytes;
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return bytes;
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.append(buffer, read);
+    CloseHandle(file);
+    return bytes;
+}
+
+void clickButton(HWND tool, int id) {
+    ASSERT_TRUE(waitFor([&] { return IsWindowEnabled(GetDlgItem(tool, id)) != FALSE; }))
+        << "button " << id << " stays disabled";
+    SendMessageW(GetDlgItem(tool, id), BM_CLICK, 0, 0);
+}
+
+
+// The key field is the third control of the tool's window.
+HWND keyFieldOf(HWND tool) {
+    HWND child = GetWindow(tool, GW_CHILD);
+    for (int i = 0; i < 2 && child; ++i) child = GetWindow(child, GW_HWNDNEXT);
+    return child;
+}
+
+class SettingsToolProcessTest : public testing::Test {
+protected:
+    void TearDown() override {
+        endProcesses(folder.file(L"Halvotune.exe"));
+        endProcesses(folder.file(L"Halvorunde.exe"));
+    }
+    size_t launchersRunning() { return processesOf(folder.file(L"Halvorunde.exe")).size(); }
+
+    PortableFolder folder;
+};
+
+} // namespace
+
+TEST_F(SettingsToolProcessTest, FirstRunSavesTheShowHotkeyAndTheLauncherRunsWithIt) {
+    const StartedProcess first = folder.start(L"Halvorunde.exe");
+    EXPECT_EQ(waitForExit(first), 1);
+    CloseHandle(first.process);
+    const HWND tool = waitForWindow(L"HALVOTUNE");
+    ASSERT_NE(tool, nullptr) << "the settings tool did not appear";
+    const DWORD toolProcess = processOf(tool);
+    for (const wchar_t* name : {L"config.txt", L"shortcut.txt", L"bookmark.txt", L"menu.txt"}) {
+        EXPECT_FALSE(fileBytes(folder.file(std::wstring(L"config\\") + name)).empty()) << lowered(name).size();
+    }
+    EXPECT_EQ(GetFileAttributesW(folder.file(L"config\\hotkey.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+
+    const HWND keyField = keyFieldOf(tool);
+    PostMessageW(keyField, WM_KEYDOWN, VK_F12, 1);
+    PostMessageW(keyField, WM_KEYUP, VK_F12, 0xC0000001);
+    SendMessageW(GetDlgItem(tool, ctrlCheckId), BM_CLICK, 0, 0);
+    SendMessageW(GetDlgItem(tool, altCheckId), BM_CLICK, 0, 0);
+    clickButton(tool, saveButtonId);
+    const std::string section = "[hotkey]\nhotkey=123\nhotkey2=3\n";
+    EXPECT_TRUE(waitFor([&] {
+        const std::string config = fileBytes(folder.file(L"config\\config.txt"));
+        return config.size() > section.size() && config.compare(config.size() - section.size(), section.size(), section) == 0;
+    }));
+
+    clickButton(tool, quitSettingsButtonId);
+    EXPECT_TRUE(processEnded(toolProcess));
+    const HWND launcher = waitForWindow(L"HALVORUNDE");
+    ASSERT_NE(launcher, nullptr) << "the launcher did not start";
+    EXPECT_TRUE(waitFor([&] { return titleOf(launcher).rfind(L"Halvorunde V", 0) == 0; }));
+    EXPECT_EQ(launchersRunning(), 1u);
+    // The launcher holds Ctrl+Alt+F12 now.
+    EXPECT_FALSE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, VK_F12));
+    EXPECT_EQ(GetLastError(), 1409u);
+
+    const DWORD launcherProcess = processOf(launcher);
+    PostMessageW(launcher, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(processEnded(launcherProcess));
+}
+
+TEST_F(SettingsToolProcessTest, ToolClosesTheLauncherAndRestartsItUnlessQuitAll) {
+    folder.writeFile(L"config\\config.txt", "[hotkey]\nhotkey=121\nhotkey2=7\n");
+    const StartedProcess launcher = folder.start(L"Halvorunde.exe");
+    ASSERT_TRUE(waitFor([&] { return findProcessWindow(launcher.id, L"HALVORUNDE") != nullptr; }));
+
+    StartedProcess tool = folder.start(L"Halvotune.exe");
+    EXPECT_EQ(waitForExit(launcher), 0) << "the launcher was not closed";
+    CloseHandle(launcher.process);
+    HWND toolWindow = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (toolWindow = readyWindow(findProcessWindow(tool.id, L"HALVOTUNE"))) != nullptr; }));
+    clickButton(toolWindow, quitSettingsButtonId);
+    EXPECT_EQ(waitForExit(tool), 0);
+    CloseHandle(tool.process);
+    // The shell call returns once the process exists: it is counted already.
+    EXPECT_EQ(launchersRunning(), 1u);
+    const HWND restarted = waitForWindow(L"HALVORUNDE");
+    ASSERT_NE(restarted, nullptr);
+    const DWORD restartedProcess = processOf(restarted);
+
+    tool = folder.start(L"Halvotune.exe");
+    EXPECT_TRUE(processEnded(restartedProcess));
+    ASSERT_TRUE(waitFor([&] { return (toolWindow = readyWindow(findProcessWindow(tool.id, L"HALVOTUNE"))) != nullptr; }));
+    clickButton(toolWindow, quitAllButtonId);
+    EXPECT_EQ(waitForExit(tool), 0);
+    CloseHandle(tool.process);
+    EXPECT_EQ(launchersRunning(), 0u);
+}
+
+TEST_F(SettingsToolProcessTest, WithoutALauncherBesideItTheToolJustEnds) {
+    folder.writeFile(L"config\\config.txt", "[hotkey]\nhotkey=121\nhotkey2=7\n");
+    DeleteFileW(folder.file(L"Halvorunde.exe").c_str());
+    CreateDirectoryW(folder.file(L"Halvorunde.exe").c_str(), nullptr);
+    const StartedProcess tool = folder.start(L"Halvotune.exe");
+    HWND toolWindow = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (toolWindow = readyWindow(findProcessWindow(tool.id, L"HALVOTUNE"))) != nullptr; }));
+    clickButton(toolWindow, quitSettingsButtonId);
+    EXPECT_EQ(waitForExit(tool), 0);
+    CloseHandle(tool.process);
+    EXPECT_EQ(FindWindowW(L"HALVORUNDE", nullptr), nullptr);
+}
