@@ -1,5 +1,6 @@
 #include "hotkey_page_win.h"
 
+#include "default_files_win.h"
 #include "key_names.h"
 #include "common/profile_reader.h"
 #include "common/profile_writer.h"
@@ -23,12 +24,6 @@ void setChecked(HWND check, bool checked) {
 bool writeChunk(void* file, const char* data, unsigned long size) {
     DWORD written = 0;
     return WriteFile(file, data, size, &written, nullptr) && written == size;
-}
-
-bool fileExists(const std::wstring& path) {
-    if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
-    const DWORD error = GetLastError();
-    return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
 }
 
 void captureKey(HotkeyEditor& editor, int code) {
@@ -100,7 +95,7 @@ bool readMainHotkey(SettingsWindow& sw) {
 
 bool writeShowHotkey(const std::wstring& path, long keyCode, int bits) {
     std::string bytes;
-    if (!readFileBytes(path, bytes) && fileExists(path)) return false;
+    if (!readFileBytes(path, bytes) && !fileMissing(path)) return false;
     const std::string updated = withProfileValues(
         bytes, "hotkey", {{"hotkey", std::to_string(keyCode)}, {"hotkey2", std::to_string(bits)}});
     return writeFileAtomically(path, updated, writeChunk);
