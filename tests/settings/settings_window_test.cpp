@@ -1,6 +1,7 @@
 #include "settings_fixture_win.h"
 
 #include "common/text_lines.h"
+#include "settings/default_files_win.h"
 #include "settings/resources/resource.h"
 
 #include <commctrl.h>
@@ -178,6 +179,12 @@ TEST_F(SettingsWindowTest, DefaultsAreWrittenOnlyWhereNothingExists) {
               static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
     EXPECT_EQ(fileBytes(file(L"menu.txt")), "mine\tcalc\n");
     EXPECT_EQ(fileBytes(file(L"config.txt")), "");
+    // Only absence counts as missing: a name that cannot even be checked is
+    // never written over.
+    EXPECT_TRUE(fileMissing(file(L"hotkey.txt")));
+    EXPECT_TRUE(fileMissing(file(L"no\\such.txt")));
+    EXPECT_FALSE(fileMissing(file(L"bookmark.txt")));
+    EXPECT_FALSE(fileMissing(file(L"bad<name>.txt")));
     // An empty config.txt gets the section as its only content.
     captureKey(VK_F5);
     click(sw().saveButton);
