@@ -20,7 +20,7 @@ constexpr wchar_t basicPageTitle[] = L"基本設定";
 constexpr wchar_t extraPageTitle[] = L"追加ホットキー設定";
 constexpr wchar_t showHotkeyLabel[] = L"Halvorundeを表示するホットキー";
 
-struct ControlSpec {
+struct ControlDefinition {
     const wchar_t* className;
     const wchar_t* text;
     int id;
@@ -30,9 +30,9 @@ struct ControlSpec {
 
 constexpr DWORD checkStyle = BS_CHECKBOX | BS_LEFTTEXT;
 
-HWND createControl(HWND parent, HINSTANCE instance, const ControlSpec& spec) {
-    return CreateWindowExW(0, spec.className, spec.text, WS_CHILD | WS_VISIBLE | spec.style, spec.x, spec.y,
-                           spec.width, spec.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+HWND createControl(HWND parent, HINSTANCE instance, const ControlDefinition& control) {
+    return CreateWindowExW(0, control.className, control.text, WS_CHILD | WS_VISIBLE | control.style, control.x, control.y,
+                           control.width, control.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
                            instance, nullptr);
 }
 
