@@ -31,9 +31,9 @@ struct ControlDefinition {
 constexpr DWORD checkStyle = BS_CHECKBOX | BS_LEFTTEXT;
 
 HWND createControl(HWND parent, HINSTANCE instance, const ControlDefinition& control) {
-    return CreateWindowExW(0, control.className, control.text, WS_CHILD | WS_VISIBLE | control.style, control.x, control.y,
-                           control.width, control.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
-                           instance, nullptr);
+    const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id));
+    return CreateWindowExW(0, control.className, control.text, WS_CHILD | WS_VISIBLE | control.style, control.x,
+                           control.y, control.width, control.height, parent, id, instance, nullptr);
 }
 
 WNDPROC subclass(HWND control, WNDPROC procedure) {
