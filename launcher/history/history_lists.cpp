@@ -5,7 +5,8 @@
 
 #include <algorithm>
 #include <string_view>
-#include <unordered_set>
+#include <cstdint>
+#include <functional>
 
 bool moveToFront(TextList& list, const std::wstring& text) {
     const auto found = std::find(list.begin(), list.end(), text);
@@ -20,17 +21,27 @@ bool moveToFront(TextList& list, const std::wstring& text) {
 }
 
 void dropDuplicates(TextList& list) {
-    std::vector<char> keep(list.size());
-    {
-        // Views into the untouched list; the set is gone before anything moves.
-        std::unordered_set<std::wstring_view> seen;
-        seen.reserve(list.size());
-        for (size_t i = 0; i < list.size(); ++i) keep[i] = seen.insert(list[i]).second;
-    }
+    // Open addressing over the kept entries: one pass, no allocation per entry,
+    // which matters for histories of a hundred thousand lines.
+    size_t capacity = 16;
+    while (capacity < list.size() * 2) capacity <<= 1;
+    std::vector<uint64_t> slots(capacity); // hash in the high half, kept position + 1 in the low
+    const std::hash<std::wstring_view> hasher;
     size_t kept = 0;
     for (size_t i = 0; i < list.size(); ++i) {
-        if (!keep[i]) continue;
+        const size_t hash = hasher(list[i]);
+        const auto tag = static_cast<uint32_t>(hash >> 32 ^ hash);
+        size_t slot = hash & (capacity - 1);
+        bool seen = false;
+        for (; slots[slot] != 0; slot = (slot + 1) & (capacity - 1)) {
+            if (static_cast<uint32_t>(slots[slot] >> 32) == tag && list[(slots[slot] & 0xFFFFFFFFu) - 1] == list[i]) {
+                seen = true;
+                break;
+            }
+        }
+        if (seen) continue;
         if (kept != i) list[kept] = std::move(list[i]);
+        slots[slot] = static_cast<uint64_t>(tag) << 32 | static_cast<uint64_t>(kept + 1);
         ++kept;
     }
     list.resize(kept);
