@@ -1,8 +1,8 @@
 // A launcher built from prepared data files opens and closes as they say.
+#include "launcher_fixture_win.h"
 #include "launcher/data/config_store.h"
 #include "launcher/data/data_store_win.h"
 #include "launcher/shell/main_window_win.h"
-#include "launcher/shell/startup_win.h"
 #include "common/folders_win.h"
 #include "common/text_files_win.h"
 
@@ -13,47 +13,23 @@
 
 namespace {
 
-void putFile(const std::wstring& path, const std::string& bytes) {
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-}
-
 std::string fileBytes(const std::wstring& path) {
     std::string bytes;
     readFileBytes(path, bytes);
     return bytes;
 }
 
-void removeFolderFiles(const std::wstring& folder) {
-    WIN32_FIND_DATAW found{};
-    const HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileW((folder + L"\\" + found.cFileName).c_str());
-        } while (FindNextFileW(find, &found));
-        FindClose(find);
-    }
-    RemoveDirectoryW(folder.c_str());
+void putFile(const std::wstring& path, const std::string& bytes) {
+    ASSERT_TRUE(writeTextLines(path, linesFromBytes(bytes)));
 }
-
-class LauncherData : public testing::Test {
-protected:
-    void SetUp() override { clean(); }
-    void TearDown() override { clean(); }
-    static void clean() {
-        removeFolderFiles(exeFolder() + L"\\config");
-        removeFolderFiles(exeFolder() + L"\\history");
-    }
-};
 
 } // namespace
 
+using LauncherData = LauncherWindowTest;
+
 TEST_F(LauncherData, OpensWhereConfigIniSaysAndWritesItsStateBackOnClose) {
-    // An unusual show hotkey, so that registering it cannot collide: F24 with Alt+Ctrl+Shift.
-    putFile(configFilePath(L"config.txt"), "[hotkey]\nhotkey=135\nhotkey2=7\n[color]\nlistR=300\nlistG=10\nlistB=20\n"
+    removeDataFiles();
+    putFile(configFilePath(L"config.txt"), "[hotkey]\nhotkey=122\nhotkey2=7\n[color]\nlistR=300\nlistG=10\nlistB=20\n"
                                            "viewFileR=1\nviewFileG=2\nviewFileB=3\n[etc]\nstartHide=1\n");
     const std::string folderUtf8 = "Z:\\tmp";
     putFile(configFilePath(L"config.ini"), "x=120\ny=80\nh=480\nw=640\nl=" + folderUtf8 + "\nt=abc\nm=3\n");
@@ -62,12 +38,9 @@ TEST_F(LauncherData, OpensWhereConfigIniSaysAndWritesItsStateBackOnClose) {
     putFile(historyFilePath(month), "two\n");
     putFile(configFilePath(L"bookmark.txt"), "b1\nb2\n");
 
-    createLauncherObjects();
+    startLauncherKeepingFiles(false);
     EXPECT_TRUE(theConfig->isOn(L"startHide"));
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    registerMainWindowClass(instance);
-    const HWND window = createMainWindow(instance);
-    ASSERT_NE(window, nullptr);
+    const HWND window = this->window();
 
     RECT rect{};
     GetWindowRect(window, &rect);
@@ -77,23 +50,21 @@ TEST_F(LauncherData, OpensWhereConfigIniSaysAndWritesItsStateBackOnClose) {
     EXPECT_EQ(rect.bottom - rect.top, 480);
     EXPECT_EQ(windowText(window), L"Halvorunde Ver1.2.5 3M");
     EXPECT_FALSE(IsWindowVisible(window));
-    EXPECT_EQ(windowText(theMainWindow->inputLine), L"abc");
-    EXPECT_EQ(SendMessageW(theMainWindow->bookmarkList, LB_GETCOUNT, 0, 0), 2);
-    EXPECT_EQ(ListView_GetBkColor(theMainWindow->itemView), RGB(1, 2, 3));
+    EXPECT_EQ(windowText(mw().inputLine), L"abc");
+    EXPECT_EQ(SendMessageW(mw().bookmarkList, LB_GETCOUNT, 0, 0), 2);
+    EXPECT_EQ(ListView_GetBkColor(mw().itemView), RGB(1, 2, 3));
 
     // The candidate list is painted with the configured colour, red reduced to 8 bits.
-    const HDC dc = GetDC(theMainWindow->candidateList);
-    SendMessageW(window, WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(theMainWindow->candidateList));
+    const HDC dc = GetDC(mw().candidateList);
+    SendMessageW(window, WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(mw().candidateList));
     EXPECT_EQ(GetBkColor(dc), RGB(44, 10, 20));
-    ReleaseDC(theMainWindow->candidateList, dc);
+    ReleaseDC(mw().candidateList, dc);
 
     recordLaunch(*theData, L"two");
     SetWindowPos(window, nullptr, 130, 90, 700, 500, SWP_NOZORDER | SWP_NOACTIVATE);
-    SetWindowTextW(theMainWindow->inputLine, L"typed");
+    SetWindowTextW(mw().inputLine, L"typed");
     theConfig->historyMonths = 12;
-    DestroyWindow(window);
-    MSG quit{};
-    EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)); // the close ended the loop
+    closeLauncher();
 
     EXPECT_EQ(fileBytes(configFilePath(L"config.ini")),
               "x=130\ny=90\nh=500\nw=700\nl=" + folderUtf8 + "\nt=typed\nm=12\n");
