@@ -4,12 +4,19 @@
 
 namespace {
 
-void appendLines(TextList& list, TextLines lines) {
+void appendLines(TextList& list, std::optional<TextLines> read) {
+    if (!read) return;
+    TextLines& lines = *read;
     if (list.empty()) {
         list = std::move(lines);
         return;
     }
     list.insert(list.end(), std::make_move_iterator(lines.begin()), std::make_move_iterator(lines.end()));
+}
+
+// An empty path stands for a file that must not be written this run.
+void writeUnlessUnset(const std::wstring& path, const TextList& list, const HistoryFolder& folder) {
+    if (!path.empty()) folder.writeLines(path, list);
 }
 
 void rebuildHistory(DataStore& data, int months, const HistoryFolder& folder) {
@@ -34,7 +41,9 @@ void rebuildHistory(DataStore& data, int months, const HistoryFolder& folder) {
 
 void loadHistory(DataStore& data, const HistoryFolder& folder) {
     data.historyPath = folder.pathOf(L"history.txt");
-    data.historyList = folder.readLines(data.historyPath);
+    auto history = folder.readLines(data.historyPath);
+    if (!history) data.historyPath.clear();
+    data.historyList = std::move(history).value_or(TextLines{});
     data.monthList.clear();
     data.monthPath.clear();
     const std::wstring month = folder.localTime("%Y%m");
@@ -45,7 +54,9 @@ void loadHistory(DataStore& data, const HistoryFolder& folder) {
         return;
     }
     data.monthPath = folder.pathOf(month + L".txt");
-    data.monthList = folder.readLines(data.monthPath);
+    auto monthLines = folder.readLines(data.monthPath);
+    if (!monthLines) data.monthPath.clear();
+    data.monthList = std::move(monthLines).value_or(TextLines{});
     if (!data.monthList.empty()) {
         dropDuplicates(data.historyList);
         dropDuplicates(data.monthList);
@@ -56,8 +67,8 @@ void loadHistory(DataStore& data, const HistoryFolder& folder) {
 }
 
 void recordLaunch(DataStore& data, const std::wstring& text, const HistoryFolder& folder) {
-    if (moveToFront(data.historyList, text)) folder.writeLines(data.historyPath, data.historyList);
-    if (moveToFront(data.monthList, text) && !data.monthPath.empty()) folder.writeLines(data.monthPath, data.monthList);
+    if (moveToFront(data.historyList, text)) writeUnlessUnset(data.historyPath, data.historyList, folder);
+    if (moveToFront(data.monthList, text)) writeUnlessUnset(data.monthPath, data.monthList, folder);
 }
 
 void deleteHistoryEntry(DataStore& data, const std::wstring& text, const HistoryFolder& folder) {
@@ -67,8 +78,8 @@ void deleteHistoryEntry(DataStore& data, const std::wstring& text, const History
 }
 
 void saveHistoryLists(DataStore& data, const HistoryFolder& folder) {
-    folder.writeLines(data.historyPath, data.historyList);
-    if (!data.monthPath.empty()) folder.writeLines(data.monthPath, data.monthList);
+    writeUnlessUnset(data.historyPath, data.historyList, folder);
+    writeUnlessUnset(data.monthPath, data.monthList, folder);
 }
 
 void reloadHistory(DataStore& data, int months, const HistoryFolder& folder) {

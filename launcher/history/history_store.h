@@ -10,7 +10,8 @@
 // folder beside the executable; tests and benchmarks pass their own.
 struct HistoryFolder {
     std::function<std::wstring(const std::wstring& name)> pathOf;
-    std::function<TextLines(const std::wstring& path)> readLines;
+    // No lines for a missing file; nothing for one that exists but cannot be read.
+    std::function<std::optional<TextLines>(const std::wstring& path)> readLines;
     std::function<void(const std::wstring& path, const TextLines& lines)> writeLines;
     // Nothing when the folder cannot be listed.
     std::function<std::optional<std::vector<FolderEntry>>()> listEntries;
@@ -19,6 +20,8 @@ struct HistoryFolder {
 
 // Start-up: "history.txt" and this month's file; at the first start in a
 // month the history is rebuilt from the month files of the saved period.
+// A file that exists but cannot be read gets an empty path: it is never
+// written over during this run, so its content survives.
 void loadHistory(DataStore& data, const HistoryFolder& folder);
 
 // The text goes first in both lists; a list to which it is new is written at once.

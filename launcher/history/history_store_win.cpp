@@ -17,12 +17,21 @@ std::optional<std::vector<FolderEntry>> listHistoryFolder() {
     return entries;
 }
 
+std::optional<TextLines> readHistoryFile(const std::wstring& path) {
+    std::string bytes;
+    if (readFileBytes(path, bytes)) return linesFromBytes(bytes);
+    // Missing is empty; present but unreadable (locked, no access) must not be overwritten.
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return TextLines{};
+    return std::nullopt;
+}
+
 } // namespace
 
 HistoryFolder historyFolderBesideExe() {
     HistoryFolder folder;
     folder.pathOf = historyFilePath;
-    folder.readLines = readTextLines;
+    folder.readLines = readHistoryFile;
     // Write failures are silent: the lists in memory stay as they are.
     folder.writeLines = [](const std::wstring& path, const TextLines& lines) { writeTextLines(path, lines); };
     folder.listEntries = listHistoryFolder;

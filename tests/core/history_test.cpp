@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 
 namespace {
 
@@ -10,6 +11,7 @@ namespace {
 struct FakeFolder {
     std::map<std::wstring, TextLines> files; // by name
     std::vector<std::wstring> subFolders;
+    std::set<std::wstring> unreadable;       // present, but cannot be opened
     std::vector<std::wstring> writes;        // names, in order
     std::wstring month = L"202612";
     bool listable = true;
@@ -17,7 +19,8 @@ struct FakeFolder {
     HistoryFolder folder() {
         HistoryFolder f;
         f.pathOf = [](const std::wstring& name) { return L"H\\" + name; };
-        f.readLines = [this](const std::wstring& path) {
+        f.readLines = [this](const std::wstring& path) -> std::optional<TextLines> {
+            if (unreadable.count(path.substr(2))) return std::nullopt;
             const auto found = files.find(path.substr(2));
             return found == files.end() ? TextLines{} : found->second;
         };
@@ -243,4 +246,31 @@ TEST(HistoryStore, AMonthThatCannotBeFormattedNamesNoFileAndLosesNothing) {
 
     reloadHistory(s.data, 1, fake.folder()); // no month to count back from
     EXPECT_TRUE(s.data.historyList.empty());
+}
+
+TEST(HistoryStore, AFileThatCannotBeReadIsNeverWrittenOver) {
+    FakeFolder fake;
+    fake.files[L"history.txt"] = {L"kept"};
+    fake.files[L"202612.txt"] = {L"this month"};
+    fake.files[L"202611.txt"] = {L"last month"};
+    fake.unreadable = {L"202612.txt"};
+    Stores s(1);
+    loadHistory(s.data, fake.folder());
+    // Read as a first start in the month, but the locked month file is left alone.
+    EXPECT_EQ(s.data.historyList, (TextList{L"last month"}));
+    EXPECT_TRUE(s.data.monthPath.empty());
+    recordLaunch(s.data, L"new", fake.folder());
+    saveHistoryLists(s.data, fake.folder());
+    EXPECT_EQ(fake.files[L"202612.txt"], (TextList{L"this month"}));
+    EXPECT_EQ(fake.files[L"history.txt"], (TextList{L"new", L"last month"}));
+
+    fake.unreadable = {L"history.txt"};
+    fake.writes.clear();
+    Stores locked(1);
+    loadHistory(locked.data, fake.folder());
+    EXPECT_EQ(locked.data.monthList, (TextList{L"this month"}));
+    recordLaunch(locked.data, L"newer", fake.folder());
+    saveHistoryLists(locked.data, fake.folder());
+    EXPECT_EQ(fake.writes, (std::vector<std::wstring>{L"202612.txt", L"202612.txt"}));
+    EXPECT_EQ(fake.files[L"history.txt"], (TextList{L"new", L"last month"}));
 }

@@ -216,6 +216,16 @@ TEST_F(DataFiles, ReadOnlyFilesAndBlockedFoldersNeitherCrashNorLoseTheLists) {
     EXPECT_EQ(readOnly->historyList, (TextList{L"b", L"a"}));
     EXPECT_EQ(bytesOf(readOnly->monthPath), "b\na\n");
 
+    // A month file held open without sharing is read as absent but never written over.
+    const std::wstring monthFile = historyFilePath(currentMonth() + L".txt");
+    const HANDLE lock = CreateFileW(monthFile.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    std::unique_ptr<DataStore> locked(createDataStore(&store));
+    recordLaunch(*locked, L"c");
+    saveHistoryLists(*locked);
+    CloseHandle(lock);
+    EXPECT_EQ(bytesOf(monthFile), "b\na\n");
+
     // The same for the config folder: defaults, and a silent failure to save.
     clean();
     writeBytes(besideExe(L"config"), "not a folder");
