@@ -5,6 +5,7 @@
 #include "launcher/shell/main_window_win.h"
 #include "common/folders_win.h"
 #include "common/text_files_win.h"
+#include "launcher/resources/resource.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -70,4 +71,25 @@ TEST_F(LauncherData, OpensWhereConfigIniSaysAndWritesItsStateBackOnClose) {
               "x=130\ny=90\nh=500\nw=700\nl=" + folderUtf8 + "\nt=typed\nm=12\n");
     EXPECT_EQ(fileBytes(historyFilePath(L"history.txt")), "two\none\n");
     EXPECT_EQ(fileBytes(historyFilePath(month)), "two\n");
+}
+
+TEST_F(LauncherData, ReloadCommandRereadsSettingsAndListsButKeepsListsWhoseKeyVanished) {
+    removeDataFiles();
+    putFile(configFilePath(L"config.txt"), "[hotkey]\nhotkey=122\nhotkey2=7\n[task]\nautoClose=a,b\n[color]\nlistR=1\n");
+    putFile(configFilePath(L"bookmark.txt"), "b1\nb2\n");
+    putFile(configFilePath(L"hotkey.txt"), "calc\t123\t7\n");
+    startLauncherKeepingFiles(false);
+    ASSERT_EQ(theData->hotkeyRows.size(), 1u);
+
+    putFile(configFilePath(L"config.txt"), "[hotkey]\nhotkey=122\nhotkey2=7\n[task]\nautoClose=\n[color]\nlistR=2\n");
+    putFile(configFilePath(L"bookmark.txt"), "c1\nc2\nc3\n");
+    putFile(configFilePath(L"menu.txt"), "label\tcmd.exe\n");
+    putFile(configFilePath(L"hotkey.txt"), "");
+    SendMessageW(window(), WM_COMMAND, IDM_RELOAD, 0);
+
+    EXPECT_EQ(SendMessageW(mw().bookmarkList, LB_GETCOUNT, 0, 0), 3);
+    EXPECT_EQ(theConfig->autoCloseList(), (TextList{L"a", L"b"}));
+    EXPECT_EQ(theConfig->colourOf(L"list") & 0xFF, 2u);
+    EXPECT_EQ(theData->menuRows, (Table{{L"label", L"cmd.exe"}}));
+    EXPECT_EQ(theData->hotkeyRows.size(), 1u); // hotkeys change only with a restart
 }
