@@ -1,16 +1,19 @@
 #include "text_lines.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr char32_t replacementChar = 0xFFFD;
 
-void appendUtf16(std::wstring& out, char32_t cp) {
+// Writes one code point as UTF-16 at out[n]; the caller has made room.
+void putUtf16(std::wstring& out, size_t& n, char32_t cp) {
     if (cp >= 0x10000) {
         cp -= 0x10000;
-        out.push_back(static_cast<wchar_t>(0xD800 + (cp >> 10)));
-        out.push_back(static_cast<wchar_t>(0xDC00 + (cp & 0x3FF)));
+        out[n++] = static_cast<wchar_t>(0xD800 + (cp >> 10));
+        out[n++] = static_cast<wchar_t>(0xDC00 + (cp & 0x3FF));
     } else {
-        out.push_back(static_cast<wchar_t>(cp));
+        out[n++] = static_cast<wchar_t>(cp);
     }
 }
 
@@ -39,17 +42,18 @@ bool secondByteFits(unsigned char lead, unsigned char second) {
 } // namespace
 
 std::wstring wideFromUtf8(std::string_view bytes) {
-    std::wstring out;
-    out.reserve(bytes.size());
+    // Never more code units than bytes; written in place and cut to size at the end.
+    std::wstring out(bytes.size(), L'\0');
+    size_t n = 0;
     size_t i = 0;
     while (i < bytes.size()) {
         const auto lead = static_cast<unsigned char>(bytes[i]);
-        const int length = sequenceLength(lead);
-        if (length == 1) {
-            out.push_back(static_cast<wchar_t>(lead));
+        if (lead < 0x80) { // the common case, without the sequence bookkeeping
+            out[n++] = static_cast<wchar_t>(lead);
             ++i;
             continue;
         }
+        const int length = sequenceLength(lead);
         // A broken sequence gives one replacement character for its valid prefix.
         int taken = 1;
         bool whole = length > 0;
@@ -63,23 +67,33 @@ std::wstring wideFromUtf8(std::string_view bytes) {
             }
         }
         if (!whole) {
-            out.push_back(static_cast<wchar_t>(replacementChar));
+            out[n++] = static_cast<wchar_t>(replacementChar);
             i += taken;
             continue;
         }
         char32_t cp = lead & (0x7F >> length);
         for (int k = 1; k < length; ++k) cp = (cp << 6) | (static_cast<unsigned char>(bytes[i + k]) & 0x3F);
-        appendUtf16(out, cp);
+        putUtf16(out, n, cp);
         i += length;
     }
+    out.resize(n);
     return out;
 }
 
-std::string utf8FromWide(std::wstring_view text) {
-    std::string out;
-    out.reserve(text.size());
+namespace {
+
+// At most three bytes per UTF-16 unit (a surrogate pair gives four for two).
+constexpr size_t maxUtf8PerUnit = 3;
+
+// Encodes into room the caller has made; returns the number of bytes written.
+size_t putUtf8(char* out, std::wstring_view text) {
+    char* const start = out;
     for (size_t i = 0; i < text.size(); ++i) {
         char32_t cp = static_cast<char32_t>(text[i]) & 0xFFFF;
+        if (cp < 0x80) {
+            *out++ = static_cast<char>(cp);
+            continue;
+        }
         if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size()) {
             const char32_t low = static_cast<char32_t>(text[i + 1]) & 0xFFFF;
             if (low >= 0xDC00 && low <= 0xDFFF) {
@@ -88,27 +102,34 @@ std::string utf8FromWide(std::wstring_view text) {
             }
         }
         if (cp >= 0xD800 && cp <= 0xDFFF) cp = replacementChar; // lone surrogate
-        if (cp < 0x80) {
-            out.push_back(static_cast<char>(cp));
-        } else if (cp < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        if (cp < 0x800) {
+            *out++ = static_cast<char>(0xC0 | (cp >> 6));
+            *out++ = static_cast<char>(0x80 | (cp & 0x3F));
         } else if (cp < 0x10000) {
-            out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+            *out++ = static_cast<char>(0xE0 | (cp >> 12));
+            *out++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            *out++ = static_cast<char>(0x80 | (cp & 0x3F));
         } else {
-            out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-            out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+            *out++ = static_cast<char>(0xF0 | (cp >> 18));
+            *out++ = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+            *out++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            *out++ = static_cast<char>(0x80 | (cp & 0x3F));
         }
     }
+    return static_cast<size_t>(out - start);
+}
+
+} // namespace
+
+std::string utf8FromWide(std::wstring_view text) {
+    std::string out(text.size() * maxUtf8PerUnit, '\0');
+    out.resize(putUtf8(out.data(), text));
     return out;
 }
 
 TextLines linesFromBytes(std::string_view bytes) {
     TextLines lines;
+    lines.reserve(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
     size_t start = 0;
     while (start < bytes.size()) {
         size_t end = bytes.find('\n', start);
@@ -125,11 +146,15 @@ TextLines linesFromBytes(std::string_view bytes) {
 }
 
 std::string bytesFromLines(const TextLines& lines) {
-    std::string bytes;
+    size_t units = 0;
+    for (const auto& line : lines) units += line.size();
+    std::string bytes(units * maxUtf8PerUnit + lines.size(), '\0');
+    size_t n = 0;
     for (const auto& line : lines) {
-        bytes += utf8FromWide(line);
-        bytes += '\n';
+        n += putUtf8(bytes.data() + n, line);
+        bytes[n++] = '\n';
     }
+    bytes.resize(n);
     return bytes;
 }
 

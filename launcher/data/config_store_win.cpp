@@ -6,13 +6,15 @@
 ConfigStore* createConfigStore() {
     auto* config = new ConfigStore();
     config->windowStateFile = configFilePath(L"config.ini");
-    readShowHotkey(*config, readTextLines(configFilePath(L"config.txt")));
+    readWindowState(*config, readTextLines(config->windowStateFile));
+    reloadSettings(*config);
     return config;
 }
 
 void saveWindowState(ConfigStore& config, const std::wstring& statusText, const std::wstring& inputText) {
+    writeTextLines(config.windowStateFile, windowStateLines(config, statusText, inputText));
 }
 
 void reloadSettings(ConfigStore& config) {
-    readShowHotkey(config, readTextLines(configFilePath(L"config.txt")));
+    applySettings(config, readTextLines(configFilePath(L"config.txt")));
 }

@@ -20,4 +20,12 @@ struct DataStore {
     Table hotkeyRows;
     Table menuRows;
     Table shortcutRows;
+
+    // The bookmark at bookmarkIndex followed by one blank; the index is first
+    // clamped into the list (and kept so). No bookmarks give empty text.
+    std::wstring bookmarkText();
 };
+
+// One row per non-empty line, its fields split at TAB; empty fields vanish,
+// so a line of TABs only gives a row without fields.
+Table tableFromLines(const TextLines& lines);

@@ -6,16 +6,18 @@
 DataStore* createDataStore(ConfigStore* config) {
     auto* data = new DataStore();
     data->config = config;
-    // The folders exist after any start, even one that ends at once.
-    historyFilePath(L"history.txt");
-    for (const auto& line : readTextLines(configFilePath(L"hotkey.txt"))) {
-        if (!line.empty()) data->hotkeyRows.push_back(splitFields(line, L'\t'));
-    }
+    loadHistory(*data);
+    data->hotkeyRows = readTable(L"hotkey.txt");
+    reloadLists(*data);
     return data;
 }
 
 void reloadLists(DataStore& data) {
+    data.bookmarkLines = readTextLines(configFilePath(L"bookmark.txt"));
+    data.menuRows = readTable(L"menu.txt");
+    data.shortcutRows = readTable(L"shortcut.txt");
 }
 
-void saveHistoryLists(DataStore& data) {
+Table readTable(const std::wstring& name) {
+    return tableFromLines(readTextLines(configFilePath(name)));
 }

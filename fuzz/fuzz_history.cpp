@@ -1,0 +1,72 @@
+// History files: loading, recording and period rebuilds over an in-memory folder.
+#include "launcher/history/history_store.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <map>
+#include <string_view>
+#include <unordered_set>
+
+namespace {
+
+void requireUnique(const TextList& list) {
+    std::unordered_set<std::wstring> seen(list.begin(), list.end());
+    if (seen.size() != list.size()) std::abort();
+}
+
+} // namespace
+
+// Input: files separated by form feeds; the first line of the first part
+// names the current month and the saved period.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    std::map<std::wstring, TextLines> files;
+    std::vector<std::string_view> parts;
+    for (size_t start = 0;;) {
+        const size_t end = bytes.find('\f', start);
+        parts.push_back(bytes.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+        if (end == std::string_view::npos) break;
+        start = end + 1;
+    }
+    const TextLines header = linesFromBytes(parts[0]);
+    const std::wstring month = header.empty() ? L"202612" : header[0];
+    const int months = header.size() > 1 ? static_cast<int>(header[1].size()) - 1 : 0;
+    const wchar_t* names[] = {L"history.txt", L"202612.txt", L"202611.txt", L"notes.txt", L"202701.txt"};
+    for (size_t i = 1; i < parts.size() && i - 1 < std::size(names); ++i) files[names[i - 1]] = linesFromBytes(parts[i]);
+
+    HistoryFolder folder;
+    folder.pathOf = [](const std::wstring& name) { return name; };
+    folder.readLines = [&](const std::wstring& path) {
+        const auto found = files.find(path);
+        return found == files.end() ? TextLines{} : found->second;
+    };
+    folder.writeLines = [&](const std::wstring& path, const TextLines& lines) {
+        if (path.empty() || path == L"err.txt") std::abort();
+        files[path] = lines;
+    };
+    folder.listEntries = [&]() -> std::optional<std::vector<FolderEntry>> {
+        std::vector<FolderEntry> entries;
+        for (const auto& file : files) entries.push_back({file.first, false});
+        return entries;
+    };
+    folder.localTime = [&](const char*) { return month; };
+
+    ConfigStore config;
+    config.historyMonths = months;
+    DataStore store;
+    store.config = &config;
+    loadHistory(store, folder);
+    requireUnique(store.historyList);
+    requireUnique(store.monthList);
+    for (const std::wstring& text : header) {
+        recordLaunch(store, text, folder);
+        if (store.historyList.empty() || store.historyList.front() != text) std::abort();
+    }
+    requireUnique(store.historyList);
+    reloadHistory(store, 0, folder);
+    requireUnique(store.historyList);
+    reloadHistory(store, 3, folder);
+    requireUnique(store.historyList);
+    if (!store.historyList.empty()) deleteHistoryEntry(store, store.historyList.front(), folder);
+    return 0;
+}

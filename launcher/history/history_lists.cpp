@@ -1,0 +1,132 @@
+#include "history_lists.h"
+
+#include "common/numbers.h"
+#include "common/text_lines.h"
+
+#include <algorithm>
+#include <string_view>
+#include <cstdint>
+#include <functional>
+
+bool moveToFront(TextList& list, const std::wstring& text) {
+    const auto found = std::find(list.begin(), list.end(), text);
+    if (found == list.begin() && found != list.end()) return false;
+    if (found == list.end()) {
+        list.insert(list.begin(), text);
+        return true;
+    }
+    // Shift the entries before it down by one instead of erase + insert.
+    std::rotate(list.begin(), found, found + 1);
+    return false;
+}
+
+void dropDuplicates(TextList& list) {
+    // Open addressing over the kept entries: one pass, no allocation per entry,
+    // which matters for histories of a hundred thousand lines.
+    size_t capacity = 16;
+    while (capacity < list.size() * 2) capacity <<= 1;
+    std::vector<uint64_t> slots(capacity); // hash in the high half, kept position + 1 in the low
+    const std::hash<std::wstring_view> hasher;
+    size_t kept = 0;
+    for (size_t i = 0; i < list.size(); ++i) {
+        const size_t hash = hasher(list[i]);
+        const auto tag = static_cast<uint32_t>(hash >> 32 ^ hash);
+        size_t slot = hash & (capacity - 1);
+        bool seen = false;
+        for (; slots[slot] != 0; slot = (slot + 1) & (capacity - 1)) {
+            if (static_cast<uint32_t>(slots[slot] >> 32) == tag && list[(slots[slot] & 0xFFFFFFFFu) - 1] == list[i]) {
+                seen = true;
+                break;
+            }
+        }
+        if (seen) continue;
+        if (kept != i) list[kept] = std::move(list[i]);
+        slots[slot] = static_cast<uint64_t>(tag) << 32 | static_cast<uint64_t>(kept + 1);
+        ++kept;
+    }
+    list.resize(kept);
+}
+
+bool removeFirst(TextList& list, const std::wstring& text) {
+    const auto found = std::find(list.begin(), list.end(), text);
+    if (found == list.end()) return false;
+    list.erase(found);
+    return true;
+}
+
+std::wstring formatTime(const char* format, const std::tm& time) {
+    char buffer[11] = {};
+    const size_t length = std::strftime(buffer, sizeof buffer, format, &time);
+    if (length == 0 && format[0] != '\0') return L"err";
+    return wideFromUtf8(std::string_view(buffer, length));
+}
+
+std::wstring formatLocalTime(const char* format) {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    if (localtime_s(&local, &now) != 0) return L"err";
+#else
+    if (!localtime_r(&now, &local)) return L"err";
+#endif
+    return formatTime(format, local);
+}
+
+std::optional<int> monthNumber(const std::wstring& text) {
+    if (text.empty() || !std::all_of(text.begin(), text.end(), [](wchar_t c) { return c >= L'0' && c <= L'9'; })) {
+        return std::nullopt;
+    }
+    const long value = leadingIntOr(text, 0);
+    if (value < 101) return std::nullopt;
+    return static_cast<int>(value);
+}
+
+std::vector<std::wstring> periodFileNames(int currentMonth, int months) {
+    std::vector<std::wstring> names;
+    long long v = currentMonth;
+    for (long long i = 0; i < static_cast<long long>(months) + 1; ++i) {
+        if (v % 100 == 0) v -= 88; // month 00 is December of the year before
+        if (v < 101) break;        // before year 1: nothing older can exist
+        names.push_back(decimalText(v) + L".txt");
+        --v;
+    }
+    return names;
+}
+
+namespace {
+
+// The upper-case fold of the file system's name order for the common alphabets.
+wchar_t foldedUnit(wchar_t c) {
+    const auto u = static_cast<unsigned>(c) & 0xFFFF;
+    const auto shifted = [&](unsigned by) { return static_cast<wchar_t>(u - by); };
+    if (u >= 'a' && u <= 'z') return shifted(0x20);
+    if (u >= 0xE0 && u <= 0xFE && u != 0xF7) return shifted(0x20);
+    if (u >= 0x3B1 && u <= 0x3C9 && u != 0x3C2) return shifted(0x20);
+    if (u >= 0x430 && u <= 0x44F) return shifted(0x20);
+    if (u >= 0x450 && u <= 0x45F) return shifted(0x50);
+    if (u >= 0xFF41 && u <= 0xFF5A) return shifted(0x20);
+    return static_cast<wchar_t>(u);
+}
+
+} // namespace
+
+bool precedesInFolderOrder(const std::wstring& a, const std::wstring& b) {
+    const size_t common = std::min(a.size(), b.size());
+    for (size_t i = 0; i < common; ++i) {
+        const wchar_t fa = foldedUnit(a[i]);
+        const wchar_t fb = foldedUnit(b[i]);
+        if (fa != fb) return fa < fb;
+    }
+    if (a.size() != b.size()) return a.size() < b.size();
+    return a < b; // names equal but for case (possible off NTFS): keep a fixed order
+}
+
+std::vector<std::wstring> allPeriodFileNames(std::vector<FolderEntry> entries) {
+    std::vector<std::wstring> names;
+    for (FolderEntry& entry : entries) {
+        if (entry.isFolder || entry.name == L"." || entry.name == L".." || entry.name == L"history.txt") continue;
+        names.push_back(std::move(entry.name));
+    }
+    std::sort(names.begin(), names.end(), precedesInFolderOrder);
+    return names;
+}
