@@ -37,10 +37,6 @@ bool openCommandRow(MainWindow& mw, int commandId) {
     return true;
 }
 
-void switchHistoryPeriod(MainWindow& mw, int months) {
-    mw.config->historyMonths = months;
-}
-
 } // namespace
 
 void buildCommandMenu(MainWindow& mw) {
@@ -66,7 +62,7 @@ MenuAnswer handleMenuCommand(MainWindow& mw, int commandId) {
     if (openCommandRow(mw, commandId)) return MenuAnswer::commandOpened;
     for (const PeriodCommand& period : periodCommands) {
         if (period.id == commandId) {
-            switchHistoryPeriod(mw, period.months);
+            reloadHistory(*mw.data, period.months);
             return MenuAnswer::periodChanged;
         }
     }

@@ -73,5 +73,7 @@ TEST(Startup, SecondStartHandsItsCommandLineToTheRunningLauncher) {
 
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(waitForExit(first), 0);
+    EXPECT_NE(GetFileAttributesW(folder.file(L"config\\config.ini").c_str()), INVALID_FILE_ATTRIBUTES)
+        << "the window state is saved on close";
     for (const StartedProcess& p : {first, plain, second}) CloseHandle(p.process);
 }

@@ -1,6 +1,7 @@
 #include "launcher_fixture_win.h"
 
 #include "launcher/data/data_store.h"
+#include "launcher/history/history_lists.h"
 #include "launcher/shell/controller_win.h"
 #include "launcher/shell/menu_commands_win.h"
 #include "launcher/shell/messages.h"
@@ -113,15 +114,32 @@ TEST_F(MenusHotkeysTest, BookmarksKeepFileOrderDespiteTheSortedList) {
     EXPECT_EQ(std::wstring(text), L"alpha");
 }
 
-TEST_F(MenusHotkeysTest, PeriodCommandsRetitleTheWindow) {
-    startLauncher();
+TEST_F(MenusHotkeysTest, PeriodCommandsRebuildOnlyOnChangeAndRetitleTheWindow) {
+    removeDataFiles();
+    const std::wstring month = formatLocalTime("%Y%m");
+    writeHistoryFile(L"history.txt", {L"from history"});
+    writeHistoryFile(month + L".txt", {L"this month"});
+    startLauncherKeepingFiles();
+    const auto title = [&] {
+        wchar_t text[64] = {};
+        GetWindowTextW(window(), text, 64);
+        return std::wstring(text);
+    };
+
     SendMessageW(window(), WM_COMMAND, 32774, 0);
-    wchar_t title[64] = {};
-    GetWindowTextW(window(), title, 64);
-    EXPECT_EQ(std::wstring(title), L"Halvorunde Ver1.2.5 3M");
+    EXPECT_EQ(title(), L"Halvorunde Ver1.2.5 3M");
+    EXPECT_EQ(mw().data->historyList, (std::vector<std::wstring>{L"this month"}));
+
+    writeHistoryFile(month + L".txt", {L"changed", L"this month"});
+    SendMessageW(window(), WM_COMMAND, 32774, 0);
+    EXPECT_EQ(title(), L"Halvorunde Ver1.2.5 3M");
+    EXPECT_EQ(mw().data->historyList, (std::vector<std::wstring>{L"this month"})) << "the same period is not rebuilt";
+
     SendMessageW(window(), WM_COMMAND, 32778, 0);
-    GetWindowTextW(window(), title, 64);
-    EXPECT_EQ(std::wstring(title), L"Halvorunde Ver1.2.5 ALL");
+    EXPECT_EQ(title(), L"Halvorunde Ver1.2.5 ALL");
+    EXPECT_EQ(mw().data->historyList, (std::vector<std::wstring>{L"changed", L"this month"}));
+    SendMessageW(window(), WM_COMMAND, 32777, 0);
+    EXPECT_EQ(title(), L"Halvorunde Ver1.2.5 2Y");
 }
 
 TEST_F(MenusHotkeysTest, MainHotkeyBringsTheHiddenLauncherUpFromAnotherWindow) {
