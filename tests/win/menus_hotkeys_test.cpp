@@ -174,3 +174,28 @@ TEST_F(MenusHotkeysTest, TakenCombinationsAreReportedAndTheLauncherStillRuns) {
     UnregisterHotKey(holder, 2);
     DestroyWindow(holder);
 }
+
+TEST_F(MenusHotkeysTest, ReloadReadsBookmarksAndMenuAgainButKeepsTheHotkeys) {
+    removeDataFiles();
+    writeConfigFile(L"bookmark.txt", {L"b-one", L"b-three"});
+    writeConfigFile(L"hotkey.txt", {L"first\t80\t7"});
+    startLauncherKeepingFiles();
+    ASSERT_EQ(SendMessageW(mw().bookmarkList, LB_GETCOUNT, 0, 0), 2);
+
+    writeConfigFile(L"bookmark.txt", {L"b-one", L"b-two", L"b-three"});
+    writeConfigFile(L"menu.txt", {L"label\ttarget.exe"});
+    writeConfigFile(L"hotkey.txt", {L"second\t81\t7"});
+    SendMessageW(window(), WM_COMMAND, 32781, 0);
+
+    ASSERT_EQ(SendMessageW(mw().bookmarkList, LB_GETCOUNT, 0, 0), 3);
+    wchar_t text[32] = {};
+    SendMessageW(mw().bookmarkList, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(text));
+    EXPECT_EQ(std::wstring(text), L"b-two");
+    EXPECT_EQ(GetMenuItemCount(commandPopup(window())), 1);
+
+    const HWND probe = CreateWindowExW(0, L"STATIC", L"probe", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_FALSE(RegisterHotKey(probe, 1, MOD_CONTROL | MOD_ALT | MOD_SHIFT, 80)) << "the row of the start stays registered";
+    EXPECT_TRUE(RegisterHotKey(probe, 2, MOD_CONTROL | MOD_ALT | MOD_SHIFT, 81)) << "a row added later is not registered";
+    UnregisterHotKey(probe, 2);
+    DestroyWindow(probe);
+}
