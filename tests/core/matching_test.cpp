@@ -47,8 +47,10 @@ namespace {
 Texts numbered(const char* stem, int count) {
     Texts lines;
     for (int i = 0; i < count; ++i) {
-        const std::string text = std::string(stem) + std::to_string(i);
-        lines.emplace_back(text.begin(), text.end());
+        std::wstring line;
+        for (const char* c = stem; *c; ++c) line += static_cast<wchar_t>(*c);
+        line += std::to_wstring(i);
+        lines.push_back(line);
     }
     return lines;
 }
