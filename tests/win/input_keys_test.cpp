@@ -1,0 +1,258 @@
+// The input line, candidate list and item view driven with real key input.
+#include "launcher_driver.h"
+
+#include "common/text_files_win.h"
+#include "launcher/input/launching_win.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+using namespace driver;
+using Texts = std::vector<std::wstring>;
+
+namespace {
+
+Texts pathHistory(int count) {
+    Texts history;
+    for (int i = 0; i < count; ++i) history.push_back(L"C:\\work\\note" + std::to_wstring(i) + L".txt");
+    return history;
+}
+
+// Launches are caught here instead of reaching the shell.
+struct ShellCatcher {
+    Texts opened;
+    ShellCatcher() {
+        replaceShellOpen([this](const std::wstring& file, const wchar_t* parameters) {
+            opened.push_back(parameters ? file + L" | " + parameters : file);
+        });
+    }
+    ~ShellCatcher() { replaceShellOpen(nullptr); }
+};
+
+bool launcherHidden() {
+    return !IsWindowVisible(mainWindow().window);
+}
+
+} // namespace
+
+TEST(InputKeys, TypingNarrowsTheCandidatesWithNumberedLabels) {
+    Texts history = pathHistory(12);
+    history.insert(history.begin() + 3, L"D:\\Photos\\Cat.JPG");
+    showFreshLauncher(history);
+    ASSERT_EQ(candidateRows().size(), 13u);
+    EXPECT_EQ(candidateRows()[0], L"1.C:\\work\\note0.txt");
+    EXPECT_EQ(candidateRows()[8], L"9.C:\\work\\note7.txt");
+    EXPECT_EQ(candidateRows()[9], L"C:\\work\\note8.txt");
+
+    type(L"NOTE1");
+    ASSERT_TRUE(pumpUntil([] { return candidateRows().size() == 3; }));
+    EXPECT_EQ(candidateRows(), (Texts{L"1.C:\\work\\note1.txt", L"2.C:\\work\\note10.txt", L"3.C:\\work\\note11.txt"}));
+    type(L" ^11");
+    ASSERT_TRUE(pumpUntil([] { return candidateRows().size() == 2; }));
+    EXPECT_EQ(view().candidates, (Texts{L"C:\\work\\note1.txt", L"C:\\work\\note10.txt"}));
+    press(VK_ESCAPE);
+    EXPECT_EQ(inputText(), L"");
+    type(L"cat");
+    ASSERT_TRUE(pumpUntil([] { return candidateRows() == Texts{L"1.D:\\Photos\\Cat.JPG"}; }));
+    EXPECT_FALSE(launcherHidden());
+}
+
+TEST(InputKeys, UpAndDownWrapInTheCandidateList) {
+    showFreshLauncher(pathHistory(4));
+    const HWND list = mainWindow().candidateList;
+    press(VK_UP);
+    ASSERT_TRUE(pumpUntil([&] { return GetFocus() == list; }));
+    EXPECT_EQ(candidateSelection(), 3);
+    press(VK_DOWN);
+    EXPECT_EQ(candidateSelection(), 0);
+    press(VK_DOWN);
+    EXPECT_EQ(candidateSelection(), 1);
+    press(VK_UP);
+    EXPECT_EQ(candidateSelection(), 0);
+    press(VK_UP);
+    EXPECT_EQ(candidateSelection(), 3);
+    // Right copies the candidate; Esc released goes back to the input line.
+    press(VK_RIGHT);
+    EXPECT_EQ(inputText(), L"C:\\work\\note3.txt");
+    press(VK_ESCAPE);
+    ASSERT_TRUE(pumpUntil([&] { return GetFocus() == mainWindow().inputLine; }));
+    EXPECT_FALSE(launcherHidden());
+}
+
+TEST(InputKeys, ShiftWithJapaneseLayoutDigitCharactersLaunchesCandidateN) {
+    showFreshLauncher(pathHistory(3));
+    ShellCatcher shell;
+    // Shift+4 types "$" on the Japanese layout: there is no fourth candidate.
+    type(L"$", true);
+    EXPECT_EQ(inputText(), L"$");
+    EXPECT_TRUE(shell.opened.empty());
+    press(VK_ESCAPE);
+    // Without Shift, "#" is just typed.
+    type(L"#");
+    EXPECT_EQ(inputText(), L"#");
+    press(VK_ESCAPE);
+    ASSERT_EQ(view().candidates.size(), 3u);
+    // Shift+2 types '"' there: the second candidate is launched.
+    type(L"\"", true);
+    ASSERT_TRUE(pumpUntil([&] { return !shell.opened.empty(); }));
+    EXPECT_EQ(shell.opened, (Texts{L"C:\\work\\note1.txt"}));
+    EXPECT_TRUE(pumpUntil(launcherHidden));
+    EXPECT_EQ(theData->historyList.front(), L"C:\\work\\note1.txt");
+    EXPECT_EQ(inputText(), L"");
+}
+
+TEST(InputKeys, ADigitActivatesAnItemRowOnlyWhenTheRowExists) {
+    showFreshLauncher(pathHistory(2));
+    // Three tasks of our own, listed as the task view would list them.
+    std::vector<HWND> tasks;
+    for (int i = 0; i < 3; ++i) {
+        tasks.push_back(CreateWindowExW(0, L"STATIC", (L"task " + std::to_wstring(i)).c_str(), WS_OVERLAPPEDWINDOW,
+                                        10, 10, 200, 100, nullptr, nullptr, nullptr, nullptr));
+    }
+    TaskViewState& taskView = *controller().taskView;
+    const auto listTasks = [&](size_t count) {
+        taskView.shownTasks.clear();
+        std::vector<ItemEntry> rows;
+        for (size_t i = 0; i < count; ++i) {
+            taskView.shownTasks.push_back({L"task " + std::to_wstring(i), L"STATIC", L"", tasks[i]});
+            ItemEntry row;
+            row.name = taskView.shownTasks.back().title;
+            rows.push_back(row);
+        }
+        ListView_DeleteAllItems(mainWindow().itemView);
+        for (size_t i = 0; i < rows.size(); ++i) {
+            LVITEMW item{};
+            item.mask = LVIF_TEXT;
+            item.iItem = static_cast<int>(i);
+            item.pszText = rows[i].name.data();
+            ListView_InsertItem(mainWindow().itemView, &item);
+        }
+    };
+
+    listTasks(1);
+    type(L"2");
+    EXPECT_EQ(inputText(), L"2");
+    type(L"0");
+    EXPECT_EQ(inputText(), L"20");
+    EXPECT_FALSE(launcherHidden());
+    press(VK_ESCAPE);
+
+    listTasks(3);
+    type(L"2");
+    EXPECT_TRUE(pumpUntil(launcherHidden));
+    EXPECT_EQ(inputText(), L"");
+    EXPECT_TRUE(pumpUntil([&] { return GetForegroundWindow() == tasks[1]; }));
+    for (HWND task : tasks) DestroyWindow(task);
+}
+
+TEST(InputKeys, CtrlDownAndCtrlUpWalkTheBookmarks) {
+    showFreshLauncher({});
+    press(VK_DOWN, {VK_CONTROL});
+    EXPECT_EQ(inputText(), L""); // no bookmarks
+    theData->bookmarkLines = {L"first", L"", L"third"};
+    theData->bookmarkIndex = -1;
+    Texts seen;
+    for (int i = 0; i < 5; ++i) {
+        press(VK_DOWN, {VK_CONTROL});
+        seen.push_back(inputText());
+        DWORD start = 0, end = 0;
+        SendMessageW(mainWindow().inputLine, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        EXPECT_EQ(end, inputText().size());
+        EXPECT_EQ(start, end);
+    }
+    EXPECT_EQ(seen, (Texts{L"first ", L" ", L"third ", L"third ", L"third "}));
+    press(VK_UP, {VK_CONTROL});
+    EXPECT_EQ(inputText(), L" ");
+    EXPECT_EQ(GetFocus(), mainWindow().inputLine);
+}
+
+TEST(InputKeys, EscapeUnwindsTextThenLevelsThenFolderThenHides) {
+    const std::wstring folder = scratchFolder(L"esc");
+    showFreshLauncher({folder + L"\\a\\x.txt", folder + L"\\b.txt", L"C:\\elsewhere.txt"});
+    view().changeFolder(folder);
+    ASSERT_EQ(candidateRows().size(), 2u); // only entries inside the folder
+    press(VK_F12);
+    press(VK_F12);
+    EXPECT_EQ(view().parentLevels, 2);
+    type(L"abc");
+    press(VK_ESCAPE);
+    EXPECT_EQ(inputText(), L"");
+    EXPECT_EQ(view().parentLevels, 2);
+    press(VK_ESCAPE);
+    EXPECT_EQ(view().parentLevels, 0);
+    EXPECT_EQ(view().shownFolder, folder);
+    EXPECT_EQ(candidateRows().size(), 2u);
+    press(VK_ESCAPE);
+    EXPECT_EQ(view().shownFolder, L"");
+    EXPECT_EQ(windowText(mainWindow().statusLine), L"");
+    EXPECT_EQ(candidateRows().size(), 3u);
+    EXPECT_FALSE(launcherHidden());
+    press(VK_ESCAPE);
+    EXPECT_TRUE(pumpUntil(launcherHidden));
+}
+
+TEST(InputKeys, F12ShortensTheCandidatesToFoldersAndEscapeResetsThem) {
+    showFreshLauncher({L"C:\\a\\x.txt", L"D:\\y.txt", L"C:\\a\\z.txt"});
+    type(L"t");
+    press(VK_F12);
+    EXPECT_EQ(candidateRows(), (Texts{L"1.C:\\a", L"2.D:"}));
+    EXPECT_EQ(view().candidates, (Texts{L"C:\\a", L"D:"}));
+    press(VK_F12);
+    EXPECT_EQ(candidateRows(), (Texts{L"1.C:"}));
+    press(VK_ESCAPE); // clears the text; the levels stay
+    EXPECT_EQ(candidateRows(), (Texts{L"1.C:"}));
+    press(VK_ESCAPE);
+    EXPECT_EQ(candidateRows(), (Texts{L"1.C:\\a\\x.txt", L"2.D:\\y.txt", L"3.C:\\a\\z.txt"}));
+}
+
+TEST(InputKeys, DeleteOnACandidateRemovesItFromBothHistoryFiles) {
+    showFreshLauncher({L"keep-1", L"gone", L"keep-2"});
+    theData->monthList = {L"gone", L"keep-1"};
+    press(VK_UP);
+    ASSERT_TRUE(pumpUntil([] { return GetFocus() == mainWindow().candidateList; }));
+    press(VK_UP); // last row to the row above it
+    press(VK_UP);
+    ASSERT_EQ(candidateSelection(), 0);
+    press(VK_DOWN);
+    ASSERT_EQ(candidateSelection(), 1);
+    press(VK_DELETE);
+    EXPECT_EQ(theData->historyList, (Texts{L"keep-1", L"keep-2"}));
+    EXPECT_EQ(theData->monthList, (Texts{L"keep-1"}));
+    EXPECT_EQ(readTextLines(theData->historyPath), (Texts{L"keep-1", L"keep-2"}));
+    EXPECT_EQ(readTextLines(theData->monthPath), (Texts{L"keep-1"}));
+    EXPECT_EQ(candidateRows(), (Texts{L"1.keep-1", L"2.keep-2"}));
+    // Nothing selected: Delete does nothing.
+    SendMessageW(mainWindow().candidateList, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    press(VK_DELETE);
+    EXPECT_EQ(theData->historyList.size(), 2u);
+}
+
+TEST(InputKeys, BackspaceAtTheStartShowsTheParent) {
+    showFreshLauncher({});
+    type(L"C:\\a\\b.txt");
+    SendMessageW(mainWindow().inputLine, EM_SETSEL, 0, 0);
+    press(VK_BACK);
+    EXPECT_EQ(inputText(), L"C:\\a");
+    // Elsewhere Backspace just deletes.
+    SendMessageW(mainWindow().inputLine, EM_SETSEL, 4, 4);
+    press(VK_BACK);
+    EXPECT_EQ(inputText(), L"C:\\");
+    press(VK_ESCAPE);
+    const std::wstring folder = scratchFolder(L"backspace");
+    view().changeFolder(folder);
+    press(VK_BACK);
+    EXPECT_EQ(inputText(), folder);
+}
+
+TEST(InputKeys, CharactersTypedInTheCandidateListStartANewQuery) {
+    showFreshLauncher({L"alpha", L"beta", L"gamma"});
+    type(L"zz");
+    press(VK_ESCAPE);
+    press(VK_UP);
+    ASSERT_TRUE(pumpUntil([] { return GetFocus() == mainWindow().candidateList; }));
+    type(L"b");
+    EXPECT_EQ(inputText(), L"b");
+    EXPECT_EQ(GetFocus(), mainWindow().inputLine);
+    EXPECT_EQ(candidateRows(), (Texts{L"1.beta"}));
+}
