@@ -14,9 +14,12 @@ bool containsFolded(std::wstring_view text, std::wstring_view word) {
     if (word.size() > text.size()) return false;
     if (word.empty()) return true;
     const size_t last = text.size() - word.size();
+    // The first unit is looked for in both cases, which keeps the scan of the
+    // text (most of the time spent on a long history) to two comparisons.
     const wchar_t first = word[0];
+    const wchar_t firstUpper = (first >= L'a' && first <= L'z') ? static_cast<wchar_t>(first - L'a' + L'A') : first;
     for (size_t start = 0; start <= last; ++start) {
-        if (foldUnit(text[start]) != first) continue;
+        if (text[start] != first && text[start] != firstUpper) continue;
         size_t i = 1;
         while (i < word.size() && foldUnit(text[start + i]) == word[i]) ++i;
         if (i == word.size()) return true;
