@@ -9,6 +9,8 @@
 #include <commctrl.h>
 
 using namespace driver;
+
+class InputKeys : public InputWindowTest {};
 using Texts = std::vector<std::wstring>;
 
 namespace {
@@ -36,33 +38,33 @@ bool launcherHidden() {
 
 } // namespace
 
-TEST(InputKeys, TypingNarrowsTheCandidatesWithNumberedLabels) {
+TEST_F(InputKeys, TypingNarrowsTheCandidatesWithNumberedLabels) {
     Texts history = pathHistory(12);
     history.insert(history.begin() + 3, L"D:\\Photos\\Cat.JPG");
-    showFreshLauncher(history);
+    openWith(history);
     ASSERT_EQ(candidateRows().size(), 13u);
     EXPECT_EQ(candidateRows()[0], L"1.C:\\work\\note0.txt");
     EXPECT_EQ(candidateRows()[8], L"9.C:\\work\\note7.txt");
     EXPECT_EQ(candidateRows()[9], L"C:\\work\\note8.txt");
 
     type(L"NOTE1");
-    ASSERT_TRUE(pumpUntil([] { return candidateRows().size() == 3; }));
+    ASSERT_TRUE(waitFor([] { return candidateRows().size() == 3; }));
     EXPECT_EQ(candidateRows(), (Texts{L"1.C:\\work\\note1.txt", L"2.C:\\work\\note10.txt", L"3.C:\\work\\note11.txt"}));
     type(L" ^11");
-    ASSERT_TRUE(pumpUntil([] { return candidateRows().size() == 2; }));
+    ASSERT_TRUE(waitFor([] { return candidateRows().size() == 2; }));
     EXPECT_EQ(view().candidates, (Texts{L"C:\\work\\note1.txt", L"C:\\work\\note10.txt"}));
     press(VK_ESCAPE);
     EXPECT_EQ(inputText(), L"");
     type(L"cat");
-    ASSERT_TRUE(pumpUntil([] { return candidateRows() == Texts{L"1.D:\\Photos\\Cat.JPG"}; }));
+    ASSERT_TRUE(waitFor([] { return candidateRows() == Texts{L"1.D:\\Photos\\Cat.JPG"}; }));
     EXPECT_FALSE(launcherHidden());
 }
 
-TEST(InputKeys, UpAndDownWrapInTheCandidateList) {
-    showFreshLauncher(pathHistory(4));
+TEST_F(InputKeys, UpAndDownWrapInTheCandidateList) {
+    openWith(pathHistory(4));
     const HWND list = mainWindow().candidateList;
     press(VK_UP);
-    ASSERT_TRUE(pumpUntil([&] { return GetFocus() == list; }));
+    ASSERT_TRUE(waitFor([&] { return GetFocus() == list; }));
     EXPECT_EQ(candidateSelection(), 3);
     press(VK_DOWN);
     EXPECT_EQ(candidateSelection(), 0);
@@ -76,12 +78,12 @@ TEST(InputKeys, UpAndDownWrapInTheCandidateList) {
     press(VK_RIGHT);
     EXPECT_EQ(inputText(), L"C:\\work\\note3.txt");
     press(VK_ESCAPE);
-    ASSERT_TRUE(pumpUntil([&] { return GetFocus() == mainWindow().inputLine; }));
+    ASSERT_TRUE(waitFor([&] { return GetFocus() == mainWindow().inputLine; }));
     EXPECT_FALSE(launcherHidden());
 }
 
-TEST(InputKeys, ShiftWithJapaneseLayoutDigitCharactersLaunchesCandidateN) {
-    showFreshLauncher(pathHistory(3));
+TEST_F(InputKeys, ShiftWithJapaneseLayoutDigitCharactersLaunchesCandidateN) {
+    openWith(pathHistory(3));
     ShellCatcher shell;
     // Shift+4 types "$" on the Japanese layout: there is no fourth candidate.
     type(L"$", true);
@@ -95,15 +97,15 @@ TEST(InputKeys, ShiftWithJapaneseLayoutDigitCharactersLaunchesCandidateN) {
     ASSERT_EQ(view().candidates.size(), 3u);
     // Shift+2 types '"' there: the second candidate is launched.
     type(L"\"", true);
-    ASSERT_TRUE(pumpUntil([&] { return !shell.opened.empty(); }));
+    ASSERT_TRUE(waitFor([&] { return !shell.opened.empty(); }));
     EXPECT_EQ(shell.opened, (Texts{L"C:\\work\\note1.txt"}));
-    EXPECT_TRUE(pumpUntil(launcherHidden));
+    EXPECT_TRUE(waitFor(launcherHidden));
     EXPECT_EQ(theData->historyList.front(), L"C:\\work\\note1.txt");
     EXPECT_EQ(inputText(), L"");
 }
 
-TEST(InputKeys, ADigitActivatesAnItemRowOnlyWhenTheRowExists) {
-    showFreshLauncher(pathHistory(2));
+TEST_F(InputKeys, ADigitActivatesAnItemRowOnlyWhenTheRowExists) {
+    openWith(pathHistory(2));
     // Three tasks of our own, listed as the task view would list them.
     std::vector<HWND> tasks;
     for (int i = 0; i < 3; ++i) {
@@ -140,14 +142,14 @@ TEST(InputKeys, ADigitActivatesAnItemRowOnlyWhenTheRowExists) {
 
     listTasks(3);
     type(L"2");
-    EXPECT_TRUE(pumpUntil(launcherHidden));
+    EXPECT_TRUE(waitFor(launcherHidden));
     EXPECT_EQ(inputText(), L"");
-    EXPECT_TRUE(pumpUntil([&] { return GetForegroundWindow() == tasks[1]; }));
+    EXPECT_TRUE(waitFor([&] { return GetForegroundWindow() == tasks[1]; }));
     for (HWND task : tasks) DestroyWindow(task);
 }
 
-TEST(InputKeys, CtrlDownAndCtrlUpWalkTheBookmarks) {
-    showFreshLauncher({});
+TEST_F(InputKeys, CtrlDownAndCtrlUpWalkTheBookmarks) {
+    openWith({});
     press(VK_DOWN, {VK_CONTROL});
     EXPECT_EQ(inputText(), L""); // no bookmarks
     theData->bookmarkLines = {L"first", L"", L"third"};
@@ -167,9 +169,9 @@ TEST(InputKeys, CtrlDownAndCtrlUpWalkTheBookmarks) {
     EXPECT_EQ(GetFocus(), mainWindow().inputLine);
 }
 
-TEST(InputKeys, EscapeUnwindsTextThenLevelsThenFolderThenHides) {
+TEST_F(InputKeys, EscapeUnwindsTextThenLevelsThenFolderThenHides) {
     const std::wstring folder = scratchFolder(L"esc");
-    showFreshLauncher({folder + L"\\a\\x.txt", folder + L"\\b.txt", L"C:\\elsewhere.txt"});
+    openWith({folder + L"\\a\\x.txt", folder + L"\\b.txt", L"C:\\elsewhere.txt"});
     view().changeFolder(folder);
     ASSERT_EQ(candidateRows().size(), 2u); // only entries inside the folder
     press(VK_F12);
@@ -189,11 +191,11 @@ TEST(InputKeys, EscapeUnwindsTextThenLevelsThenFolderThenHides) {
     EXPECT_EQ(candidateRows().size(), 3u);
     EXPECT_FALSE(launcherHidden());
     press(VK_ESCAPE);
-    EXPECT_TRUE(pumpUntil(launcherHidden));
+    EXPECT_TRUE(waitFor(launcherHidden));
 }
 
-TEST(InputKeys, F12ShortensTheCandidatesToFoldersAndEscapeResetsThem) {
-    showFreshLauncher({L"C:\\a\\x.txt", L"D:\\y.txt", L"C:\\a\\z.txt"});
+TEST_F(InputKeys, F12ShortensTheCandidatesToFoldersAndEscapeResetsThem) {
+    openWith({L"C:\\a\\x.txt", L"D:\\y.txt", L"C:\\a\\z.txt"});
     type(L"t");
     press(VK_F12);
     EXPECT_EQ(candidateRows(), (Texts{L"1.C:\\a", L"2.D:"}));
@@ -206,11 +208,11 @@ TEST(InputKeys, F12ShortensTheCandidatesToFoldersAndEscapeResetsThem) {
     EXPECT_EQ(candidateRows(), (Texts{L"1.C:\\a\\x.txt", L"2.D:\\y.txt", L"3.C:\\a\\z.txt"}));
 }
 
-TEST(InputKeys, DeleteOnACandidateRemovesItFromBothHistoryFiles) {
-    showFreshLauncher({L"keep-1", L"gone", L"keep-2"});
+TEST_F(InputKeys, DeleteOnACandidateRemovesItFromBothHistoryFiles) {
+    openWith({L"keep-1", L"gone", L"keep-2"});
     theData->monthList = {L"gone", L"keep-1"};
     press(VK_UP);
-    ASSERT_TRUE(pumpUntil([] { return GetFocus() == mainWindow().candidateList; }));
+    ASSERT_TRUE(waitFor([] { return GetFocus() == mainWindow().candidateList; }));
     press(VK_UP); // last row to the row above it
     press(VK_UP);
     ASSERT_EQ(candidateSelection(), 0);
@@ -228,8 +230,8 @@ TEST(InputKeys, DeleteOnACandidateRemovesItFromBothHistoryFiles) {
     EXPECT_EQ(theData->historyList.size(), 2u);
 }
 
-TEST(InputKeys, BackspaceAtTheStartShowsTheParent) {
-    showFreshLauncher({});
+TEST_F(InputKeys, BackspaceAtTheStartShowsTheParent) {
+    openWith({});
     type(L"C:\\a\\b.txt");
     SendMessageW(mainWindow().inputLine, EM_SETSEL, 0, 0);
     press(VK_BACK);
@@ -245,12 +247,12 @@ TEST(InputKeys, BackspaceAtTheStartShowsTheParent) {
     EXPECT_EQ(inputText(), folder);
 }
 
-TEST(InputKeys, CharactersTypedInTheCandidateListStartANewQuery) {
-    showFreshLauncher({L"alpha", L"beta", L"gamma"});
+TEST_F(InputKeys, CharactersTypedInTheCandidateListStartANewQuery) {
+    openWith({L"alpha", L"beta", L"gamma"});
     type(L"zz");
     press(VK_ESCAPE);
     press(VK_UP);
-    ASSERT_TRUE(pumpUntil([] { return GetFocus() == mainWindow().candidateList; }));
+    ASSERT_TRUE(waitFor([] { return GetFocus() == mainWindow().candidateList; }));
     type(L"b");
     EXPECT_EQ(inputText(), L"b");
     EXPECT_EQ(GetFocus(), mainWindow().inputLine);

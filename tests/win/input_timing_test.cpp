@@ -8,6 +8,8 @@
 
 using namespace driver;
 
+class InputTiming : public InputWindowTest {};
+
 namespace {
 
 double millisecondsSince(LARGE_INTEGER start) {
@@ -28,7 +30,7 @@ double typeAndWait(wchar_t character, size_t expectedRows) {
         QueryPerformanceCounter(&start);
         SendInput(2, inputs, sizeof(INPUT));
         const std::wstring expected(1, character);
-        const bool refilled = pumpUntil([&] {
+        const bool refilled = waitFor([&] {
             return inputText() == expected && candidateRows().size() == expectedRows;
         });
         const double elapsed = millisecondsSince(start);
@@ -40,17 +42,16 @@ double typeAndWait(wchar_t character, size_t expectedRows) {
 
 } // namespace
 
-TEST(InputTiming, OneCharacterToRefilledCandidatesOverALongHistory) {
+TEST_F(InputTiming, OneCharacterToRefilledCandidatesOverALongHistory) {
     std::vector<std::wstring> history;
     for (size_t i = 0; i < 100000; ++i) {
         history.push_back(L"C:\\Users\\Taro\\Documents\\Project" + std::to_wstring(i % 97) + L"\\Report_" +
                           std::to_wstring(i) + L".txt");
     }
-    showFreshLauncher(history);
+    openWith(history);
     const double wholeWalk = typeAndWait(L'q', 0);
     const double frontMatches = typeAndWait(L'r', 15);
     std::printf("[ figure ] key to refilled list, 100000 lines: no match (whole walk) %.2f ms, "
                 "15 matches at the front %.2f ms; target < 16 ms\n",
                 wholeWalk, frontMatches);
-    showFreshLauncher({});
 }

@@ -9,15 +9,6 @@ namespace driver {
 
 namespace {
 
-void createLauncherOnce() {
-    if (theMainWindow && theMainWindow->window) return;
-    createLauncherObjects();
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    registerMainWindowClass(instance);
-    createMainWindow(instance);
-    ShowWindow(theMainWindow->window, SW_SHOWNORMAL);
-}
-
 void removeFolderFiles(const std::wstring& folder) {
     WIN32_FIND_DATAW found{};
     const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
@@ -37,8 +28,11 @@ std::wstring scratchFolder(const std::wstring& name) {
     return folder;
 }
 
-void showFreshLauncher(const std::vector<std::wstring>& history) {
-    createLauncherOnce();
+} // namespace driver
+
+void InputWindowTest::openWith(const std::vector<std::wstring>& history) {
+    using namespace driver;
+    startLauncher();
     replaceShellOpen(nullptr);
     MainWindow& mw = *theMainWindow;
     DataStore& data = *theData;
@@ -47,20 +41,8 @@ void showFreshLauncher(const std::vector<std::wstring>& history) {
     data.monthPath = folder + L"\\202612.txt";
     data.historyList = history;
     data.monthList = history;
-    data.bookmarkLines.clear();
-    data.shortcutRows.clear();
-    theConfig->settingsMap.clear();
-    theConfig->notShowListList.clear();
-    ViewState& view = *mw.controller->view;
-    view.allFolderEntries.clear();
-    mw.controller->taskView->shownTasks.clear();
-    if (!view.shownFolder.empty()) view.changeFolder(L"");
-    SetWindowTextW(mw.inputLine, L"");
-    view.parentLevels = 0;
     mw.controller->refreshCandidates(L"");
     showLauncher(mw);
-    ASSERT_TRUE(pumpUntil([&] { return GetFocus() == mw.inputLine && GetForegroundWindow() == mw.window; }));
+    ASSERT_TRUE(waitFor([&] { return GetFocus() == mw.inputLine && GetForegroundWindow() == mw.window; }));
     settle();
 }
-
-} // namespace driver

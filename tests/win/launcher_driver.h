@@ -1,6 +1,8 @@
 #pragma once
 // Drives the real launcher window in this process: one window for the whole
 // test program, keys through SendInput, waits by polling with a timeout.
+#include "launcher_fixture_win.h"
+
 #include "launcher/data/config_store.h"
 #include "launcher/data/data_store.h"
 #include "launcher/input/input_handlers_win.h"
@@ -18,24 +20,6 @@
 #include <vector>
 
 namespace driver {
-
-// Handles every pending message, then waits for more, until the condition
-// holds or the time is up.
-inline bool pumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000) {
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    for (;;) {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        if (condition()) return true;
-        const ULONGLONG now = GetTickCount64();
-        if (now >= deadline) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(std::min<ULONGLONG>(deadline - now, 20)),
-                                  QS_ALLINPUT);
-    }
-}
 
 // Lets everything already queued be handled: input sent with SendInput is
 // in the queue when SendInput returns, and the characters that translating
@@ -135,10 +119,18 @@ inline int candidateSelection() {
     return static_cast<int>(SendMessageW(theMainWindow->candidateList, LB_GETCURSEL, 0, 0));
 }
 
-// The launcher window once per program; every test starts it shown, in the
-// task view, with the given history and its own empty files.
-void showFreshLauncher(const std::vector<std::wstring>& history);
 // A folder of its own for a test's files, emptied first.
 std::wstring scratchFolder(const std::wstring& name);
 
+inline bool waitFor(const std::function<bool()>& condition, int timeoutMs = 5000) {
+    return pumpUntil(condition, std::chrono::milliseconds(timeoutMs));
+}
+
 } // namespace driver
+
+// The real launcher window, shown and focused, in the task view, with the
+// given history and history files of its own.
+class InputWindowTest : public LauncherWindowTest {
+protected:
+    void openWith(const std::vector<std::wstring>& history);
+};

@@ -11,6 +11,8 @@
 #include <thread>
 
 using namespace driver;
+
+class Launching : public InputWindowTest {};
 using Texts = std::vector<std::wstring>;
 
 namespace {
@@ -24,7 +26,7 @@ struct RecordedLaunches {
     // Waits for the stand-in program to write its command line.
     Texts waitForLines(size_t count) {
         Texts lines;
-        pumpUntil([&] {
+        waitFor([&] {
             lines = readTextLines(file);
             return lines.size() >= count;
         }, 15000);
@@ -56,8 +58,8 @@ struct ShellCatcher {
 
 } // namespace
 
-TEST(Launching, EnterOnAProgramPathStartsItRecordsTheTextFirstAndHides) {
-    showFreshLauncher({L"older"});
+TEST_F(Launching, EnterOnAProgramPathStartsItRecordsTheTextFirstAndHides) {
+    openWith({L"older"});
     RecordedLaunches launches;
     type(recorder());
     press(VK_RETURN);
@@ -70,8 +72,8 @@ TEST(Launching, EnterOnAProgramPathStartsItRecordsTheTextFirstAndHides) {
     EXPECT_EQ(readTextLines(theData->monthPath), (Texts{recorder(), L"older"}));
 }
 
-TEST(Launching, ShortcutRowSuppliesTheProgramAndTheRestOfTheTextAsParameters) {
-    showFreshLauncher({});
+TEST_F(Launching, ShortcutRowSuppliesTheProgramAndTheRestOfTheTextAsParameters) {
+    openWith({});
     theData->shortcutRows = {{L"mk", recorder()}};
     RecordedLaunches launches;
     type(L"mk hello");
@@ -84,12 +86,12 @@ TEST(Launching, ShortcutRowSuppliesTheProgramAndTheRestOfTheTextAsParameters) {
     EXPECT_TRUE(launcherHidden());
 }
 
-TEST(Launching, F6PassesTheCandidateToTheConfiguredTool) {
-    showFreshLauncher({L"C:\\notes\\todo list.txt", L"other"});
+TEST_F(Launching, F6PassesTheCandidateToTheConfiguredTool) {
+    openWith({L"C:\\notes\\todo list.txt", L"other"});
     theConfig->settingsMap[L"F6"] = recorder();
     RecordedLaunches launches;
     press(VK_UP);
-    ASSERT_TRUE(pumpUntil([] { return GetFocus() == mainWindow().candidateList; }));
+    ASSERT_TRUE(waitFor([] { return GetFocus() == mainWindow().candidateList; }));
     press(VK_DOWN); // wraps from the last row to the first
     press(VK_F7);   // not configured: nothing
     press(VK_F6);
@@ -100,9 +102,9 @@ TEST(Launching, F6PassesTheCandidateToTheConfiguredTool) {
     EXPECT_TRUE(launcherHidden());
 }
 
-TEST(Launching, CtrlEnterOpensTheFolderThatHoldsAFileAndIgnoresMissingFolders) {
+TEST_F(Launching, CtrlEnterOpensTheFolderThatHoldsAFileAndIgnoresMissingFolders) {
     const std::wstring folder = scratchFolder(L"ctrl");
-    showFreshLauncher({});
+    openWith({});
     ShellCatcher shell;
     type(L"Q:\\no such folder\\x.txt");
     press(VK_RETURN, {VK_CONTROL});
@@ -117,9 +119,9 @@ TEST(Launching, CtrlEnterOpensTheFolderThatHoldsAFileAndIgnoresMissingFolders) {
     EXPECT_EQ(theData->historyList.front(), folder);
 }
 
-TEST(Launching, EnterOnAFolderBrowsesItAndTypedTextPicksTheFirstListedEntry) {
+TEST_F(Launching, EnterOnAFolderBrowsesItAndTypedTextPicksTheFirstListedEntry) {
     const std::wstring folder = scratchFolder(L"browse");
-    showFreshLauncher({});
+    openWith({});
     ShellCatcher shell;
     type(folder);
     press(VK_RETURN);
@@ -145,9 +147,9 @@ TEST(Launching, EnterOnAFolderBrowsesItAndTypedTextPicksTheFirstListedEntry) {
     EXPECT_TRUE(launcherHidden());
 }
 
-TEST(Launching, CtrlSpaceInAFolderDeletesTheListedFilesOnlyWhenConfirmed) {
+TEST_F(Launching, CtrlSpaceInAFolderDeletesTheListedFilesOnlyWhenConfirmed) {
     const std::wstring folder = scratchFolder(L"delete");
-    showFreshLauncher({});
+    openWith({});
     ShellCatcher shell;
     for (const wchar_t* name : {L"a.tmp", L"b.tmp", L"keep.txt"}) writeTextLines(folder + L"\\" + name, {L"x"});
     const auto openWithEntries = [&] {
