@@ -125,7 +125,7 @@ void Controller::runTool(int32_t index, WPARAM key, ToolSource source) {
 }
 
 void Controller::refreshCandidates(const std::wstring& query) {
-    view->showCandidates(collectCandidates(data->historyList, query, view->shownFolder, config->notShowListList));
+    view->showCandidates(collectCandidates(data->historyList, query, view->shownFolder, config->notShowListList()));
 }
 
 void Controller::setInputText(const std::wstring& text) {

@@ -31,7 +31,7 @@ void caretToEnd(HWND edit) {
 void stepBookmark(InputEditHandler& handler, int32_t step) {
     DataStore& data = *handler.controller->data;
     data.bookmarkIndex += step;
-    handler.controller->setInputText(bookmarkLineText(data.bookmarkLines, data.bookmarkIndex));
+    handler.controller->setInputText(data.bookmarkText());
     caretToEnd(handler.edit);
 }
 

@@ -24,11 +24,3 @@ EscapeStep escapeStep(bool inputEmpty, int32_t parentLevels, bool folderShown) {
     if (folderShown) return EscapeStep::leaveFolder;
     return EscapeStep::dismiss;
 }
-
-std::wstring bookmarkLineText(const std::vector<std::wstring>& lines, int32_t& index) {
-    if (lines.empty()) return std::wstring();
-    const int32_t last = static_cast<int32_t>(lines.size()) - 1;
-    if (index < 0) index = 0;
-    if (index > last) index = last;
-    return lines[static_cast<size_t>(index)] + L' ';
-}

@@ -2,7 +2,6 @@
 // The decisions behind the keys of the input line, apart from the window calls.
 #include <cstdint>
 #include <string>
-#include <vector>
 
 // Shift with "!" .. "*" launches candidate 0 .. 9 (Shift+1 .. Shift+9 and
 // Shift+0 on the Japanese layout); -1 for any other character.
@@ -18,7 +17,3 @@ std::wstring submitTarget(const std::wstring& inputText, const std::wstring& sho
 // Esc in the input line undoes one thing at a time, in this order.
 enum class EscapeStep { clearText, resetParentLevels, leaveFolder, dismiss };
 EscapeStep escapeStep(bool inputEmpty, int32_t parentLevels, bool folderShown);
-
-// Ctrl+Up/Down: the clamped bookmark line with one blank after it, "" when
-// there are none (the index is then left alone).
-std::wstring bookmarkLineText(const std::vector<std::wstring>& lines, int32_t& index);

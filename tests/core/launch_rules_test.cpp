@@ -140,24 +140,3 @@ TEST(KeyRules, EscapeUnwindsOneStepAtATime) {
     EXPECT_EQ(escapeStep(true, 0, true), EscapeStep::leaveFolder);
     EXPECT_EQ(escapeStep(true, 0, false), EscapeStep::dismiss);
 }
-
-TEST(KeyRules, BookmarkIndexIsClampedAndStored) {
-    const std::vector<std::wstring> lines{L"a", L"b", L"c"};
-    int32_t index = -1;
-    std::vector<std::wstring> seen;
-    for (int press = 0; press < 5; ++press) {
-        ++index;
-        seen.push_back(bookmarkLineText(lines, index));
-    }
-    EXPECT_EQ(seen, (std::vector<std::wstring>{L"a ", L"b ", L"c ", L"c ", L"c "}));
-    EXPECT_EQ(index, 2);
-    --index;
-    EXPECT_EQ(bookmarkLineText(lines, index), L"b ");
-    index = -1;
-    --index;
-    EXPECT_EQ(bookmarkLineText(lines, index), L"a ");
-    EXPECT_EQ(index, 0);
-    int32_t untouched = 7;
-    EXPECT_EQ(bookmarkLineText({}, untouched), L"");
-    EXPECT_EQ(untouched, 7);
-}

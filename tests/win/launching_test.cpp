@@ -88,7 +88,9 @@ TEST_F(Launching, ShortcutRowSuppliesTheProgramAndTheRestOfTheTextAsParameters) 
 
 TEST_F(Launching, F6PassesTheCandidateToTheConfiguredTool) {
     openWith({L"C:\\notes\\todo list.txt", L"other"});
-    theConfig->settingsMap[L"F6"] = recorder();
+    auto settings = std::make_shared<SettingsSnapshot>(*theConfig->settings());
+    settings->settingsMap[L"F6"] = recorder();
+    theConfig->replaceSettings(settings);
     RecordedLaunches launches;
     press(VK_UP);
     ASSERT_TRUE(waitFor([] { return GetFocus() == mainWindow().candidateList; }));
