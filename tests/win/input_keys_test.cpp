@@ -106,33 +106,9 @@ TEST_F(InputKeys, ShiftWithJapaneseLayoutDigitCharactersLaunchesCandidateN) {
 
 TEST_F(InputKeys, ADigitActivatesAnItemRowOnlyWhenTheRowExists) {
     openWith(pathHistory(2));
-    // Three tasks of our own, listed as the task view would list them.
-    std::vector<HWND> tasks;
-    for (int i = 0; i < 3; ++i) {
-        tasks.push_back(CreateWindowExW(0, L"STATIC", (L"task " + std::to_wstring(i)).c_str(), WS_OVERLAPPEDWINDOW,
-                                        10, 10, 200, 100, nullptr, nullptr, nullptr, nullptr));
-    }
-    TaskViewState& taskView = *controller().taskView;
-    const auto listTasks = [&](size_t count) {
-        taskView.shownTasks.clear();
-        std::vector<ItemEntry> rows;
-        for (size_t i = 0; i < count; ++i) {
-            taskView.shownTasks.push_back({L"task " + std::to_wstring(i), L"STATIC", L"", tasks[i]});
-            ItemEntry row;
-            row.name = taskView.shownTasks.back().title;
-            rows.push_back(row);
-        }
-        ListView_DeleteAllItems(mainWindow().itemView);
-        for (size_t i = 0; i < rows.size(); ++i) {
-            LVITEMW item{};
-            item.mask = LVIF_TEXT;
-            item.iItem = static_cast<int>(i);
-            item.pszText = rows[i].name.data();
-            ListView_InsertItem(mainWindow().itemView, &item);
-        }
-    };
+    const std::vector<HWND> tasks = makeTaskWindows(3);
 
-    listTasks(1);
+    listTasks(tasks, 1);
     type(L"2");
     EXPECT_EQ(inputText(), L"2");
     type(L"0");
@@ -140,7 +116,7 @@ TEST_F(InputKeys, ADigitActivatesAnItemRowOnlyWhenTheRowExists) {
     EXPECT_FALSE(launcherHidden());
     press(VK_ESCAPE);
 
-    listTasks(3);
+    listTasks(tasks, 3);
     type(L"2");
     EXPECT_TRUE(waitFor(launcherHidden));
     EXPECT_EQ(inputText(), L"");
@@ -257,4 +233,62 @@ TEST_F(InputKeys, CharactersTypedInTheCandidateListStartANewQuery) {
     EXPECT_EQ(inputText(), L"b");
     EXPECT_EQ(GetFocus(), mainWindow().inputLine);
     EXPECT_EQ(candidateRows(), (Texts{L"1.beta"}));
+}
+
+TEST_F(InputKeys, ItemViewRowsWrapCopyToTheInputAndCloseTasks) {
+    openWith({});
+    const std::vector<HWND> tasks = makeTaskWindows(3);
+    listTasks(tasks, 3);
+    const HWND itemView = mainWindow().itemView;
+    const auto focusedRow = [&] { return ListView_GetNextItem(itemView, -1, LVNI_FOCUSED); };
+    const auto selectedRows = [&] {
+        std::vector<int> rows;
+        for (int row = ListView_GetNextItem(itemView, -1, LVNI_SELECTED); row >= 0;
+             row = ListView_GetNextItem(itemView, row, LVNI_SELECTED))
+            rows.push_back(row);
+        return rows;
+    };
+
+    press(VK_DOWN);
+    ASSERT_TRUE(waitFor([&] { return GetFocus() == itemView; }));
+    EXPECT_EQ(focusedRow(), 0);
+    press(VK_UP);
+    EXPECT_EQ(focusedRow(), 2);
+    EXPECT_EQ(selectedRows(), (std::vector<int>{2}));
+    press(VK_DOWN);
+    EXPECT_EQ(focusedRow(), 0);
+    EXPECT_EQ(selectedRows(), (std::vector<int>{0}));
+    press(VK_RIGHT);
+    EXPECT_EQ(inputText(), L"task 0");
+    EXPECT_TRUE(mainWindow().inputFromList);
+    EXPECT_EQ(GetFocus(), itemView);
+
+    // Delete closes the selected task, Backspace every other one.
+    press(VK_DELETE);
+    EXPECT_TRUE(waitFor([&] { return !IsWindow(tasks[0]); }));
+    EXPECT_TRUE(IsWindow(tasks[1]));
+    press(VK_BACK);
+    EXPECT_TRUE(waitFor([&] { return !IsWindow(tasks[1]) && !IsWindow(tasks[2]); }));
+
+    // A letter starts a new query in the input line.
+    type(L"k");
+    EXPECT_EQ(inputText(), L"k");
+    EXPECT_EQ(GetFocus(), mainWindow().inputLine);
+    EXPECT_FALSE(launcherHidden());
+}
+
+TEST_F(InputKeys, CtrlSpaceClosesTheListedTasksAndTabLaunchesTheFirstCandidate) {
+    openWith({L"C:\\first.txt", L"C:\\second.txt"});
+    const std::vector<HWND> tasks = makeTaskWindows(2);
+    listTasks(tasks, 2);
+    type(L"task");
+    press(VK_SPACE, {VK_CONTROL});
+    EXPECT_TRUE(waitFor([&] { return !IsWindow(tasks[0]) && !IsWindow(tasks[1]); }));
+    EXPECT_EQ(inputText(), L"");
+    EXPECT_FALSE(launcherHidden());
+
+    ShellCatcher shell;
+    press(VK_TAB);
+    EXPECT_EQ(shell.opened, (Texts{L"C:\\first.txt"}));
+    EXPECT_TRUE(waitFor(launcherHidden));
 }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
 namespace driver {
 
 namespace {
@@ -20,6 +22,31 @@ void removeFolderFiles(const std::wstring& folder) {
 }
 
 } // namespace
+
+std::vector<HWND> makeTaskWindows(int count) {
+    std::vector<HWND> windows;
+    for (int i = 0; i < count; ++i) {
+        windows.push_back(CreateWindowExW(0, L"STATIC", (L"task " + std::to_wstring(i)).c_str(), WS_OVERLAPPEDWINDOW,
+                                          10, 10, 200, 100, nullptr, nullptr, nullptr, nullptr));
+    }
+    return windows;
+}
+
+void listTasks(const std::vector<HWND>& windows, size_t count) {
+    TaskViewState& taskView = *theMainWindow->controller->taskView;
+    const HWND itemView = theMainWindow->itemView;
+    taskView.shownTasks.clear();
+    ListView_DeleteAllItems(itemView);
+    for (size_t i = 0; i < count; ++i) {
+        std::wstring title = L"task " + std::to_wstring(i);
+        taskView.shownTasks.push_back({title, L"STATIC", title, windows[i]});
+        LVITEMW item{};
+        item.mask = LVIF_TEXT;
+        item.iItem = static_cast<int>(i);
+        item.pszText = title.data();
+        ListView_InsertItem(itemView, &item);
+    }
+}
 
 std::wstring scratchFolder(const std::wstring& name) {
     const std::wstring folder = exeFolder() + L"\\scratch-" + name;

@@ -119,6 +119,11 @@ inline int candidateSelection() {
     return static_cast<int>(SendMessageW(theMainWindow->candidateList, LB_GETCURSEL, 0, 0));
 }
 
+// Top-level windows of the test, listed as the task view would list them
+// (the first count of them), with one item-view row each.
+std::vector<HWND> makeTaskWindows(int count);
+void listTasks(const std::vector<HWND>& windows, size_t count);
+
 // A folder of its own for a test's files, emptied first.
 std::wstring scratchFolder(const std::wstring& name);
 
