@@ -209,3 +209,42 @@ TEST_F(Launching, CtrlSpaceInAFolderDeletesTheListedFilesOnlyWhenConfirmed) {
     EXPECT_TRUE(view().idle);
     EXPECT_TRUE(shell.opened.empty());
 }
+
+TEST_F(Launching, ToolKeysOnFolderEntriesAndBackspaceOnACandidate) {
+    const std::wstring folder = scratchFolder(L"tools");
+    openWith({L"C:\\a\\b\\c.txt"});
+    auto settings = std::make_shared<SettingsSnapshot>(*theConfig->settings());
+    settings->settingsMap[L"F9"] = L"viewer.exe";
+    theConfig->replaceSettings(settings);
+    ShellCatcher shell;
+
+    // Backspace on a candidate puts its folder into the input line.
+    press(VK_UP);
+    ASSERT_TRUE(waitFor([] { return GetFocus() == mainWindow().candidateList; }));
+    press(VK_BACK);
+    EXPECT_EQ(inputText(), L"C:\\a\\b");
+    EXPECT_EQ(GetFocus(), mainWindow().inputLine);
+    press(VK_ESCAPE);
+
+    // F9 in the task view does nothing; on a folder entry it starts the tool.
+    const std::vector<HWND> tasks = makeTaskWindows(1);
+    listTasks(tasks, 1);
+    press(VK_DOWN);
+    press(VK_F9);
+    EXPECT_TRUE(shell.opened.empty());
+    DestroyWindow(tasks[0]);
+
+    view().changeFolder(folder);
+    ItemEntry entry;
+    entry.path = folder + L"\\x.txt";
+    entry.name = L"x.txt";
+    entry.lowerName = L"x.txt";
+    view().allFolderEntries = {entry};
+    view().filterFolderEntries(L"");
+    SetFocus(mainWindow().inputLine);
+    press(VK_DOWN);
+    ASSERT_TRUE(waitFor([] { return GetFocus() == mainWindow().itemView; }));
+    press(VK_F9);
+    EXPECT_EQ(shell.opened, (Texts{L"viewer.exe | " + folder + L"\\x.txt"}));
+    EXPECT_TRUE(waitFor(launcherHidden));
+}
