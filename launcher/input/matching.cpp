@@ -2,6 +2,9 @@
 
 #include "common/text_lines.h"
 
+#include <algorithm>
+#include <cstddef>
+
 namespace {
 
 wchar_t foldUnit(wchar_t unit) {
@@ -13,15 +16,16 @@ wchar_t foldUnit(wchar_t unit) {
 bool containsFolded(std::wstring_view text, std::wstring_view word) {
     if (word.size() > text.size()) return false;
     if (word.empty()) return true;
-    const size_t last = text.size() - word.size();
-    // The first unit is looked for in both cases, which keeps the scan of the
-    // text (most of the time spent on a long history) to two comparisons.
+    // The first unit is looked for in both cases with find_if (which the
+    // library unrolls); that scan is most of the time spent on a long history.
     const wchar_t first = word[0];
     const wchar_t firstUpper = (first >= L'a' && first <= L'z') ? static_cast<wchar_t>(first - L'a' + L'A') : first;
-    for (size_t start = 0; start <= last; ++start) {
-        if (text[start] != first && text[start] != firstUpper) continue;
+    const auto isFirst = [first, firstUpper](wchar_t unit) { return unit == first || unit == firstUpper; };
+    const auto end = text.begin() + static_cast<std::ptrdiff_t>(text.size() - word.size() + 1);
+    for (auto start = std::find_if(text.begin(), end, isFirst); start != end;
+         start = std::find_if(start + 1, end, isFirst)) {
         size_t i = 1;
-        while (i < word.size() && foldUnit(text[start + i]) == word[i]) ++i;
+        while (i < word.size() && foldUnit(start[static_cast<std::ptrdiff_t>(i)]) == word[i]) ++i;
         if (i == word.size()) return true;
     }
     return false;
