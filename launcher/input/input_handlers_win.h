@@ -13,6 +13,11 @@ struct InputEditHandler {
     ViewState* viewState = nullptr;
     WNDPROC previousProcedure = nullptr;
     HWND edit = nullptr;
+
+    // Enter: launch the typed text, or the shown folder.
+    void submitInput();
+    // Backspace at the start: the text becomes its folder.
+    void showParentInInput();
 };
 
 struct CandidateListHandler {

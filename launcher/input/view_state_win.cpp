@@ -1,5 +1,10 @@
 #include "view_state_win.h"
 
+#include "input_handlers_win.h"
+#include "launch_request.h"
+#include "matching.h"
+#include "pending_views_win.h"
+#include "text_helpers.h"
 #include "launcher/shell/controller_win.h"
 #include "launcher/shell/main_window_win.h"
 #include "launcher/tasks/task_view_state_win.h"
@@ -18,4 +23,45 @@ void ViewState::changeFolder(const std::wstring& path) {
     }
     parentLevels = 0;
     controller->onInputChanged();
+}
+
+void ViewState::showCandidates(const std::vector<std::wstring>& list) {
+    candidates = reduceToParents(list, parentLevels);
+    const HWND listBox = mainWindow->candidateList;
+    // One repaint for the whole refill rather than one per row.
+    SendMessageW(listBox, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(listBox, LB_RESETCONTENT, 0, 0);
+    for (size_t i = 0; i < candidates.size(); ++i) {
+        const std::wstring label = numberedLabel(candidates[i], static_cast<int32_t>(i));
+        SendMessageW(listBox, LB_INSERTSTRING, i, reinterpret_cast<LPARAM>(label.c_str()));
+    }
+    SendMessageW(listBox, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(listBox, nullptr, TRUE);
+}
+
+void ViewState::filterFolderEntries(const std::wstring& loweredQuery) {
+    folderEntries.clear();
+    const CompiledQuery query = compileQuery(loweredQuery);
+    for (const ItemEntry& entry : allFolderEntries)
+        if (matchesCompiled(entry.lowerName, query)) folderEntries.push_back(entry);
+    fillItemView(*itemView, folderEntries);
+}
+
+void ViewState::deleteListedFiles() {
+    // The dialog has no owner, so the window stays usable while it is open and
+    // typing may change the listed entries: delete exactly what was counted.
+    std::vector<std::wstring> paths;
+    for (const ItemEntry& entry : folderEntries) paths.push_back(entry.path);
+    if (paths.empty()) return;
+    idle = false;
+    const std::wstring question = std::to_wstring(paths.size()) + L"ファイルを削除しますか？";
+    if (MessageBoxW(nullptr, question.c_str(), L"確認", MB_ICONQUESTION | MB_YESNO) == IDYES) {
+        for (const std::wstring& path : paths) DeleteFileW(path.c_str());
+        Sleep(1000);
+        LaunchRequest request;
+        request.owner = controller;
+        request.target = shownFolder;
+        controller->dispatchRequest(request);
+    }
+    idle = true;
 }

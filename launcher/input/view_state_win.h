@@ -26,4 +26,10 @@ struct ViewState {
 
     // Shows the folder's entries, or the tasks when the path is empty.
     void changeFolder(const std::wstring& path);
+    // Fills the candidate list, shortened by the F12 levels and numbered.
+    void showCandidates(const std::vector<std::wstring>& list);
+    // Keeps the folder entries whose names match the lowered query.
+    void filterFolderEntries(const std::wstring& loweredQuery);
+    // Ctrl+Space in the folder view: confirm, delete the listed files, list again.
+    void deleteListedFiles();
 };

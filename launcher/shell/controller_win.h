@@ -1,13 +1,22 @@
 #pragma once
 // Ties the controls of the main window to the input, task and folder logic.
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
 struct CandidateListHandler;
 struct ConfigStore;
 struct DataStore;
 struct InputEditHandler;
 struct ItemViewHandler;
+struct LaunchRequest;
 struct MainWindow;
 struct TaskViewState;
 struct ViewState;
+
+// Where F6-F9 was pressed.
+enum class ToolSource { candidateList, itemView };
 
 struct Controller {
     CandidateListHandler* candidateList = nullptr;
@@ -22,4 +31,19 @@ struct Controller {
     void onInputChanged();
     // Clears the input, returns to the tasks and hides the window.
     void dismiss();
+
+    // F12 on any of the three controls, then the control's own procedure.
+    LRESULT forwardKey(HWND window, UINT message, WPARAM wParam, LPARAM lParam, WNDPROC previousProcedure);
+    bool activateItem(int32_t index);
+    bool activateCandidate(int32_t index);
+    void focusItemView();
+    void copyItemToInput(int32_t index);
+    void runTool(int32_t index, WPARAM key, ToolSource source);
+    void refreshCandidates(const std::wstring& query);
+    void setInputText(const std::wstring& text);
+
+    // Launching: browse a folder, or open the target and hide.
+    void dispatchRequest(LaunchRequest& request);
+    void openFolderView(LaunchRequest& request);
+    void executeRequest(LaunchRequest& request);
 };

@@ -1,0 +1,160 @@
+// The input line: Enter launches, Esc unwinds, arrows move to the lists,
+// digits and Shift+digits choose rows and candidates.
+#include "input_handlers_win.h"
+
+#include "key_rules.h"
+#include "launch_request.h"
+#include "pending_views_win.h"
+#include "text_helpers.h"
+#include "view_state_win.h"
+#include "launcher/data/data_store.h"
+#include "launcher/shell/controller_win.h"
+#include "launcher/shell/main_window_win.h"
+#include "launcher/tasks/task_view_state_win.h"
+
+#include <commctrl.h>
+
+namespace {
+
+constexpr LRESULT consumed = 0;
+constexpr LRESULT consumedMinusOne = -1;
+
+bool keyDown(int key) {
+    return GetKeyState(key) < 0;
+}
+
+void caretToEnd(HWND edit) {
+    const LRESULT length = SendMessageW(edit, WM_GETTEXTLENGTH, 0, 0);
+    SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(length), length);
+}
+
+void stepBookmark(InputEditHandler& handler, int32_t step) {
+    DataStore& data = *handler.controller->data;
+    data.bookmarkIndex += step;
+    handler.controller->setInputText(data.bookmarkText());
+    caretToEnd(handler.edit);
+}
+
+void onEscape(InputEditHandler& handler) {
+    Controller& controller = *handler.controller;
+    ViewState& view = *handler.viewState;
+    const bool inputEmpty = SendMessageW(handler.edit, WM_GETTEXTLENGTH, 0, 0) == 0;
+    switch (escapeStep(inputEmpty, view.parentLevels, !view.shownFolder.empty())) {
+    case EscapeStep::clearText: controller.setInputText(L""); break;
+    case EscapeStep::resetParentLevels:
+        view.parentLevels = 0;
+        controller.refreshCandidates(view.shownFolder);
+        break;
+    case EscapeStep::leaveFolder: view.changeFolder(L""); break;
+    case EscapeStep::dismiss: controller.dismiss(); break;
+    }
+}
+
+LRESULT onKeyDown(InputEditHandler& handler, HWND window, WPARAM key, LPARAM lParam) {
+    ++activityCounter;
+    Controller& controller = *handler.controller;
+    const HWND candidateList = controller.mainWindow->candidateList;
+    switch (key) {
+    case VK_DOWN:
+        if (keyDown(VK_CONTROL)) stepBookmark(handler, 1);
+        else controller.focusItemView();
+        break;
+    case VK_UP: {
+        if (keyDown(VK_CONTROL)) {
+            stepBookmark(handler, -1);
+            return consumedMinusOne;
+        }
+        const LRESULT count = SendMessageW(candidateList, LB_GETCOUNT, 0, 0);
+        if (count > 0) {
+            SetFocus(candidateList);
+            SendMessageW(candidateList, LB_SETCURSEL, static_cast<WPARAM>(count - 1), 0);
+        }
+        break;
+    }
+    case VK_ESCAPE: onEscape(handler); return consumed;
+    case VK_TAB: controller.activateCandidate(0); break;
+    default: break;
+    }
+    return controller.forwardKey(window, WM_KEYDOWN, key, lParam, handler.previousProcedure);
+}
+
+void onBackspace(InputEditHandler& handler) {
+    DWORD selectionEnd = 0;
+    SendMessageW(handler.edit, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&selectionEnd));
+    if (selectionEnd != 0) return;
+    if (SendMessageW(handler.edit, WM_GETTEXTLENGTH, 0, 0) != 0) handler.showParentInInput();
+    else handler.controller->setInputText(handler.viewState->shownFolder);
+}
+
+// Ctrl+Space closes the listed tasks, or deletes the listed files.
+void onCtrlSpace(InputEditHandler& handler) {
+    Controller& controller = *handler.controller;
+    TaskViewState& taskView = *controller.taskView;
+    if (!taskView.taskViewActive) {
+        handler.viewState->deleteListedFiles();
+        controller.setInputText(L"");
+    } else if (SendMessageW(controller.mainWindow->itemView, LVM_GETITEMCOUNT, 0, 0) == 0) {
+        startDelayedClose(taskView);
+    } else {
+        closeListedTasks(taskView);
+        controller.setInputText(L"");
+    }
+}
+
+LRESULT onChar(InputEditHandler& handler, HWND window, WPARAM wParam, LPARAM lParam) {
+    Controller& controller = *handler.controller;
+    const wchar_t character = static_cast<wchar_t>(wParam);
+    switch (character) {
+    case 13:
+    case 10: handler.submitInput(); return consumed;
+    case 8: onBackspace(handler); break;
+    case 27:
+    case 9: return consumed;
+    case 32:
+        if (keyDown(VK_CONTROL)) {
+            onCtrlSpace(handler);
+            return consumedMinusOne;
+        }
+        break;
+    default:
+        // The Shift test comes first: Shift+1 .. Shift+9 type "!" .. ")" on the Japanese layout.
+        if (keyDown(VK_SHIFT) && !keyDown(VK_CONTROL) && shiftedCandidateIndex(character) >= 0 &&
+            controller.activateCandidate(shiftedCandidateIndex(character)))
+            return consumedMinusOne;
+        if (isDigitCharacter(character) && controller.activateItem(digitRowIndex(character))) return consumedMinusOne;
+        break;
+    }
+    return controller.forwardKey(window, WM_CHAR, wParam, lParam, handler.previousProcedure);
+}
+
+LRESULT handleInputLine(InputEditHandler& handler, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_KEYDOWN: return onKeyDown(handler, window, wParam, lParam);
+    case WM_CHAR: return onChar(handler, window, wParam, lParam);
+    default: return handler.controller->forwardKey(window, message, wParam, lParam, handler.previousProcedure);
+    }
+}
+
+} // namespace
+
+void InputEditHandler::submitInput() {
+    const bool withCtrl = keyDown(VK_CONTROL);
+    LaunchRequest request;
+    request.owner = controller;
+    request.target = submitTarget(windowText(edit), viewState->shownFolder, withCtrl);
+    request.withCtrl = withCtrl;
+    controller->dispatchRequest(request);
+}
+
+void InputEditHandler::showParentInInput() {
+    controller->setInputText(folderOf(windowText(edit)));
+}
+
+LRESULT CALLBACK inputLineProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    InputEditHandler& handler = *theInputEditHandler;
+    try {
+        return handleInputLine(handler, window, message, wParam, lParam);
+    } catch (...) {
+        return CallWindowProcW(handler.previousProcedure, window, message, wParam, lParam);
+    }
+}

@@ -1,0 +1,131 @@
+// The item view: Enter activates, arrows wrap, Delete and Backspace close
+// tasks, anything else returns to the input line.
+#include "input_handlers_win.h"
+
+#include "view_state_win.h"
+#include "launcher/shell/controller_win.h"
+#include "launcher/shell/main_window_win.h"
+#include "launcher/tasks/task_view_state_win.h"
+
+#include <commctrl.h>
+
+namespace {
+
+constexpr LRESULT consumedMinusOne = -1;
+
+int32_t nextRow(const ItemViewHandler& handler, UINT flags) {
+    return static_cast<int32_t>(ListView_GetNextItem(handler.listView, -1, flags));
+}
+
+bool isSelected(const ItemViewHandler& handler, int32_t row) {
+    return ListView_GetItemState(handler.listView, row, LVIS_SELECTED) != 0;
+}
+
+bool inTaskView(const ItemViewHandler& handler) {
+    return handler.controller->view->shownFolder.empty();
+}
+
+void closeTask(const TaskWindow& task) {
+    PostMessageW(static_cast<HWND>(task.window), WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+// Delete closes the selected tasks, Backspace all the others.
+void closeTasks(ItemViewHandler& handler, bool selected) {
+    const std::vector<TaskWindow>& tasks = handler.controller->taskView->shownTasks;
+    for (size_t row = 0; row < tasks.size(); ++row)
+        if (isSelected(handler, static_cast<int32_t>(row)) == selected) closeTask(tasks[row]);
+}
+
+void moveSelection(ItemViewHandler& handler, int32_t from, int32_t to) {
+    ListView_SetItemState(handler.listView, from, 0, LVIS_SELECTED);
+    ListView_SetItemState(handler.listView, to, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+}
+
+void backToInput(ItemViewHandler& handler) {
+    ++activityCounter;
+    SetFocus(handler.controller->mainWindow->inputLine);
+}
+
+LRESULT onKeyDown(ItemViewHandler& handler, HWND window, WPARAM key, LPARAM lParam) {
+    ++activityCounter;
+    Controller& controller = *handler.controller;
+    const int32_t focused = nextRow(handler, LVNI_FOCUSED);
+    const int32_t count = ListView_GetItemCount(handler.listView);
+    switch (key) {
+    case VK_RETURN: controller.activateItem(focused); return consumedMinusOne;
+    case VK_DELETE:
+        if (inTaskView(handler)) closeTasks(handler, true);
+        break;
+    case VK_BACK:
+        if (inTaskView(handler)) closeTasks(handler, false);
+        break;
+    case VK_DOWN:
+        if (count > 0 && focused == count - 1) {
+            moveSelection(handler, focused, 0);
+            return consumedMinusOne;
+        }
+        break;
+    case VK_UP:
+        if (count > 0 && focused == 0) {
+            moveSelection(handler, 0, count - 1);
+            return consumedMinusOne;
+        }
+        break;
+    case VK_LEFT:
+    case VK_RIGHT:
+        if (focused >= 0) {
+            controller.copyItemToInput(focused);
+            if (key == VK_LEFT) SendMessageW(controller.mainWindow->inputLine, EM_SETSEL, 0, 0);
+        }
+        break;
+    case VK_F6:
+    case VK_F7:
+    case VK_F8:
+    case VK_F9:
+        if (focused >= 0) controller.runTool(focused, key, ToolSource::itemView);
+        break;
+    case VK_ESCAPE:
+    case VK_SHIFT:
+    case VK_CONTROL: break;
+    default: backToInput(handler); break;
+    }
+    return controller.forwardKey(window, WM_KEYDOWN, key, lParam, handler.previousProcedure);
+}
+
+LRESULT onKeyUp(ItemViewHandler& handler, HWND window, WPARAM key, LPARAM lParam) {
+    if (key == VK_ESCAPE) {
+        backToInput(handler);
+        ListView_SetItemState(handler.listView, -1, 0, LVIS_SELECTED);
+    }
+    return handler.controller->forwardKey(window, WM_KEYUP, key, lParam, handler.previousProcedure);
+}
+
+LRESULT onChar(ItemViewHandler& handler, HWND window, WPARAM wParam, LPARAM lParam) {
+    Controller& controller = *handler.controller;
+    if (wParam != 13 && wParam != 10 && wParam != 27) {
+        // The character starts a new query, handled by the input line's own rules.
+        controller.setInputText(L"");
+        SendMessageW(controller.mainWindow->inputLine, WM_CHAR, wParam, lParam);
+    }
+    return controller.forwardKey(window, WM_CHAR, wParam, lParam, handler.previousProcedure);
+}
+
+LRESULT handleItemView(ItemViewHandler& handler, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_KEYDOWN: return onKeyDown(handler, window, wParam, lParam);
+    case WM_KEYUP: return onKeyUp(handler, window, wParam, lParam);
+    case WM_CHAR: return onChar(handler, window, wParam, lParam);
+    default: return handler.controller->forwardKey(window, message, wParam, lParam, handler.previousProcedure);
+    }
+}
+
+} // namespace
+
+LRESULT CALLBACK itemViewProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    ItemViewHandler& handler = *theItemViewHandler;
+    try {
+        return handleItemView(handler, window, message, wParam, lParam);
+    } catch (...) {
+        return CallWindowProcW(handler.previousProcedure, window, message, wParam, lParam);
+    }
+}

@@ -1,0 +1,87 @@
+// From a request to a browsed folder or a launched target.
+#include "launching_win.h"
+
+#include "commands_win.h"
+#include "launch_request.h"
+#include "pending_views_win.h"
+#include "view_state_win.h"
+#include "launcher/data/data_store.h"
+#include "launcher/history/history_store_win.h"
+#include "launcher/shell/controller_win.h"
+#include "launcher/shell/main_window_win.h"
+
+#include <shellapi.h>
+#include <shlwapi.h>
+
+namespace {
+
+ShellOpenFunction& shellOpenSeam() {
+    static ShellOpenFunction seam;
+    return seam;
+}
+
+// The result is not examined: a target that cannot be opened is still
+// recorded and the window hidden.
+void openWithShell(const std::wstring& file, const wchar_t* parameters) {
+    if (shellOpenSeam()) {
+        shellOpenSeam()(file, parameters);
+        return;
+    }
+    ShellExecuteW(nullptr, L"open", file.c_str(), parameters, nullptr, SW_SHOWNORMAL);
+}
+
+bool isDirectory(const std::wstring& path) {
+    return PathIsDirectoryW(path.c_str()) != FALSE;
+}
+
+} // namespace
+
+void replaceShellOpen(ShellOpenFunction function) {
+    shellOpenSeam() = std::move(function);
+}
+
+void Controller::dispatchRequest(LaunchRequest& request) {
+    switch (decideDispatch(request, !view->folderEntries.empty(), isDirectory)) {
+    case DispatchStep::nothing: return;
+    case DispatchStep::openFolderView: openFolderView(request); return;
+    case DispatchStep::execute: executeRequest(request); return;
+    case DispatchStep::activateFirstItem: activateItem(0); return;
+    }
+}
+
+void Controller::openFolderView(LaunchRequest& request) {
+    const std::wstring folder = request.target;
+    view->changeFolder(folder);
+    view->allFolderEntries = listFolder(folder);
+    view->filterFolderEntries(L"");
+    setInputText(L"");
+    onInputChanged();
+    if (view->folderEntries.empty()) {
+        ++activityCounter;
+        SetFocus(mainWindow->inputLine);
+    } else {
+        focusItemView();
+    }
+}
+
+void Controller::executeRequest(LaunchRequest& request) {
+    applyShortcut(request, data->shortcutRows);
+    const ShellOpen open = shellOpenFor(request);
+    const wchar_t* parameters = open.hasParameters ? open.parameters.c_str() : nullptr;
+    const int32_t answer = runCommand(request, request.target);
+    if (answer == -1) {
+        if (request.viaShortcut) {
+            const int32_t programAnswer = runCommand(request, request.program);
+            if (programAnswer == -1) openWithShell(open.file, parameters);
+            else if (programAnswer != 0) return;
+        } else {
+            openWithShell(open.file, parameters);
+        }
+    } else if (answer != 0) {
+        return;
+    }
+    // The request may point into lists that dismissing rebuilds.
+    const std::wstring target = request.target;
+    recordLaunch(*data, target);
+    dismiss();
+}

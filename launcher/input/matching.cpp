@@ -1,0 +1,65 @@
+#include "matching.h"
+
+#include "common/text_lines.h"
+
+#include <algorithm>
+#include <cstddef>
+
+namespace {
+
+wchar_t foldUnit(wchar_t unit) {
+    return (unit >= L'A' && unit <= L'Z') ? static_cast<wchar_t>(unit - L'A' + L'a') : unit;
+}
+
+// Whether the lowered word occurs in the text, folding the text as it goes
+// so that no lowered copy of every history line is made.
+bool containsFolded(std::wstring_view text, std::wstring_view word) {
+    if (word.size() > text.size()) return false;
+    if (word.empty()) return true;
+    // The first unit is looked for in both cases with find_if (which the
+    // library unrolls); that scan is most of the time spent on a long history.
+    const wchar_t first = word[0];
+    const wchar_t firstUpper = (first >= L'a' && first <= L'z') ? static_cast<wchar_t>(first - L'a' + L'A') : first;
+    const auto isFirst = [first, firstUpper](wchar_t unit) { return unit == first || unit == firstUpper; };
+    const auto end = text.begin() + static_cast<std::ptrdiff_t>(text.size() - word.size() + 1);
+    for (auto start = std::find_if(text.begin(), end, isFirst); start != end;
+         start = std::find_if(start + 1, end, isFirst)) {
+        size_t i = 1;
+        while (i < word.size() && foldUnit(start[static_cast<std::ptrdiff_t>(i)]) == word[i]) ++i;
+        if (i == word.size()) return true;
+    }
+    return false;
+}
+
+} // namespace
+
+std::wstring lowerText(std::wstring_view text) {
+    std::wstring lowered(text);
+    for (wchar_t& unit : lowered) unit = foldUnit(unit);
+    return lowered;
+}
+
+CompiledQuery compileQuery(std::wstring_view query) {
+    CompiledQuery compiled;
+    for (std::wstring& word : splitFields(lowerText(query), L' ')) {
+        if (word[0] == L'^') compiled.excluded.push_back(word.substr(1));
+        else compiled.required.push_back(std::move(word));
+    }
+    return compiled;
+}
+
+bool matchesCompiled(std::wstring_view text, const CompiledQuery& query) {
+    for (const std::wstring& word : query.required)
+        if (!containsFolded(text, word)) return false;
+    for (const std::wstring& word : query.excluded) {
+        // A word longer than the text cannot occur in it; an empty exclusion
+        // (a lone "^") excludes everything.
+        if (word.size() > text.size()) continue;
+        if (word.empty() || containsFolded(text, word)) return false;
+    }
+    return true;
+}
+
+bool matchesQuery(std::wstring_view text, std::wstring_view query) {
+    return matchesCompiled(text, compileQuery(query));
+}

@@ -1,0 +1,19 @@
+#pragma once
+// The one matching rule: a query's space-separated words must all occur in a
+// text, a word starting with "^" must not, and only A-Z fold to a-z.
+#include <string>
+#include <string_view>
+#include <vector>
+
+std::wstring lowerText(std::wstring_view text);
+
+// A query split into its words once, so a long walk does not split it again.
+struct CompiledQuery {
+    std::vector<std::wstring> required; // lowered
+    std::vector<std::wstring> excluded; // lowered, without the "^"
+    bool empty() const { return required.empty() && excluded.empty(); }
+};
+
+CompiledQuery compileQuery(std::wstring_view query);
+bool matchesCompiled(std::wstring_view text, const CompiledQuery& query);
+bool matchesQuery(std::wstring_view text, std::wstring_view query);

@@ -1,0 +1,142 @@
+#include "launcher/input/key_rules.h"
+#include "launcher/input/launch_request.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+DirectoryTest directories(std::set<std::wstring> folders) {
+    return [folders](const std::wstring& path) { return folders.count(path) != 0; };
+}
+
+LaunchRequest requestFor(const std::wstring& target) {
+    LaunchRequest request;
+    request.target = target;
+    return request;
+}
+
+} // namespace
+
+TEST(Dispatch, WithoutCtrlFoldersAreBrowsedAndTypedTextInAFolderViewPicksTheFirstEntry) {
+    const DirectoryTest isDir = directories({L"C:\\Windows", L"C:\\"});
+    LaunchRequest empty = requestFor(L"");
+    EXPECT_EQ(decideDispatch(empty, true, isDir), DispatchStep::nothing);
+    LaunchRequest folder = requestFor(L"C:\\Windows");
+    EXPECT_EQ(decideDispatch(folder, true, isDir), DispatchStep::openFolderView);
+    LaunchRequest typed = requestFor(L"rep");
+    EXPECT_EQ(decideDispatch(typed, true, isDir), DispatchStep::activateFirstItem);
+    EXPECT_EQ(decideDispatch(typed, false, isDir), DispatchStep::execute);
+    for (bool LaunchRequest::*flag : {&LaunchRequest::fromItemView, &LaunchRequest::fromCandidateList,
+                                      &LaunchRequest::viaTool}) {
+        LaunchRequest chosen = requestFor(L"rep");
+        chosen.*flag = true;
+        EXPECT_EQ(decideDispatch(chosen, true, isDir), DispatchStep::execute);
+    }
+    // A tool on a folder browses it instead.
+    LaunchRequest tool = requestFor(L"C:\\Windows");
+    tool.viaTool = true;
+    EXPECT_EQ(decideDispatch(tool, false, isDir), DispatchStep::openFolderView);
+}
+
+TEST(Dispatch, WithCtrlTheShellOpensTheFolderOrTheFolderThatHoldsTheFile) {
+    const DirectoryTest isDir = directories({L"C:\\Windows", L"C:\\"});
+    LaunchRequest folder = requestFor(L"C:\\Windows");
+    folder.withCtrl = true;
+    EXPECT_EQ(decideDispatch(folder, false, isDir), DispatchStep::execute);
+    EXPECT_EQ(folder.target, L"C:\\Windows");
+    LaunchRequest file = requestFor(L"C:\\Windows\\notepad.exe");
+    file.withCtrl = true;
+    EXPECT_EQ(decideDispatch(file, true, isDir), DispatchStep::execute);
+    EXPECT_EQ(file.target, L"C:\\Windows");
+    LaunchRequest nowhere = requestFor(L"Q:\\none\\x.txt");
+    nowhere.withCtrl = true;
+    EXPECT_EQ(decideDispatch(nowhere, false, isDir), DispatchStep::nothing);
+    LaunchRequest word = requestFor(L"notes");
+    word.withCtrl = true;
+    EXPECT_EQ(decideDispatch(word, false, isDir), DispatchStep::nothing);
+    LaunchRequest empty = requestFor(L"");
+    empty.withCtrl = true;
+    EXPECT_EQ(decideDispatch(empty, false, isDir), DispatchStep::nothing);
+}
+
+TEST(Shortcuts, FirstRowWhoseKeywordStartsTheTargetWins) {
+    const Table rows{{L"only"}, {}, {L"g", L"browser.exe"}, {L"go", L"other.exe"}, {L"mk", L"make.exe", L"extra"}};
+    LaunchRequest cats = requestFor(L"g cats");
+    applyShortcut(cats, rows);
+    EXPECT_TRUE(cats.viaShortcut);
+    EXPECT_EQ(cats.program, L"browser.exe");
+    EXPECT_TRUE(cats.hasParameters);
+    EXPECT_EQ(cats.parameters, L"cats");
+    EXPECT_EQ(cats.target, L"g cats");
+
+    LaunchRequest google = requestFor(L"google");
+    applyShortcut(google, rows); // no separator needed; the first row wins over "go"
+    EXPECT_EQ(google.program, L"browser.exe");
+    EXPECT_EQ(google.parameters, L"oogle");
+
+    LaunchRequest alone = requestFor(L"g");
+    applyShortcut(alone, rows);
+    EXPECT_TRUE(alone.viaShortcut);
+    EXPECT_FALSE(alone.hasParameters);
+    EXPECT_EQ(shellOpenFor(alone).hasParameters, false);
+
+    LaunchRequest upper = requestFor(L"G cats");
+    LaunchRequest onlyKeyword = requestFor(L"only x");
+    applyShortcut(upper, rows);
+    applyShortcut(onlyKeyword, rows);
+    EXPECT_FALSE(upper.viaShortcut);       // case-sensitive
+    EXPECT_FALSE(onlyKeyword.viaShortcut); // a row without a program is skipped
+    EXPECT_TRUE(onlyKeyword.program.empty());
+}
+
+TEST(Shortcuts, ShellOpenTakesShortcutThenToolThenTarget) {
+    LaunchRequest plain = requestFor(L"C:\\x.txt");
+    ShellOpen open = shellOpenFor(plain);
+    EXPECT_EQ(open.file, L"C:\\x.txt");
+    EXPECT_FALSE(open.hasParameters);
+
+    LaunchRequest tool = requestFor(L"C:\\my file.txt");
+    tool.viaTool = true;
+    tool.program = L"notepad";
+    open = shellOpenFor(tool);
+    EXPECT_EQ(open.file, L"notepad");
+    EXPECT_EQ(open.parameters, L"C:\\my file.txt"); // whole, unquoted
+    EXPECT_TRUE(open.hasParameters);
+
+    LaunchRequest shortcut = requestFor(L"mk hello");
+    applyShortcut(shortcut, {{L"mk", L"make.exe"}});
+    open = shellOpenFor(shortcut);
+    EXPECT_EQ(open.file, L"make.exe");
+    EXPECT_EQ(open.parameters, L"hello");
+}
+
+TEST(KeyRules, ShiftedCharactersDigitsAndEnterTarget) {
+    EXPECT_EQ(shiftedCandidateIndex(L'!'), 0);
+    EXPECT_EQ(shiftedCandidateIndex(L'"'), 1); // Shift+2 on the Japanese layout
+    EXPECT_EQ(shiftedCandidateIndex(L')'), 8);
+    EXPECT_EQ(shiftedCandidateIndex(L'*'), 9);
+    EXPECT_EQ(shiftedCandidateIndex(L' '), -1);
+    EXPECT_EQ(shiftedCandidateIndex(L'+'), -1);
+    EXPECT_EQ(shiftedCandidateIndex(L'@'), -1);
+    EXPECT_EQ(digitRowIndex(L'1'), 0);
+    EXPECT_EQ(digitRowIndex(L'9'), 8);
+    EXPECT_EQ(digitRowIndex(L'0'), -1);
+    EXPECT_TRUE(isDigitCharacter(L'0'));
+    EXPECT_FALSE(isDigitCharacter(L'\xFF11')); // full-width 1
+
+    EXPECT_EQ(submitTarget(L"abc", L"", false), L"abc");
+    EXPECT_EQ(submitTarget(L"abc", L"", true), L"abc");
+    EXPECT_EQ(submitTarget(L"", L"C:\\f", false), L"C:\\f");
+    EXPECT_EQ(submitTarget(L"abc", L"C:\\f", false), L"abc");
+    EXPECT_EQ(submitTarget(L"abc", L"C:\\f", true), L"C:\\f");
+}
+
+TEST(KeyRules, EscapeUnwindsOneStepAtATime) {
+    EXPECT_EQ(escapeStep(false, 2, true), EscapeStep::clearText);
+    EXPECT_EQ(escapeStep(true, 2, true), EscapeStep::resetParentLevels);
+    EXPECT_EQ(escapeStep(true, -1, false), EscapeStep::resetParentLevels);
+    EXPECT_EQ(escapeStep(true, 0, true), EscapeStep::leaveFolder);
+    EXPECT_EQ(escapeStep(true, 0, false), EscapeStep::dismiss);
+}

@@ -1,0 +1,148 @@
+#include "launcher/input/candidates.h"
+#include "launcher/input/matching.h"
+#include "launcher/input/text_helpers.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using Texts = std::vector<std::wstring>;
+
+TEST(Matching, FoldsOnlyAsciiLettersAndFindsWordsAnywhere) {
+    EXPECT_TRUE(matchesQuery(L"c:\\docs\\readme.md", L"README"));
+    EXPECT_TRUE(matchesQuery(L"C:\\Docs\\ReadMe.md", L"docs readme"));
+    EXPECT_TRUE(matchesQuery(L"C:\\Docs\\ReadMe.md", L"me.md DOCS"));
+    EXPECT_FALSE(matchesQuery(L"A", L"\xFF21"));     // full-width A stays itself
+    EXPECT_FALSE(matchesQuery(L"\xFF41", L"\xFF21")); // no full-width folding either
+    EXPECT_TRUE(matchesQuery(L"\xFF21", L"\xFF21"));
+    EXPECT_EQ(lowerText(L"AZaz@[\xC0\x3042"), std::wstring(L"azaz@[\xC0\x3042"));
+    EXPECT_FALSE(matchesQuery(L"ab", L"abc")); // longer than the text
+    EXPECT_TRUE(matchesQuery(L"anything", L""));
+    EXPECT_TRUE(matchesQuery(L"", L""));
+    EXPECT_FALSE(matchesQuery(L"", L"a"));
+}
+
+TEST(Matching, SpacesSeparateWordsAndIdeographicSpaceDoesNot) {
+    EXPECT_EQ(matchesQuery(L"a-b", L"a  b"), matchesQuery(L"a-b", L"a b"));
+    EXPECT_TRUE(matchesQuery(L"xa-by", L"  a  b  "));
+    EXPECT_TRUE(matchesQuery(L"anything", L"   ")); // only blanks: no words at all
+    EXPECT_FALSE(matchesQuery(L"a b", L"a\x3000" L"b"));
+    EXPECT_TRUE(matchesQuery(L"a\x3000" L"b", L"A\x3000" L"B"));
+}
+
+TEST(Matching, CaretWordsExcludeAndALoneCaretMatchesNothing) {
+    EXPECT_TRUE(matchesQuery(L"doc-new", L"doc ^old"));
+    EXPECT_FALSE(matchesQuery(L"doc-OLD", L"doc ^old"));
+    EXPECT_FALSE(matchesQuery(L"anything", L"^"));
+    EXPECT_FALSE(matchesQuery(L"", L"^"));
+    EXPECT_FALSE(matchesQuery(L"abc", L"abc ^"));
+    EXPECT_TRUE(matchesQuery(L"ab", L"^abc")); // exclusion longer than the text passes
+    EXPECT_FALSE(matchesQuery(L"abc", L"^ABC"));
+    EXPECT_TRUE(matchesQuery(L"a^b", L"a^b")); // "^" inside a word is ordinary
+}
+
+namespace {
+
+Texts numbered(const char* stem, int count) {
+    Texts lines;
+    for (int i = 0; i < count; ++i) {
+        std::wstring line;
+        for (const char* c = stem; *c; ++c) line += static_cast<wchar_t>(*c);
+        line += std::to_wstring(i);
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+} // namespace
+
+TEST(Candidates, TakeAtMostFifteenInHistoryOrder) {
+    const Texts history = numbered("C:\\f\\file", 20);
+    const Texts all = collectCandidates(history, L"", L"", {});
+    ASSERT_EQ(all.size(), 15u);
+    EXPECT_EQ(all.front(), L"C:\\f\\file0");
+    EXPECT_EQ(all.back(), L"C:\\f\\file14");
+    EXPECT_TRUE(collectCandidates(history, L"^", L"", {}).empty());
+    EXPECT_TRUE(collectCandidates({}, L"", L"", {}).empty());
+}
+
+TEST(Candidates, ExclusionQueryOverTwentyLinesKeepsTheFirstFifteenOthers) {
+    Texts history = numbered("x", 20);
+    for (int i : {1, 5, 9}) history[static_cast<size_t>(i)] += L"-TMP";
+    const Texts taken = collectCandidates(history, L"^tmp", L"", {});
+    ASSERT_EQ(taken.size(), 15u);
+    for (const std::wstring& entry : taken) EXPECT_EQ(entry.find(L"TMP"), std::wstring::npos);
+    EXPECT_EQ(taken[0], L"x0");
+    EXPECT_EQ(taken[1], L"x2");
+    EXPECT_EQ(taken[14], L"x17");
+}
+
+TEST(Candidates, FolderIsASecondQueryAndNotShowListItemsAreQueries) {
+    const Texts history{L"C:\\a\\recycle-keep", L"C:\\a\\recycle-bin", L"D:\\b\\x.txt", L"C:\\a\\y.txt"};
+    const Texts notShow{L"recycle ^keep", L"zzz"};
+    EXPECT_EQ(collectCandidates(history, L"", L"", notShow), (Texts{L"C:\\a\\recycle-keep", L"D:\\b\\x.txt",
+                                                                     L"C:\\a\\y.txt"}));
+    EXPECT_EQ(collectCandidates(history, L"recycle", L"", notShow), (Texts{L"C:\\a\\recycle-keep"}));
+    EXPECT_EQ(collectCandidates(history, L"txt", L"C:\\A", notShow), (Texts{L"C:\\a\\y.txt"}));
+    // A lone "^" matches nothing, so as a notShowList item it hides nothing.
+    EXPECT_EQ(collectCandidates(history, L"", L"", {L"^"}).size(), 4u);
+}
+
+TEST(Candidates, ParentLevelsShortenAndMergeAfterTheLimit) {
+    const Texts history{L"C:\\a\\x.txt", L"D:\\y.txt", L"C:\\a\\z.txt"};
+    EXPECT_EQ(candidatesFor(history, L"", L"", {}, 1), (Texts{L"C:\\a", L"D:"}));
+    EXPECT_EQ(candidatesFor(history, L"", L"", {}, 0), history);
+}
+
+TEST(TextHelpers, ReduceToParentsCutsAtTheLastBackslash) {
+    const Texts twice{L"C:\\a\\b\\x.txt", L"C:\\a\\b\\y.txt", L"C:\\a\\b\\x.txt"};
+    EXPECT_EQ(reduceToParents(twice, 0), twice); // level 0 keeps duplicates
+    EXPECT_EQ(reduceToParents(twice, 1), (Texts{L"C:\\a\\b"}));
+    EXPECT_EQ(reduceToParents({L"C:\\a\\b\\x.txt"}, 3), (Texts{L"C:"}));
+    EXPECT_TRUE(reduceToParents({L"C:\\a\\b\\x.txt"}, 4).empty());
+    EXPECT_TRUE(reduceToParents({L"plain", L""}, 1).empty());
+    EXPECT_EQ(reduceToParents({L"C:\\A\\x", L"C:\\a\\y"}, 1), (Texts{L"C:\\A", L"C:\\a"})); // case-sensitive
+}
+
+TEST(TextHelpers, FolderOfFollowsTheBackslashRules) {
+    EXPECT_EQ(folderOf(L"C:\\a\\b.txt"), L"C:\\a");
+    EXPECT_EQ(folderOf(L"C:\\a"), L"C:\\");
+    EXPECT_EQ(folderOf(L"C:\\"), L"C:\\");
+    EXPECT_EQ(folderOf(L"\\x"), L"\\");
+    EXPECT_EQ(folderOf(L"C:\\a\\b\\"), L"C:\\a");
+    EXPECT_EQ(folderOf(L"C:\\a\\\\"), L"C:\\");
+    EXPECT_EQ(folderOf(L"abc"), L"abc");
+    EXPECT_EQ(folderOf(L"C:"), L"C:");
+    EXPECT_EQ(folderOf(L""), L"");
+    EXPECT_EQ(folderOf(L"C:/a/b.txt"), L"C:/a/b.txt"); // "/" is no separator
+}
+
+TEST(TextHelpers, TrimSpacesAndSplitCommand) {
+    EXPECT_EQ(trimSpaces(L"\x3000 clip \x3000"), L"clip");
+    EXPECT_EQ(trimSpaces(L"   "), L"   ");
+    EXPECT_EQ(trimSpaces(L""), L"");
+    EXPECT_EQ(trimSpaces(L"a \x3000 b"), L"a \x3000 b");
+    EXPECT_EQ(trimSpaces(L"\tx\t"), L"\tx\t");
+    EXPECT_EQ(splitCommand(L"exec notepad a.txt"), (Texts{L"exec", L"notepad a.txt"}));
+    EXPECT_EQ(splitCommand(L"date"), (Texts{L"date"}));
+    EXPECT_EQ(splitCommand(L"txt "), (Texts{L"txt", L""}));
+    EXPECT_EQ(splitCommand(L"\x3000" L"a\x3000"), (Texts{L"a"}));
+    EXPECT_EQ(splitCommand(L" a  b "), (Texts{L"", L"a  b"})); // only the first space splits
+}
+
+TEST(TextHelpers, ListSearchRemovalAndLabels) {
+    Texts list{L"a", L"b", L"a", L"B"};
+    EXPECT_EQ(indexOfText(list, L"a"), 0);
+    EXPECT_EQ(indexOfText(list, L"B"), 3);
+    EXPECT_EQ(indexOfText(list, L"c"), -1);
+    EXPECT_EQ(indexOfText(list, L"A"), -1);
+    EXPECT_TRUE(removeText(list, L"a"));
+    EXPECT_EQ(list, (Texts{L"b", L"a", L"B"}));
+    EXPECT_FALSE(removeText(list, L"x"));
+    EXPECT_EQ(list.size(), 3u);
+    EXPECT_EQ(numberedLabel(L"C:\\a\\b.txt", 0), L"1.C:\\a\\b.txt");
+    EXPECT_EQ(numberedLabel(L"t", 8), L"9.t");
+    EXPECT_EQ(numberedLabel(L"t", 9), L"t");
+    EXPECT_EQ(numberedLabel(L"t", 14), L"t");
+}

@@ -1,0 +1,294 @@
+// The input line, candidate list and item view driven with real key input.
+#include "launcher_driver.h"
+
+#include "common/text_files_win.h"
+#include "launcher/input/launching_win.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+using namespace driver;
+
+class InputKeys : public InputWindowTest {};
+using Texts = std::vector<std::wstring>;
+
+namespace {
+
+Texts pathHistory(int count) {
+    Texts history;
+    for (int i = 0; i < count; ++i) history.push_back(L"C:\\work\\note" + std::to_wstring(i) + L".txt");
+    return history;
+}
+
+// Launches are caught here instead of reaching the shell.
+struct ShellCatcher {
+    Texts opened;
+    ShellCatcher() {
+        replaceShellOpen([this](const std::wstring& file, const wchar_t* parameters) {
+            opened.push_back(parameters ? file + L" | " + parameters : file);
+        });
+    }
+    ~ShellCatcher() { replaceShellOpen(nullptr); }
+};
+
+bool launcherHidden() {
+    return !IsWindowVisible(mainWindow().window);
+}
+
+} // namespace
+
+TEST_F(InputKeys, TypingNarrowsTheCandidatesWithNumberedLabels) {
+    Texts history = pathHistory(12);
+    history.insert(history.begin() + 3, L"D:\\Photos\\Cat.JPG");
+    openWith(history);
+    ASSERT_EQ(candidateRows().size(), 13u);
+    EXPECT_EQ(candidateRows()[0], L"1.C:\\work\\note0.txt");
+    EXPECT_EQ(candidateRows()[8], L"9.C:\\work\\note7.txt");
+    EXPECT_EQ(candidateRows()[9], L"C:\\work\\note8.txt");
+
+    type(L"NOTE1");
+    ASSERT_TRUE(waitFor([] { return candidateRows().size() == 3; }));
+    EXPECT_EQ(candidateRows(), (Texts{L"1.C:\\work\\note1.txt", L"2.C:\\work\\note10.txt", L"3.C:\\work\\note11.txt"}));
+    type(L" ^11");
+    ASSERT_TRUE(waitFor([] { return candidateRows().size() == 2; }));
+    EXPECT_EQ(view().candidates, (Texts{L"C:\\work\\note1.txt", L"C:\\work\\note10.txt"}));
+    press(VK_ESCAPE);
+    EXPECT_EQ(inputText(), L"");
+    type(L"cat");
+    ASSERT_TRUE(waitFor([] { return candidateRows() == Texts{L"1.D:\\Photos\\Cat.JPG"}; }));
+    EXPECT_FALSE(launcherHidden());
+}
+
+TEST_F(InputKeys, UpAndDownWrapInTheCandidateList) {
+    openWith(pathHistory(4));
+    const HWND list = mainWindow().candidateList;
+    press(VK_UP);
+    ASSERT_TRUE(waitFor([&] { return GetFocus() == list; }));
+    EXPECT_EQ(candidateSelection(), 3);
+    press(VK_DOWN);
+    EXPECT_EQ(candidateSelection(), 0);
+    press(VK_DOWN);
+    EXPECT_EQ(candidateSelection(), 1);
+    press(VK_UP);
+    EXPECT_EQ(candidateSelection(), 0);
+    press(VK_UP);
+    EXPECT_EQ(candidateSelection(), 3);
+    // Right copies the candidate; Esc released goes back to the input line.
+    press(VK_RIGHT);
+    EXPECT_EQ(inputText(), L"C:\\work\\note3.txt");
+    press(VK_ESCAPE);
+    ASSERT_TRUE(waitFor([&] { return GetFocus() == mainWindow().inputLine; }));
+    EXPECT_FALSE(launcherHidden());
+}
+
+TEST_F(InputKeys, ShiftWithJapaneseLayoutDigitCharactersLaunchesCandidateN) {
+    openWith(pathHistory(3));
+    ShellCatcher shell;
+    // Shift+4 types "$" on the Japanese layout: there is no fourth candidate.
+    type(L"$", true);
+    EXPECT_EQ(inputText(), L"$");
+    EXPECT_TRUE(shell.opened.empty());
+    press(VK_ESCAPE);
+    // Without Shift, "#" is just typed.
+    type(L"#");
+    EXPECT_EQ(inputText(), L"#");
+    press(VK_ESCAPE);
+    ASSERT_EQ(view().candidates.size(), 3u);
+    // Shift+2 types '"' there: the second candidate is launched.
+    type(L"\"", true);
+    ASSERT_TRUE(waitFor([&] { return !shell.opened.empty(); }));
+    EXPECT_EQ(shell.opened, (Texts{L"C:\\work\\note1.txt"}));
+    EXPECT_TRUE(waitFor(launcherHidden));
+    EXPECT_EQ(theData->historyList.front(), L"C:\\work\\note1.txt");
+    EXPECT_EQ(inputText(), L"");
+}
+
+TEST_F(InputKeys, ADigitActivatesAnItemRowOnlyWhenTheRowExists) {
+    openWith(pathHistory(2));
+    const std::vector<HWND> tasks = makeTaskWindows(3);
+
+    listTasks(tasks, 1);
+    type(L"2");
+    EXPECT_EQ(inputText(), L"2");
+    type(L"0");
+    EXPECT_EQ(inputText(), L"20");
+    EXPECT_FALSE(launcherHidden());
+    press(VK_ESCAPE);
+
+    listTasks(tasks, 3);
+    type(L"2");
+    EXPECT_TRUE(waitFor(launcherHidden));
+    EXPECT_EQ(inputText(), L"");
+    EXPECT_TRUE(waitFor([&] { return GetForegroundWindow() == tasks[1]; }));
+    for (HWND task : tasks) DestroyWindow(task);
+}
+
+TEST_F(InputKeys, CtrlDownAndCtrlUpWalkTheBookmarks) {
+    openWith({});
+    press(VK_DOWN, {VK_CONTROL});
+    EXPECT_EQ(inputText(), L""); // no bookmarks
+    theData->bookmarkLines = {L"first", L"", L"third"};
+    theData->bookmarkIndex = -1;
+    Texts seen;
+    for (int i = 0; i < 5; ++i) {
+        press(VK_DOWN, {VK_CONTROL});
+        seen.push_back(inputText());
+        DWORD start = 0, end = 0;
+        SendMessageW(mainWindow().inputLine, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        EXPECT_EQ(end, inputText().size());
+        EXPECT_EQ(start, end);
+    }
+    EXPECT_EQ(seen, (Texts{L"first ", L" ", L"third ", L"third ", L"third "}));
+    press(VK_UP, {VK_CONTROL});
+    EXPECT_EQ(inputText(), L" ");
+    EXPECT_EQ(GetFocus(), mainWindow().inputLine);
+}
+
+TEST_F(InputKeys, EscapeUnwindsTextThenLevelsThenFolderThenHides) {
+    const std::wstring folder = scratchFolder(L"esc");
+    openWith({folder + L"\\a\\x.txt", folder + L"\\b.txt", L"C:\\elsewhere.txt"});
+    view().changeFolder(folder);
+    ASSERT_EQ(candidateRows().size(), 2u); // only entries inside the folder
+    press(VK_F12);
+    press(VK_F12);
+    EXPECT_EQ(view().parentLevels, 2);
+    type(L"abc");
+    press(VK_ESCAPE);
+    EXPECT_EQ(inputText(), L"");
+    EXPECT_EQ(view().parentLevels, 2);
+    press(VK_ESCAPE);
+    EXPECT_EQ(view().parentLevels, 0);
+    EXPECT_EQ(view().shownFolder, folder);
+    EXPECT_EQ(candidateRows().size(), 2u);
+    press(VK_ESCAPE);
+    EXPECT_EQ(view().shownFolder, L"");
+    EXPECT_EQ(windowText(mainWindow().statusLine), L"");
+    EXPECT_EQ(candidateRows().size(), 3u);
+    EXPECT_FALSE(launcherHidden());
+    press(VK_ESCAPE);
+    EXPECT_TRUE(waitFor(launcherHidden));
+}
+
+TEST_F(InputKeys, F12ShortensTheCandidatesToFoldersAndEscapeResetsThem) {
+    openWith({L"C:\\a\\x.txt", L"D:\\y.txt", L"C:\\a\\z.txt"});
+    type(L"t");
+    press(VK_F12);
+    EXPECT_EQ(candidateRows(), (Texts{L"1.C:\\a", L"2.D:"}));
+    EXPECT_EQ(view().candidates, (Texts{L"C:\\a", L"D:"}));
+    press(VK_F12);
+    EXPECT_EQ(candidateRows(), (Texts{L"1.C:"}));
+    press(VK_ESCAPE); // clears the text; the levels stay
+    EXPECT_EQ(candidateRows(), (Texts{L"1.C:"}));
+    press(VK_ESCAPE);
+    EXPECT_EQ(candidateRows(), (Texts{L"1.C:\\a\\x.txt", L"2.D:\\y.txt", L"3.C:\\a\\z.txt"}));
+}
+
+TEST_F(InputKeys, DeleteOnACandidateRemovesItFromBothHistoryFiles) {
+    openWith({L"keep-1", L"gone", L"keep-2"});
+    theData->monthList = {L"gone", L"keep-1"};
+    press(VK_UP);
+    ASSERT_TRUE(waitFor([] { return GetFocus() == mainWindow().candidateList; }));
+    press(VK_UP); // last row to the row above it
+    press(VK_UP);
+    ASSERT_EQ(candidateSelection(), 0);
+    press(VK_DOWN);
+    ASSERT_EQ(candidateSelection(), 1);
+    press(VK_DELETE);
+    EXPECT_EQ(theData->historyList, (Texts{L"keep-1", L"keep-2"}));
+    EXPECT_EQ(theData->monthList, (Texts{L"keep-1"}));
+    EXPECT_EQ(readTextLines(theData->historyPath), (Texts{L"keep-1", L"keep-2"}));
+    EXPECT_EQ(readTextLines(theData->monthPath), (Texts{L"keep-1"}));
+    EXPECT_EQ(candidateRows(), (Texts{L"1.keep-1", L"2.keep-2"}));
+    // Nothing selected: Delete does nothing.
+    SendMessageW(mainWindow().candidateList, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    press(VK_DELETE);
+    EXPECT_EQ(theData->historyList.size(), 2u);
+}
+
+TEST_F(InputKeys, BackspaceAtTheStartShowsTheParent) {
+    openWith({});
+    type(L"C:\\a\\b.txt");
+    SendMessageW(mainWindow().inputLine, EM_SETSEL, 0, 0);
+    press(VK_BACK);
+    EXPECT_EQ(inputText(), L"C:\\a");
+    // Elsewhere Backspace just deletes.
+    SendMessageW(mainWindow().inputLine, EM_SETSEL, 4, 4);
+    press(VK_BACK);
+    EXPECT_EQ(inputText(), L"C:\\");
+    press(VK_ESCAPE);
+    const std::wstring folder = scratchFolder(L"backspace");
+    view().changeFolder(folder);
+    press(VK_BACK);
+    EXPECT_EQ(inputText(), folder);
+}
+
+TEST_F(InputKeys, CharactersTypedInTheCandidateListStartANewQuery) {
+    openWith({L"alpha", L"beta", L"gamma"});
+    type(L"zz");
+    press(VK_ESCAPE);
+    press(VK_UP);
+    ASSERT_TRUE(waitFor([] { return GetFocus() == mainWindow().candidateList; }));
+    type(L"b");
+    EXPECT_EQ(inputText(), L"b");
+    EXPECT_EQ(GetFocus(), mainWindow().inputLine);
+    EXPECT_EQ(candidateRows(), (Texts{L"1.beta"}));
+}
+
+TEST_F(InputKeys, ItemViewRowsWrapCopyToTheInputAndCloseTasks) {
+    openWith({});
+    const std::vector<HWND> tasks = makeTaskWindows(3);
+    listTasks(tasks, 3);
+    const HWND itemView = mainWindow().itemView;
+    const auto focusedRow = [&] { return ListView_GetNextItem(itemView, -1, LVNI_FOCUSED); };
+    const auto selectedRows = [&] {
+        std::vector<int> rows;
+        for (int row = ListView_GetNextItem(itemView, -1, LVNI_SELECTED); row >= 0;
+             row = ListView_GetNextItem(itemView, row, LVNI_SELECTED))
+            rows.push_back(row);
+        return rows;
+    };
+
+    press(VK_DOWN);
+    ASSERT_TRUE(waitFor([&] { return GetFocus() == itemView; }));
+    EXPECT_EQ(focusedRow(), 0);
+    press(VK_UP);
+    EXPECT_EQ(focusedRow(), 2);
+    EXPECT_EQ(selectedRows(), (std::vector<int>{2}));
+    press(VK_DOWN);
+    EXPECT_EQ(focusedRow(), 0);
+    EXPECT_EQ(selectedRows(), (std::vector<int>{0}));
+    press(VK_RIGHT);
+    EXPECT_EQ(inputText(), L"task 0");
+    EXPECT_TRUE(mainWindow().inputFromList);
+    EXPECT_EQ(GetFocus(), itemView);
+
+    // Delete closes the selected task, Backspace every other one.
+    press(VK_DELETE);
+    EXPECT_TRUE(waitFor([&] { return !IsWindow(tasks[0]); }));
+    EXPECT_TRUE(IsWindow(tasks[1]));
+    press(VK_BACK);
+    EXPECT_TRUE(waitFor([&] { return !IsWindow(tasks[1]) && !IsWindow(tasks[2]); }));
+
+    // A letter starts a new query in the input line.
+    type(L"k");
+    EXPECT_EQ(inputText(), L"k");
+    EXPECT_EQ(GetFocus(), mainWindow().inputLine);
+    EXPECT_FALSE(launcherHidden());
+}
+
+TEST_F(InputKeys, CtrlSpaceClosesTheListedTasksAndTabLaunchesTheFirstCandidate) {
+    openWith({L"C:\\first.txt", L"C:\\second.txt"});
+    const std::vector<HWND> tasks = makeTaskWindows(2);
+    listTasks(tasks, 2);
+    type(L"task");
+    press(VK_SPACE, {VK_CONTROL});
+    EXPECT_TRUE(waitFor([&] { return !IsWindow(tasks[0]) && !IsWindow(tasks[1]); }));
+    EXPECT_EQ(inputText(), L"");
+    EXPECT_FALSE(launcherHidden());
+
+    ShellCatcher shell;
+    press(VK_TAB);
+    EXPECT_EQ(shell.opened, (Texts{L"C:\\first.txt"}));
+    EXPECT_TRUE(waitFor(launcherHidden));
+}

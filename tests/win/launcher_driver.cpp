@@ -1,0 +1,75 @@
+#include "launcher_driver.h"
+
+#include "common/folders_win.h"
+#include "launcher/input/launching_win.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+namespace driver {
+
+namespace {
+
+void removeFolderFiles(const std::wstring& folder) {
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileW((folder + L"\\" + found.cFileName).c_str());
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}
+
+} // namespace
+
+std::vector<HWND> makeTaskWindows(int count) {
+    std::vector<HWND> windows;
+    for (int i = 0; i < count; ++i) {
+        windows.push_back(CreateWindowExW(0, L"STATIC", (L"task " + std::to_wstring(i)).c_str(), WS_OVERLAPPEDWINDOW,
+                                          10, 10, 200, 100, nullptr, nullptr, nullptr, nullptr));
+    }
+    return windows;
+}
+
+void listTasks(const std::vector<HWND>& windows, size_t count) {
+    TaskViewState& taskView = *theMainWindow->controller->taskView;
+    const HWND itemView = theMainWindow->itemView;
+    taskView.shownTasks.clear();
+    ListView_DeleteAllItems(itemView);
+    for (size_t i = 0; i < count; ++i) {
+        std::wstring title = L"task " + std::to_wstring(i);
+        taskView.shownTasks.push_back({title, L"STATIC", title, windows[i]});
+        LVITEMW item{};
+        item.mask = LVIF_TEXT;
+        item.iItem = static_cast<int>(i);
+        item.pszText = title.data();
+        ListView_InsertItem(itemView, &item);
+    }
+}
+
+std::wstring scratchFolder(const std::wstring& name) {
+    const std::wstring folder = exeFolder() + L"\\scratch-" + name;
+    ensureFolder(folder);
+    removeFolderFiles(folder);
+    return folder;
+}
+
+} // namespace driver
+
+void InputWindowTest::openWith(const std::vector<std::wstring>& history) {
+    using namespace driver;
+    startLauncher();
+    replaceShellOpen(nullptr);
+    MainWindow& mw = *theMainWindow;
+    DataStore& data = *theData;
+    const std::wstring folder = scratchFolder(L"history");
+    data.historyPath = folder + L"\\history.txt";
+    data.monthPath = folder + L"\\202612.txt";
+    data.historyList = history;
+    data.monthList = history;
+    mw.controller->refreshCandidates(L"");
+    showLauncher(mw);
+    ASSERT_TRUE(waitFor([&] { return GetFocus() == mw.inputLine && GetForegroundWindow() == mw.window; }));
+    settle();
+}

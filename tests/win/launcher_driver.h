@@ -1,0 +1,141 @@
+#pragma once
+// Drives the real launcher window in this process: one window for the whole
+// test program, keys through SendInput, waits by polling with a timeout.
+#include "launcher_fixture_win.h"
+
+#include "launcher/data/config_store.h"
+#include "launcher/data/data_store.h"
+#include "launcher/input/input_handlers_win.h"
+#include "launcher/input/view_state_win.h"
+#include "launcher/shell/controller_win.h"
+#include "launcher/shell/main_window_win.h"
+#include "launcher/shell/startup_win.h"
+#include "launcher/tasks/task_view_state_win.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace driver {
+
+// Lets everything already queued be handled: input sent with SendInput is
+// in the queue when SendInput returns, and the characters that translating
+// it posts are handled in the same rounds.
+inline void settle() {
+    constexpr UINT pending = QS_INPUT | QS_POSTMESSAGE | QS_SENDMESSAGE;
+    const ULONGLONG deadline = GetTickCount64() + 3000;
+    int quietRounds = 0;
+    while (quietRounds < 2 && GetTickCount64() < deadline) {
+        MSG message;
+        bool handled = false;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            handled = true;
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        quietRounds = (!handled && HIWORD(GetQueueStatus(pending)) == 0) ? quietRounds + 1 : 0;
+    }
+}
+
+inline INPUT keyInput(WORD key, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    if (key == VK_UP || key == VK_DOWN || key == VK_LEFT || key == VK_RIGHT || key == VK_DELETE)
+        input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
+    return input;
+}
+
+inline INPUT unicodeInput(wchar_t character, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wScan = character;
+    input.ki.dwFlags = KEYEVENTF_UNICODE | (up ? KEYEVENTF_KEYUP : 0);
+    return input;
+}
+
+inline void send(std::vector<INPUT> inputs) {
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    settle();
+}
+
+// A key with modifiers held around it.
+inline void press(WORD key, std::vector<WORD> modifiers = {}) {
+    std::vector<INPUT> inputs;
+    for (WORD modifier : modifiers) inputs.push_back(keyInput(modifier, false));
+    inputs.push_back(keyInput(key, false));
+    inputs.push_back(keyInput(key, true));
+    for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) inputs.push_back(keyInput(*it, true));
+    send(inputs);
+}
+
+// Characters as the keyboard layout would type them, optionally with Shift
+// held (the Japanese layout's Shift+digit characters have no US key).
+inline void type(const std::wstring& text, bool withShift = false) {
+    std::vector<INPUT> inputs;
+    if (withShift) inputs.push_back(keyInput(VK_SHIFT, false));
+    for (wchar_t character : text) {
+        inputs.push_back(unicodeInput(character, false));
+        inputs.push_back(unicodeInput(character, true));
+    }
+    if (withShift) inputs.push_back(keyInput(VK_SHIFT, true));
+    send(inputs);
+}
+
+inline MainWindow& mainWindow() {
+    return *theMainWindow;
+}
+
+inline Controller& controller() {
+    return *theMainWindow->controller;
+}
+
+inline ViewState& view() {
+    return *theMainWindow->controller->view;
+}
+
+inline std::wstring inputText() {
+    return windowText(theMainWindow->inputLine);
+}
+
+inline std::vector<std::wstring> candidateRows() {
+    const HWND list = theMainWindow->candidateList;
+    std::vector<std::wstring> rows;
+    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        std::wstring row(static_cast<size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
+        const LRESULT length = SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(row.data()));
+        row.resize(static_cast<size_t>(length > 0 ? length : 0));
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+inline int candidateSelection() {
+    return static_cast<int>(SendMessageW(theMainWindow->candidateList, LB_GETCURSEL, 0, 0));
+}
+
+// Top-level windows of the test, listed as the task view would list them
+// (the first count of them), with one item-view row each.
+std::vector<HWND> makeTaskWindows(int count);
+void listTasks(const std::vector<HWND>& windows, size_t count);
+
+// A folder of its own for a test's files, emptied first.
+std::wstring scratchFolder(const std::wstring& name);
+
+inline bool waitFor(const std::function<bool()>& condition, int timeoutMs = 5000) {
+    return pumpUntil(condition, std::chrono::milliseconds(timeoutMs));
+}
+
+} // namespace driver
+
+// The real launcher window, shown and focused, in the task view, with the
+// given history and history files of its own.
+class InputWindowTest : public LauncherWindowTest {
+protected:
+    void openWith(const std::vector<std::wstring>& history);
+};

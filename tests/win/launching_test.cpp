@@ -1,0 +1,250 @@
+// Launching from the real window: the shell opens a recording stand-in
+// program, shortcuts and tools supply the program, Ctrl opens folders.
+#include "launcher_driver.h"
+
+#include "common/folders_win.h"
+#include "common/text_files_win.h"
+#include "launcher/input/launching_win.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+using namespace driver;
+
+class Launching : public InputWindowTest {};
+using Texts = std::vector<std::wstring>;
+
+namespace {
+
+struct RecordedLaunches {
+    std::wstring file;
+    RecordedLaunches() {
+        file = scratchFolder(L"launch") + L"\\launched.txt";
+        SetEnvironmentVariableW(L"HALVO_RECORD_FILE", file.c_str());
+    }
+    // Waits for the stand-in program to write its command line.
+    Texts waitForLines(size_t count) {
+        Texts lines;
+        waitFor([&] {
+            lines = readTextLines(file);
+            return lines.size() >= count;
+        }, 15000);
+        return lines;
+    }
+};
+
+std::wstring recorder() {
+    return exeFolder() + L"\\record_args.exe";
+}
+
+bool endsWith(const std::wstring& text, const std::wstring& end) {
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+bool launcherHidden() {
+    return !IsWindowVisible(mainWindow().window);
+}
+
+struct ShellCatcher {
+    Texts opened;
+    ShellCatcher() {
+        replaceShellOpen([this](const std::wstring& file, const wchar_t* parameters) {
+            opened.push_back(parameters ? file + L" | " + parameters : file);
+        });
+    }
+    ~ShellCatcher() { replaceShellOpen(nullptr); }
+};
+
+} // namespace
+
+TEST_F(Launching, EnterOnAProgramPathStartsItRecordsTheTextFirstAndHides) {
+    openWith({L"older"});
+    RecordedLaunches launches;
+    type(recorder());
+    press(VK_RETURN);
+    const Texts lines = launches.waitForLines(1);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_NE(lines[0].find(L"record_args.exe"), std::wstring::npos);
+    EXPECT_TRUE(launcherHidden());
+    EXPECT_EQ(inputText(), L"");
+    EXPECT_EQ(readTextLines(theData->historyPath), (Texts{recorder(), L"older"}));
+    EXPECT_EQ(readTextLines(theData->monthPath), (Texts{recorder(), L"older"}));
+}
+
+TEST_F(Launching, ShortcutRowSuppliesTheProgramAndTheRestOfTheTextAsParameters) {
+    openWith({});
+    theData->shortcutRows = {{L"mk", recorder()}};
+    RecordedLaunches launches;
+    type(L"mk hello");
+    press(VK_RETURN);
+    const Texts lines = launches.waitForLines(1);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_TRUE(endsWith(lines[0], L" hello")) << std::string(lines[0].begin(), lines[0].end());
+    EXPECT_EQ(theData->historyList, (Texts{L"mk hello"}));
+    EXPECT_EQ(readTextLines(theData->historyPath), (Texts{L"mk hello"}));
+    EXPECT_TRUE(launcherHidden());
+}
+
+TEST_F(Launching, F6PassesTheCandidateToTheConfiguredTool) {
+    openWith({L"C:\\notes\\todo list.txt", L"other"});
+    auto settings = std::make_shared<SettingsSnapshot>(*theConfig->settings());
+    settings->settingsMap[L"F6"] = recorder();
+    theConfig->replaceSettings(settings);
+    RecordedLaunches launches;
+    press(VK_UP);
+    ASSERT_TRUE(waitFor([] { return GetFocus() == mainWindow().candidateList; }));
+    press(VK_DOWN); // wraps from the last row to the first
+    press(VK_F7);   // not configured: nothing
+    press(VK_F6);
+    const Texts lines = launches.waitForLines(1);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_TRUE(endsWith(lines[0], L" C:\\notes\\todo list.txt"));
+    EXPECT_EQ(theData->historyList.front(), L"C:\\notes\\todo list.txt");
+    EXPECT_TRUE(launcherHidden());
+}
+
+TEST_F(Launching, CtrlEnterOpensTheFolderThatHoldsAFileAndIgnoresMissingFolders) {
+    const std::wstring folder = scratchFolder(L"ctrl");
+    openWith({});
+    ShellCatcher shell;
+    type(L"Q:\\no such folder\\x.txt");
+    press(VK_RETURN, {VK_CONTROL});
+    EXPECT_TRUE(shell.opened.empty());
+    EXPECT_FALSE(launcherHidden());
+    EXPECT_EQ(inputText(), L"Q:\\no such folder\\x.txt");
+
+    SetWindowTextW(mainWindow().inputLine, (folder + L"\\file.txt").c_str());
+    press(VK_RETURN, {VK_CONTROL});
+    EXPECT_EQ(shell.opened, (Texts{folder}));
+    EXPECT_TRUE(launcherHidden());
+    EXPECT_EQ(theData->historyList.front(), folder);
+}
+
+TEST_F(Launching, EnterOnAFolderBrowsesItAndTypedTextPicksTheFirstListedEntry) {
+    const std::wstring folder = scratchFolder(L"browse");
+    openWith({});
+    ShellCatcher shell;
+    type(folder);
+    press(VK_RETURN);
+    EXPECT_EQ(view().shownFolder, folder);
+    EXPECT_EQ(windowText(mainWindow().statusLine), folder);
+    EXPECT_EQ(inputText(), L"");
+    EXPECT_TRUE(shell.opened.empty());
+    EXPECT_FALSE(launcherHidden());
+
+    // Entries as the folder listing provides them.
+    for (const wchar_t* name : {L"report.txt", L"readme.md", L"zeta.txt"}) {
+        ItemEntry entry;
+        entry.path = folder + L"\\" + name;
+        entry.name = name;
+        entry.lowerName = name;
+        view().allFolderEntries.push_back(entry);
+    }
+    view().filterFolderEntries(L"");
+    type(L"re ^read");
+    ASSERT_EQ(view().folderEntries.size(), 1u);
+    press(VK_RETURN);
+    EXPECT_EQ(shell.opened, (Texts{folder + L"\\report.txt"}));
+    EXPECT_TRUE(launcherHidden());
+}
+
+TEST_F(Launching, CtrlSpaceInAFolderDeletesTheListedFilesOnlyWhenConfirmed) {
+    const std::wstring folder = scratchFolder(L"delete");
+    openWith({});
+    ShellCatcher shell;
+    for (const wchar_t* name : {L"a.tmp", L"b.tmp", L"keep.txt"}) writeTextLines(folder + L"\\" + name, {L"x"});
+    const auto openWithEntries = [&] {
+        view().changeFolder(folder);
+        view().allFolderEntries.clear();
+        for (const wchar_t* name : {L"a.tmp", L"b.tmp", L"keep.txt"}) {
+            ItemEntry entry;
+            entry.path = folder + L"\\" + name;
+            entry.name = name;
+            entry.lowerName = name;
+            view().allFolderEntries.push_back(entry);
+        }
+        view().filterFolderEntries(L"");
+        SetFocus(mainWindow().inputLine);
+    };
+    // Answers the confirmation from another thread, as a user would.
+    const auto answerWith = [](int button) {
+        return std::thread([button] {
+            for (int i = 0; i < 500; ++i) {
+                if (const HWND box = FindWindowW(L"#32770", L"確認")) {
+                    wchar_t text[100] = {};
+                    GetDlgItemTextW(box, 0xFFFF, text, 100);
+                    if (wcscmp(text, L"2ファイルを削除しますか？") != 0) return;
+                    PostMessageW(box, WM_COMMAND, button, 0);
+                    return;
+                }
+                Sleep(10);
+            }
+        });
+    };
+    const auto fileExists = [&](const wchar_t* name) {
+        return GetFileAttributesW((folder + L"\\" + name).c_str()) != INVALID_FILE_ATTRIBUTES;
+    };
+
+    openWithEntries();
+    type(L"tmp");
+    ASSERT_EQ(view().folderEntries.size(), 2u);
+    std::thread no = answerWith(IDNO);
+    press(VK_SPACE, {VK_CONTROL});
+    no.join();
+    EXPECT_TRUE(fileExists(L"a.tmp"));
+    EXPECT_TRUE(fileExists(L"b.tmp"));
+    EXPECT_TRUE(view().idle);
+    EXPECT_FALSE(launcherHidden());
+
+    openWithEntries();
+    type(L"tmp");
+    std::thread yes = answerWith(IDYES);
+    press(VK_SPACE, {VK_CONTROL});
+    yes.join();
+    EXPECT_FALSE(fileExists(L"a.tmp"));
+    EXPECT_FALSE(fileExists(L"b.tmp"));
+    EXPECT_TRUE(fileExists(L"keep.txt"));
+    EXPECT_EQ(view().shownFolder, folder); // browsed again
+    EXPECT_TRUE(view().idle);
+    EXPECT_TRUE(shell.opened.empty());
+}
+
+TEST_F(Launching, ToolKeysOnFolderEntriesAndBackspaceOnACandidate) {
+    const std::wstring folder = scratchFolder(L"tools");
+    openWith({L"C:\\a\\b\\c.txt"});
+    auto settings = std::make_shared<SettingsSnapshot>(*theConfig->settings());
+    settings->settingsMap[L"F9"] = L"viewer.exe";
+    theConfig->replaceSettings(settings);
+    ShellCatcher shell;
+
+    // Backspace on a candidate puts its folder into the input line.
+    press(VK_UP);
+    ASSERT_TRUE(waitFor([] { return GetFocus() == mainWindow().candidateList; }));
+    press(VK_BACK);
+    EXPECT_EQ(inputText(), L"C:\\a\\b");
+    EXPECT_EQ(GetFocus(), mainWindow().inputLine);
+    press(VK_ESCAPE);
+
+    // F9 in the task view does nothing; on a folder entry it starts the tool.
+    const std::vector<HWND> tasks = makeTaskWindows(1);
+    listTasks(tasks, 1);
+    press(VK_DOWN);
+    press(VK_F9);
+    EXPECT_TRUE(shell.opened.empty());
+    DestroyWindow(tasks[0]);
+
+    view().changeFolder(folder);
+    ItemEntry entry;
+    entry.path = folder + L"\\x.txt";
+    entry.name = L"x.txt";
+    entry.lowerName = L"x.txt";
+    view().allFolderEntries = {entry};
+    view().filterFolderEntries(L"");
+    SetFocus(mainWindow().inputLine);
+    press(VK_DOWN);
+    ASSERT_TRUE(waitFor([] { return GetFocus() == mainWindow().itemView; }));
+    press(VK_F9);
+    EXPECT_EQ(shell.opened, (Texts{L"viewer.exe | " + folder + L"\\x.txt"}));
+    EXPECT_TRUE(waitFor(launcherHidden));
+}
