@@ -6,8 +6,7 @@
 #include "messages.h"
 #include "launcher/data/config_store.h"
 #include "launcher/data/data_store.h"
-
-#include <shellapi.h>
+#include "launcher/input/launch_request.h"
 
 namespace {
 
@@ -27,10 +26,13 @@ void registerRowHotkeys(HotkeyManager& hotkeys) {
     }
 }
 
-// A row's text is launched as if typed, without showing the launcher.
+// A row's text is launched as if typed and chosen, without showing the launcher
+// and without browsing: a folder is opened by the shell.
 void launchHotkeyText(MainWindow& mw, const std::wstring& text) {
-    ShellExecuteW(nullptr, L"open", text.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-    mw.controller->dismiss();
+    LaunchRequest request;
+    request.owner = mw.controller;
+    request.target = text;
+    mw.controller->executeRequest(request);
 }
 
 } // namespace

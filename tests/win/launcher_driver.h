@@ -131,6 +131,28 @@ inline bool waitFor(const std::function<bool()>& condition, int timeoutMs = 5000
     return pumpUntil(condition, std::chrono::milliseconds(timeoutMs));
 }
 
+// The stand-in program that launch tests open: it appends its command line to a file.
+inline std::wstring recorder() {
+    return exeFolder() + L"\\record_args.exe";
+}
+
+struct RecordedLaunches {
+    std::wstring file;
+    RecordedLaunches() {
+        file = scratchFolder(L"launch") + L"\\launched.txt";
+        SetEnvironmentVariableW(L"HALVO_RECORD_FILE", file.c_str());
+    }
+    // Waits for the stand-in program to write its command line.
+    std::vector<std::wstring> waitForLines(size_t count) {
+        std::vector<std::wstring> lines;
+        waitFor([&] {
+            lines = readTextLines(file);
+            return lines.size() >= count;
+        }, 15000);
+        return lines;
+    }
+};
+
 } // namespace driver
 
 // The real launcher window, shown and focused, in the task view, with the

@@ -17,27 +17,6 @@ using Texts = std::vector<std::wstring>;
 
 namespace {
 
-struct RecordedLaunches {
-    std::wstring file;
-    RecordedLaunches() {
-        file = scratchFolder(L"launch") + L"\\launched.txt";
-        SetEnvironmentVariableW(L"HALVO_RECORD_FILE", file.c_str());
-    }
-    // Waits for the stand-in program to write its command line.
-    Texts waitForLines(size_t count) {
-        Texts lines;
-        waitFor([&] {
-            lines = readTextLines(file);
-            return lines.size() >= count;
-        }, 15000);
-        return lines;
-    }
-};
-
-std::wstring recorder() {
-    return exeFolder() + L"\\record_args.exe";
-}
-
 bool endsWith(const std::wstring& text, const std::wstring& end) {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }

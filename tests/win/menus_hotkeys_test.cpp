@@ -1,3 +1,4 @@
+#include "launcher_driver.h"
 #include "launcher_fixture_win.h"
 
 #include "launcher/data/data_store.h"
@@ -198,4 +199,36 @@ TEST_F(MenusHotkeysTest, ReloadReadsBookmarksAndMenuAgainButKeepsTheHotkeys) {
     EXPECT_TRUE(RegisterHotKey(probe, 2, MOD_CONTROL | MOD_ALT | MOD_SHIFT, 81)) << "a row added later is not registered";
     UnregisterHotKey(probe, 2);
     DestroyWindow(probe);
+}
+
+TEST_F(MenusHotkeysTest, ChoosingACommandItemOpensItsTargetAndHidesTheLauncher) {
+    removeDataFiles();
+    driver::RecordedLaunches launches;
+    writeConfigFile(L"menu.txt", {L"one\tnothing-one.exe", L"two\t" + driver::recorder(), L"three\tnothing-three.exe"});
+    startLauncherKeepingFiles();
+    const HMENU popup = commandPopup(window());
+    ASSERT_EQ(GetMenuItemCount(popup), 3);
+    EXPECT_EQ(GetMenuItemID(popup, 2), 1002u);
+
+    SendMessageW(window(), WM_COMMAND, GetMenuItemID(popup, 1), 0);
+    const auto lines = launches.waitForLines(1);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_NE(lines[0].find(L"record_args.exe"), std::wstring::npos);
+    EXPECT_FALSE(IsWindowVisible(window()));
+}
+
+TEST_F(MenusHotkeysTest, ExtraHotkeyOpensItsTextWithoutShowingTheLauncherAndRecordsIt) {
+    removeDataFiles();
+    driver::RecordedLaunches launches;
+    writeConfigFile(L"hotkey.txt", {driver::recorder() + L"\t82\t7"});
+    startLauncherKeepingFiles();
+    mw().controller->dismiss();
+    ASSERT_FALSE(IsWindowVisible(window()));
+
+    pressCombination({VK_CONTROL, VK_MENU, VK_SHIFT, 'R'});
+    EXPECT_EQ(launches.waitForLines(1).size(), 1u);
+    EXPECT_FALSE(IsWindowVisible(window()));
+    ASSERT_FALSE(mw().data->historyList.empty());
+    EXPECT_EQ(mw().data->historyList.front(), driver::recorder());
+    EXPECT_EQ(readTextLines(mw().data->historyPath).front(), driver::recorder());
 }
