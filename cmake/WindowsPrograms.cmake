@@ -47,3 +47,16 @@ add_custom_command(OUTPUT ${HALVO_HELP_PAGE}
   COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/launcher/resources/help/help.html ${HALVO_HELP_PAGE}
   DEPENDS ${CMAKE_SOURCE_DIR}/launcher/resources/help/help.html)
 add_custom_target(help_page ALL DEPENDS ${HALVO_HELP_PAGE})
+
+# The portable package: unpacking it anywhere is the whole installation.
+find_package(Python3 COMPONENTS Interpreter)
+if(Python3_FOUND)
+  set(HALVO_PACKAGE ${CMAKE_BINARY_DIR}/package/Halvorunde-${PROJECT_VERSION}.zip)
+  add_custom_command(OUTPUT ${HALVO_PACKAGE}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/package
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/scripts/make-package.py ${HALVO_PACKAGE} ${HALVO_DIST_DIR}
+            ${CMAKE_SOURCE_DIR}
+    DEPENDS Halvorunde Halvotune help_page ${CMAKE_SOURCE_DIR}/scripts/make-package.py
+            ${CMAKE_SOURCE_DIR}/launcher/resources/help/getting-started-ja.txt)
+  add_custom_target(package_zip ALL DEPENDS ${HALVO_PACKAGE})
+endif()

@@ -1,0 +1,188 @@
+// A new user's first run, from the unpacked package to the second launch:
+//   walkthrough_tests FOLDER   (FOLDER holds the freshly unpacked package)
+#include "tests/process/process_fixture_win.h"
+
+#include "common/folders_win.h"
+#include "common/text_files_win.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <ctime>
+#include <vector>
+
+namespace {
+
+std::wstring packageFolder;
+
+constexpr int saveButtonId = 15;
+constexpr int quitSettingsButtonId = 14;
+constexpr int ctrlCheckId = 90;
+constexpr int altCheckId = 91;
+
+std::wstring file(const std::wstring& relative) { return packageFolder + L"\\" + relative; }
+
+HWND visibleWindowOfClass(const wchar_t* className) {
+    const HWND window = FindWindowW(className, nullptr);
+    return window && IsWindowVisible(window) ? window : nullptr;
+}
+
+std::vector<HWND> childrenInCreationOrder(HWND parent) {
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) children.push_back(child);
+    return children;
+}
+
+void sendKeys(std::initializer_list<WORD> keys) {
+    std::vector<INPUT> inputs;
+    for (WORD key : keys) {
+        INPUT down{};
+        down.type = INPUT_KEYBOARD;
+        down.ki.wVk = key;
+        inputs.push_back(down);
+    }
+    for (auto it = keys.end(); it != keys.begin();) {
+        INPUT up{};
+        up.type = INPUT_KEYBOARD;
+        up.ki.wVk = *--it;
+        up.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(up);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void typeText(const std::wstring& text) {
+    std::vector<INPUT> inputs;
+    for (wchar_t character : text) {
+        for (DWORD up : {0ul, static_cast<unsigned long>(KEYEVENTF_KEYUP)}) {
+            INPUT input{};
+            input.type = INPUT_KEYBOARD;
+            input.ki.wScan = character;
+            input.ki.dwFlags = KEYEVENTF_UNICODE | up;
+            inputs.push_back(input);
+        }
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+std::wstring firstCandidate(HWND launcher) {
+    for (HWND child : childrenInCreationOrder(launcher)) {
+        wchar_t name[64] = {};
+        GetClassNameW(child, name, 64);
+        if (std::wstring(name).find(L"istBox") == std::wstring::npos &&
+            std::wstring(name).find(L"istbox") == std::wstring::npos) {
+            continue;
+        }
+        if (SendMessageW(child, LB_GETCOUNT, 0, 0) <= 0) return L"";
+        wchar_t text[MAX_PATH + 8] = {};
+        if (SendMessageW(child, LB_GETTEXTLEN, 0, 0) >= MAX_PATH + 8) return L"";
+        SendMessageW(child, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(text));
+        return text;
+    }
+    return L"";
+}
+
+// GetWindowText does not ask a control of another process for its text.
+std::wstring controlText(HWND control) {
+    wchar_t text[MAX_PATH + 8] = {};
+    SendMessageW(control, WM_GETTEXT, MAX_PATH + 8, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+std::wstring currentMonthFile() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_s(&local, &now);
+    wchar_t name[16] = {};
+    wcsftime(name, 16, L"%Y%m.txt", &local);
+    return name;
+}
+
+} // namespace
+
+TEST(FirstRun, FromUnpackedPackageToASecondLaunchFromTheCandidates) {
+    ASSERT_FALSE(packageFolder.empty());
+    const std::wstring recorder = exeFolder() + L"\\record_args.exe";
+    const std::wstring recordFile = file(L"launched.txt");
+    SetEnvironmentVariableW(L"HALVO_RECORD_FILE", recordFile.c_str());
+
+    // 1. The first start opens the settings tool instead.
+    STARTUPINFOW startup{sizeof startup};
+    PROCESS_INFORMATION info{};
+    std::wstring commandLine = L"\"" + file(L"Halvorunde.exe") + L"\"";
+    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, packageFolder.c_str(),
+                               &startup, &info));
+    CloseHandle(info.hThread);
+    EXPECT_EQ(waitForExit({info.hProcess, info.dwProcessId}), 1);
+    CloseHandle(info.hProcess);
+    HWND tool = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (tool = visibleWindowOfClass(L"HALVOTUNE")) != nullptr; }));
+
+    // 2. Capture Ctrl+Alt+F12 as the show hotkey, save, and leave the settings.
+    SetForegroundWindow(tool);
+    ASSERT_TRUE(waitFor([&] { return GetForegroundWindow() == tool; }));
+    const std::vector<HWND> toolControls = childrenInCreationOrder(tool);
+    ASSERT_GE(toolControls.size(), 3u);
+    const HWND keyField = toolControls[2];
+    ASSERT_TRUE(waitFor([&] {
+        GUITHREADINFO gui{sizeof gui};
+        return GetGUIThreadInfo(GetWindowThreadProcessId(tool, nullptr), &gui) && gui.hwndFocus == keyField;
+    })) << "the key field has the focus on the first run";
+    sendKeys({VK_F12});
+    for (int check : {ctrlCheckId, altCheckId}) {
+        if (SendMessageW(GetDlgItem(tool, check), BM_GETCHECK, 0, 0) != BST_CHECKED) {
+            SendMessageW(GetDlgItem(tool, check), BM_CLICK, 0, 0);
+        }
+    }
+    ASSERT_TRUE(waitFor([&] { return IsWindowEnabled(GetDlgItem(tool, saveButtonId)) != FALSE; }));
+    SendMessageW(GetDlgItem(tool, saveButtonId), BM_CLICK, 0, 0);
+    ASSERT_TRUE(waitFor([&] { return IsWindowEnabled(GetDlgItem(tool, quitSettingsButtonId)) != FALSE; }));
+    SendMessageW(GetDlgItem(tool, quitSettingsButtonId), BM_CLICK, 0, 0);
+
+    // 3. The settings tool restarts the launcher, which now holds the hotkey.
+    HWND launcher = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (launcher = visibleWindowOfClass(L"HALVORUNDE")) != nullptr; }));
+    DWORD launcherProcess = 0;
+    GetWindowThreadProcessId(launcher, &launcherProcess);
+    const HWND input = GetDlgItem(launcher, 100);
+    const auto launcherHasTheInput = [&] {
+        GUITHREADINFO gui{sizeof gui};
+        return GetForegroundWindow() == launcher &&
+               GetGUIThreadInfo(GetWindowThreadProcessId(launcher, nullptr), &gui) && gui.hwndFocus == input;
+    };
+
+    // 4. Summon it, type the program's path, Enter: the program starts and the launcher hides.
+    sendKeys({VK_CONTROL, VK_MENU, VK_F12});
+    ASSERT_TRUE(waitFor(launcherHasTheInput)) << "the hotkey brought the launcher up";
+    typeText(recorder);
+    ASSERT_TRUE(waitFor([&] { return controlText(input) == recorder; })) << testing::PrintToString(controlText(input));
+    sendKeys({VK_RETURN});
+    EXPECT_TRUE(waitFor([&] { return !readTextLines(recordFile).empty(); })) << "the program was started";
+    EXPECT_TRUE(waitFor([&] { return !IsWindowVisible(launcher); })) << "the launcher hid itself";
+
+    // 5. Summoned again, it offers the program as candidate 1.
+    sendKeys({VK_CONTROL, VK_MENU, VK_F12});
+    ASSERT_TRUE(waitFor(launcherHasTheInput));
+    EXPECT_TRUE(waitFor([&] { return firstCandidate(launcher) == L"1." + recorder; }))
+        << "first candidate: " << testing::PrintToString(firstCandidate(launcher));
+
+    // 6. Closing saves the window state and both history files.
+    PostMessageW(launcher, WM_CLOSE, 0, 0);
+    const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, launcherProcess);
+    ASSERT_NE(process, nullptr);
+    EXPECT_EQ(WaitForSingleObject(process, 15000), WAIT_OBJECT_0);
+    CloseHandle(process);
+    const TextLines windowState = readTextLines(file(L"config\\config.ini"));
+    ASSERT_EQ(windowState.size(), 7u);
+    EXPECT_EQ(windowState[0].substr(0, 2), L"x=");
+    EXPECT_EQ(windowState[6], L"m=0");
+    EXPECT_EQ(readTextLines(file(L"history\\history.txt")), TextLines{recorder});
+    EXPECT_EQ(readTextLines(file(L"history\\" + currentMonthFile())), TextLines{recorder});
+}
+
+int wmain(int argc, wchar_t** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    if (argc > 1) packageFolder = argv[1];
+    return RUN_ALL_TESTS();
+}
