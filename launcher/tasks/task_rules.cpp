@@ -1,0 +1,71 @@
+#include "task_rules.h"
+
+#include "task_matching.h"
+
+#include "common/text_lines.h"
+
+namespace {
+
+const std::wstring ownTitlePrefix = L"Halvorunde V";
+
+} // namespace
+
+bool isExcludedByFacts(const WindowFacts& facts) {
+    if (!facts.visible) return true;
+    if (facts.textLength == 0) return true;
+    if (facts.text.empty()) return true;
+    if (facts.text.compare(0, ownTitlePrefix.size(), ownTitlePrefix) == 0) return true;
+    if (facts.childStyle) return true;
+    if (facts.cloakQueried && facts.cloaked != 0) return true;
+    if (facts.classLength == 0) return true;
+    return facts.className == L"Progman";
+}
+
+bool matchesAnyEntry(const std::wstring& title, const std::vector<std::wstring>& entries) {
+    for (const std::wstring& entry : entries) {
+        if (splitFields(entry, L' ').empty()) continue;
+        if (interim::matchesQuery(title, entry)) return true;
+    }
+    return false;
+}
+
+TaskFilterResult filterTasks(const std::vector<TaskWindow>& allTasks, const std::wstring& query,
+                             const TaskFilterSettings& settings) {
+    TaskFilterResult result;
+    for (const TaskWindow& task : allTasks) {
+        if (settings.autoCloseArmed && matchesAnyEntry(task.title, settings.autoCloseList)) {
+            result.windowsToClose.push_back(task.window);
+            continue;
+        }
+        if (matchesAnyEntry(task.title, settings.notShowTaskList)) continue;
+        if (interim::matchesQuery(task.lowerTitle, query)) result.shownTasks.push_back(task);
+        ++result.counted;
+    }
+    // Narrowing several windows down to one hands that one over; a desktop
+    // with a single window does not.
+    result.startAutoActivation = settings.taskZeroShow && result.shownTasks.size() == 1 && result.counted != 1;
+    return result;
+}
+
+std::vector<ItemEntry> toItemEntries(const std::vector<TaskWindow>& shownTasks) {
+    std::vector<ItemEntry> rows;
+    rows.reserve(shownTasks.size());
+    for (const TaskWindow& task : shownTasks) {
+        ItemEntry row;
+        row.isWindow = true;
+        row.name = task.title;
+        row.lowerName = interim::lowerText(task.title);
+        row.window = task.window;
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+TaskWindow makeTaskWindow(std::wstring title, std::wstring className, void* window) {
+    TaskWindow task;
+    task.lowerTitle = interim::lowerText(title);
+    task.title = std::move(title);
+    task.className = std::move(className);
+    task.window = window;
+    return task;
+}
