@@ -1,9 +1,13 @@
 #pragma once
-// The command words typed into the input line.
+// Carrying out the command words typed or launched from a row.
 #include <cstdint>
 #include <string>
 
 struct LaunchRequest;
 
-// -1: no command; 0: done, record and hide; 1: done, the launcher stays.
+// -1: no command, the shell gets the text; 0: done, record it and dismiss;
+// 1: "txt " brought the launcher up with its text, nothing more to do.
 int32_t runCommand(LaunchRequest& request, const std::wstring& text);
+
+// Puts the text on the clipboard as Unicode text; failures are silent.
+void copyToClipboard(const std::wstring& text);

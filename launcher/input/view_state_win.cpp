@@ -17,7 +17,7 @@ void ViewState::changeFolder(const std::wstring& path) {
         taskView.setTaskViewActive(false);
     } else {
         folderEntries.clear();
-        taskView.taskViewActive = true;
+        taskView.showTaskView();
         ++activityCounter;
         SetFocus(mainWindow->inputLine);
     }

@@ -238,6 +238,10 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORLISTBOX: return onColourListBox(mw, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_HOTKEY: onHotkey(*theHotkeyManager, LOWORD(wParam)); return 0;
     case WM_TRAYICON: showLauncher(mw); return 0;
+    case WM_TASKS_CHANGED:
+    case WM_TASKS_IDLE:
+    case WM_TASKS_AUTO_ACTIVATE:
+    case WM_TASKS_DELAYED_CLOSE: return onTaskMessage(*mw.controller->taskView, message, wParam);
     default:
         if (isTaskbarCreatedMessage(message)) {
             addNotifyIcon(mw);

@@ -1,15 +1,28 @@
 #pragma once
 // The task view: which windows are listed, and the refresh that keeps them fresh.
+//
+// Threads: the lists, the item view and everything that dismisses or activates
+// belong to the user-interface thread. The worker threads only enumerate
+// windows, read the atomics below and post the private messages to the main
+// window, whose procedure hands them to onTaskMessage; they never hold a lock
+// and never wait for the user-interface thread to answer.
 #include "task_window.h"
 
 #include <windows.h>
 
 #include <atomic>
+#include <cstdint>
 #include <vector>
 
 struct ConfigStore;
 struct InputEditHandler;
 struct ItemViewHandler;
+
+// Posted by the worker threads to the main window.
+constexpr UINT WM_TASKS_CHANGED = WM_APP + 1;       // the number of windows changed
+constexpr UINT WM_TASKS_IDLE = WM_APP + 2;          // no user activity for the idle limit
+constexpr UINT WM_TASKS_AUTO_ACTIVATE = WM_APP + 3; // wParam: the activity count when it was started
+constexpr UINT WM_TASKS_DELAYED_CLOSE = WM_APP + 4;
 
 struct TaskViewState {
     ItemViewHandler* itemView = nullptr;
@@ -23,8 +36,32 @@ struct TaskViewState {
     std::atomic<bool> refreshThreadStarted{false};
     std::atomic<bool> autoCloseArmed{false};
 
+    // Mirrors allTasks.size() for the refresh thread, which must not read the list.
+    std::atomic<size_t> knownTaskCount{0};
+    // The refresh thread's period and the number of idle periods after which
+    // it dismisses the launcher; tests shorten them.
+    std::atomic<int32_t> refreshPeriodMs{1000};
+    std::atomic<int32_t> idleLimit{60};
+
+    // The task part of switching to the task view: start the refresh thread
+    // the first time, otherwise refresh at once.
+    void showTaskView();
+    // The task step of an input change, and what the refresh thread asks for.
+    void refreshTasks(bool force);
+    void applyTaskFilter(std::vector<TaskWindow> fresh);
     void setTaskViewActive(bool on);
+    // Brings the row's window to the front and dismisses the launcher; false
+    // for a row the item view does not have or outside the task view.
+    bool activateTask(int32_t row);
+    void closeListedTasks();
+    void closeSelectedTasks();
+    void closeUnselectedTasks();
+    // Ctrl+Space on an empty task view: close whatever is listed a second later.
+    void startDelayedClose();
 };
+
+// Handles the private messages above on the user-interface thread.
+LRESULT onTaskMessage(TaskViewState& state, UINT message, WPARAM wParam);
 
 // Restores or shows a window and forces it to the foreground.
 void bringWindowToFront(HWND window);

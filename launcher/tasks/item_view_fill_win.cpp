@@ -1,0 +1,72 @@
+#include "item_view_fill_win.h"
+
+#include "task_matching.h"
+
+#include "common/scoped_win.h"
+#include "launcher/input/input_handlers_win.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+namespace {
+
+// A hung application must not freeze the launcher while its icon is asked for.
+constexpr UINT iconAnswerTimeoutMs = 100;
+
+HICON windowIcon(HWND window) {
+    DWORD_PTR icon = 0;
+    if (!SendMessageTimeoutW(window, WM_GETICON, ICON_SMALL2, 0, SMTO_ABORTIFHUNG, iconAnswerTimeoutMs, &icon))
+        icon = 0;
+    if (!icon) icon = static_cast<DWORD_PTR>(GetClassLongPtrW(window, GCLP_HICONSM));
+    return reinterpret_cast<HICON>(icon);
+}
+
+ScopedIcon shellIcon(const ItemEntry& row) {
+    SHFILEINFOW info{};
+    const DWORD attributes = row.isFolder ? FILE_ATTRIBUTE_DIRECTORY : 0;
+    SHGetFileInfoW(row.path.c_str(), attributes, &info, sizeof info,
+                   SHGFI_ICON | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES);
+    return ScopedIcon(info.hIcon);
+}
+
+} // namespace
+
+void loadItemIcons(ItemViewHandler& itemView, const std::vector<ItemEntry>& rows) {
+    if (itemView.imageList) ImageList_Destroy(itemView.imageList);
+    itemView.imageList = ImageList_Create(16, 16, ILC_COLORDDB | ILC_MASK, 5, 0);
+    const HICON fallback = LoadIconW(nullptr, IDI_QUESTION);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (i >= rowsWithOwnIcon) {
+            ImageList_ReplaceIcon(itemView.imageList, -1, fallback);
+            continue;
+        }
+        int added = -1;
+        if (rows[i].isWindow) {
+            added = ImageList_ReplaceIcon(itemView.imageList, -1, windowIcon(static_cast<HWND>(rows[i].window)));
+        } else {
+            const ScopedIcon icon = shellIcon(rows[i]);
+            if (icon.valid()) added = ImageList_ReplaceIcon(itemView.imageList, -1, icon.get());
+        }
+        if (added == -1) ImageList_ReplaceIcon(itemView.imageList, -1, fallback);
+    }
+    ListView_SetImageList(itemView.listView, itemView.imageList, LVSIL_SMALL);
+}
+
+void fillItemView(ItemViewHandler& itemView, const std::vector<ItemEntry>& rows) {
+    const HWND listView = itemView.listView;
+    // Hidden while refilled, so that it repaints once.
+    ShowWindow(listView, SW_HIDE);
+    ListView_DeleteAllItems(listView);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        std::wstring label = interim::numberedLabel(rows[i].name, static_cast<int32_t>(i));
+        LVITEMW item{};
+        item.mask = LVIF_TEXT | LVIF_IMAGE;
+        item.iItem = static_cast<int>(i);
+        item.pszText = label.data();
+        item.iImage = static_cast<int>(i);
+        SendMessageW(listView, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    loadItemIcons(itemView, rows);
+    ListView_SetColumnWidth(listView, 0, LVSCW_AUTOSIZE);
+    ShowWindow(listView, SW_RESTORE);
+}

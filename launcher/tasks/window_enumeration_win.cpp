@@ -1,0 +1,88 @@
+#include "window_enumeration_win.h"
+
+#include "task_matching.h"
+#include "task_rules.h"
+
+#include "common/scoped_win.h"
+
+#include <dwmapi.h>
+
+namespace {
+
+std::wstring readText(HWND window, int capacity, int& length) {
+    std::wstring text(static_cast<size_t>(capacity), L'\0');
+    length = GetWindowTextW(window, text.data(), capacity);
+    text.resize(static_cast<size_t>(length > 0 ? length : 0));
+    return text;
+}
+
+std::wstring readClassName(HWND window, int capacity, int& length) {
+    std::wstring name(static_cast<size_t>(capacity), L'\0');
+    length = GetClassNameW(window, name.data(), capacity);
+    name.resize(static_cast<size_t>(length > 0 ? length : 0));
+    return name;
+}
+
+BOOL CALLBACK collectOne(HWND window, LPARAM context) {
+    auto& tasks = *reinterpret_cast<std::vector<TaskWindow>*>(context);
+    if (isExcludedWindow(window)) return TRUE;
+    int length = 0;
+    std::wstring title = readText(window, 1024, length);
+    std::wstring className = readClassName(window, 1024, length);
+    tasks.push_back(makeTaskWindow(std::move(title), std::move(className), window));
+    return TRUE;
+}
+
+struct WindowSearch {
+    std::wstring text;
+    HWND found = nullptr;
+};
+
+bool imagePathContains(HWND window, const std::wstring& text) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    if (processId == 0) return false;
+    ScopedKernelHandle process(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
+    if (!process.valid()) return false;
+    wchar_t path[MAX_PATH] = {};
+    DWORD size = MAX_PATH;
+    if (!QueryFullProcessImageNameW(process.get(), 0, path, &size)) return false;
+    return std::wstring_view(path, size).find(text) != std::wstring_view::npos;
+}
+
+BOOL CALLBACK searchOne(HWND window, LPARAM context) {
+    auto& search = *reinterpret_cast<WindowSearch*>(context);
+    if (search.found) return FALSE;
+    if (isExcludedWindow(window)) return TRUE;
+    int length = 0;
+    const std::wstring title = readText(window, 1024, length);
+    if (interim::matchesQuery(title, search.text) || imagePathContains(window, search.text)) search.found = window;
+    return TRUE;
+}
+
+} // namespace
+
+bool isExcludedWindow(HWND window) {
+    WindowFacts facts;
+    facts.visible = IsWindowVisible(window) != FALSE;
+    if (!facts.visible) return true; // most top-level windows end here, before the costlier calls
+    facts.text = readText(window, 256, facts.textLength);
+    facts.childStyle = (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD) != 0;
+    DWORD cloaked = 0;
+    facts.cloakQueried = SUCCEEDED(DwmGetWindowAttribute(window, DWMWA_CLOAKED, &cloaked, sizeof cloaked));
+    facts.cloaked = cloaked;
+    facts.className = readClassName(window, 256, facts.classLength);
+    return isExcludedByFacts(facts);
+}
+
+std::vector<TaskWindow> collectTaskWindows() {
+    std::vector<TaskWindow> tasks;
+    EnumWindows(collectOne, reinterpret_cast<LPARAM>(&tasks));
+    return tasks;
+}
+
+HWND findWindowByText(const std::wstring& text) {
+    WindowSearch search{text, nullptr};
+    EnumWindows(searchOne, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
