@@ -1,0 +1,113 @@
+#include "launcher_fixture_win.h"
+#include "test_windows_win.h"
+
+#include "launcher/data/data_store.h"
+#include "launcher/input/commands_win.h"
+#include "launcher/shell/controller_win.h"
+
+#include <cstdio>
+
+namespace {
+
+std::wstring clipboardText() {
+    std::wstring text;
+    if (!OpenClipboard(nullptr)) return L"<closed>";
+    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* units = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = units;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+std::wstring today(const wchar_t* format) {
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    wchar_t text[32] = {};
+    swprintf(text, 32, format, now.wYear, now.wMonth, now.wDay);
+    return text;
+}
+
+class CommandTest : public LauncherWindowTest {
+protected:
+    int32_t run(const std::wstring& text) { return runCommand(*mw().controller, text); }
+};
+
+} // namespace
+
+TEST_F(CommandTest, ClipCopiesTheTrimmedTextAndEmptyClipLeavesTheClipboard) {
+    startLauncher();
+    EXPECT_EQ(run(L"clip   Hello \x3000"), 0);
+    EXPECT_EQ(clipboardText(), L"Hello");
+    copyToClipboard(L"kept");
+    EXPECT_EQ(run(L"clip "), 0);
+    EXPECT_EQ(clipboardText(), L"kept");
+    EXPECT_EQ(run(L"Clip x"), -1);
+    EXPECT_EQ(run(L"clip"), -1);
+    EXPECT_EQ(clipboardText(), L"kept");
+}
+
+TEST_F(CommandTest, ClipfCopiesTheFileLinesJoinedWithCrLf) {
+    startLauncher();
+    const std::wstring path = exeFolder() + L"\\zqclip.txt";
+    ASSERT_TRUE(writeTextLines(path, {L"x", L"y"}));
+    EXPECT_EQ(run(L"clipf " + path), 0);
+    EXPECT_EQ(clipboardText(), L"x\r\ny");
+    EXPECT_EQ(run(L"clipf " + exeFolder() + L"\\zq-missing.txt"), 0);
+    EXPECT_EQ(clipboardText(), L"");
+    DeleteFileW(path.c_str());
+}
+
+TEST_F(CommandTest, DateWordsCopyTodayAndNearMissesAreNoCommands) {
+    startLauncher();
+    EXPECT_EQ(run(L"date"), 0);
+    EXPECT_EQ(clipboardText(), today(L"%04d%02d%02d"));
+    EXPECT_EQ(run(L"dates"), 0);
+    EXPECT_EQ(clipboardText(), today(L"%04d/%02d/%02d"));
+    copyToClipboard(L"kept");
+    EXPECT_EQ(run(L"dates "), -1);
+    EXPECT_EQ(run(L"datex"), -1);
+    EXPECT_EQ(run(L"file"), 0);
+    EXPECT_EQ(clipboardText(), L"kept");
+}
+
+TEST_F(CommandTest, ShowAndExecBringAMatchingWindowUpOrStartTheProgram) {
+    startLauncher();
+    TestWindows windows;
+    const HWND target = windows.create(L"ZQExec Target");
+    windows.create(L"zqexec other");
+    EXPECT_EQ(run(L"show zqexec target"), 0);
+    EXPECT_TRUE(pumpUntil([&] { return GetForegroundWindow() == target; }));
+
+    SetForegroundWindow(window());
+    pumpUntil([&] { return GetForegroundWindow() == window(); });
+    EXPECT_EQ(run(L"exec ZQEXEC  nothing-to-start.exe"), 0);
+    EXPECT_TRUE(pumpUntil([&] { return GetForegroundWindow() == target; }));
+
+    // No window matches: the program is started.
+    const std::wstring marker = exeFolder() + L"\\zqexec-marker.txt";
+    const std::wstring script = exeFolder() + L"\\zqexec-start.bat";
+    DeleteFileW(marker.c_str());
+    ASSERT_TRUE(writeTextLines(script, {L"@echo started> \"" + marker + L"\""}));
+    EXPECT_EQ(run(L"exec zq-no-such-window " + script), 0);
+    EXPECT_TRUE(pumpUntil([&] { return GetFileAttributesW(marker.c_str()) != INVALID_FILE_ATTRIBUTES; },
+                          std::chrono::seconds(15)));
+    EXPECT_EQ(run(L"exec zq-no-such-window"), 0); // no program part: nothing happens
+    DeleteFileW(marker.c_str());
+    DeleteFileW(script.c_str());
+}
+
+TEST_F(CommandTest, TxtShowsTheLauncherWithTheTextAndAnswersOne) {
+    startLauncher();
+    mw().controller->dismiss();
+    ASSERT_FALSE(IsWindowVisible(window()));
+    const auto history = mw().data->historyList;
+    EXPECT_EQ(run(L"txt abc"), 1);
+    EXPECT_TRUE(pumpUntil([&] { return IsWindowVisible(window()) != FALSE; }));
+    EXPECT_EQ(windowText(mw().inputLine), L"abc");
+    EXPECT_EQ(mw().data->historyList, history);
+    EXPECT_EQ(run(L"txt "), 0);
+    EXPECT_EQ(windowText(mw().inputLine), L"abc");
+}

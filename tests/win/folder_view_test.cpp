@@ -1,0 +1,110 @@
+#include "launcher_fixture_win.h"
+#include "test_windows_win.h"
+
+#include "launcher/folders/folder_listing_win.h"
+#include "launcher/input/input_handlers_win.h"
+#include "launcher/input/view_state_win.h"
+#include "launcher/shell/controller_win.h"
+#include "launcher/tasks/task_view_state_win.h"
+
+namespace {
+
+std::wstring testFolder() {
+    return exeFolder() + L"\\zqfolder";
+}
+
+void writeFile(const std::wstring& path) {
+    ASSERT_TRUE(writeTextLines(path, {L"x"}));
+}
+
+// Sub-folders b and a, files z.txt, c.txt and a hidden h.txt, made out of order.
+void makeTestFolder() {
+    const std::wstring folder = testFolder();
+    for (const wchar_t* name : {L"\\z.txt", L"\\c.txt", L"\\h.txt"}) {
+        SetFileAttributesW((folder + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW((folder + name).c_str());
+    }
+    RemoveDirectoryW((folder + L"\\b").c_str());
+    RemoveDirectoryW((folder + L"\\a").c_str());
+    CreateDirectoryW(folder.c_str(), nullptr);
+    CreateDirectoryW((folder + L"\\b").c_str(), nullptr);
+    writeFile(folder + L"\\z.txt");
+    CreateDirectoryW((folder + L"\\a").c_str(), nullptr);
+    writeFile(folder + L"\\c.txt");
+    writeFile(folder + L"\\h.txt");
+    SetFileAttributesW((folder + L"\\h.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
+}
+
+std::vector<std::wstring> namesOf(const std::vector<ItemEntry>& entries) {
+    std::vector<std::wstring> names;
+    for (const ItemEntry& entry : entries) names.push_back(entry.name);
+    return names;
+}
+
+} // namespace
+
+TEST(FolderListingTest, FoldersFirstInNameOrderWithOneSeparator) {
+    makeTestFolder();
+    const std::vector<ItemEntry> entries = listFolder(testFolder());
+    EXPECT_EQ(namesOf(entries), (std::vector<std::wstring>{L"a", L"b", L"c.txt", L"h.txt", L"z.txt"}));
+    ASSERT_EQ(entries.size(), 5u);
+    EXPECT_TRUE(entries[0].isFolder && entries[1].isFolder);
+    EXPECT_FALSE(entries[2].isFolder || entries[3].isFolder || entries[4].isFolder);
+    EXPECT_EQ(entries[0].path, testFolder() + L"\\a");
+    EXPECT_EQ(entries[4].path, testFolder() + L"\\z.txt");
+
+    const std::vector<ItemEntry> withSeparator = listFolder(testFolder() + L"\\");
+    ASSERT_EQ(withSeparator.size(), entries.size());
+    for (size_t i = 0; i < entries.size(); ++i) EXPECT_EQ(withSeparator[i].path, entries[i].path);
+}
+
+TEST(FolderListingTest, AFolderThatCannotBeListedGivesNothing) {
+    EXPECT_TRUE(listFolder(exeFolder() + L"\\zq-no-such-folder").empty());
+    EXPECT_TRUE(listFolder(L"Q:\\zq\\missing\\drive").empty());
+    makeTestFolder();
+    EXPECT_TRUE(listFolder(testFolder() + L"\\c.txt").empty()); // a file, not a folder
+    EXPECT_TRUE(listFolder(testFolder() + L"\\a").empty());     // an empty folder
+}
+
+using FolderViewTest = LauncherWindowTest;
+
+TEST_F(FolderViewTest, TypingFiltersTheEntriesByNameAndEscapeReturnsToTheTasks) {
+    makeTestFolder();
+    startLauncher();
+    ViewState& view = *mw().controller->view;
+    TaskViewState& tasks = *mw().controller->taskView;
+    tasks.refreshPeriodMs = 50;
+    TestWindows windows;
+    windows.create(L"zqtask behind the folder");
+
+    view.changeFolder(testFolder());
+    EXPECT_FALSE(tasks.taskViewActive);
+    EXPECT_EQ(windowText(mw().statusLine), testFolder());
+    view.allFolderEntries = listFolder(testFolder());
+    filterFolderEntries(view, L"");
+    EXPECT_EQ(itemViewTexts(mw().itemView),
+              (std::vector<std::wstring>{L"1.a", L"2.b", L"3.c.txt", L"4.h.txt", L"5.z.txt"}));
+    filterFolderEntries(view, L"txt");
+    EXPECT_EQ(itemViewTexts(mw().itemView), (std::vector<std::wstring>{L"1.c.txt", L"2.h.txt", L"3.z.txt"}));
+    EXPECT_EQ(namesOf(view.folderEntries), (std::vector<std::wstring>{L"c.txt", L"h.txt", L"z.txt"}));
+    filterFolderEntries(view, L"^txt");
+    EXPECT_EQ(itemViewTexts(mw().itemView), (std::vector<std::wstring>{L"1.a", L"2.b"}));
+    // Folder rows get the shell's folder icon, file rows a file icon.
+    filterFolderEntries(view, L"");
+    const HIMAGELIST images = mw().controller->itemView->imageList;
+    EXPECT_EQ(ImageList_GetImageCount(images), 5);
+    EXPECT_EQ(imagePixels(images, 0), imagePixels(images, 1));
+    EXPECT_NE(imagePixels(images, 0), imagePixels(images, 2));
+    EXPECT_NE(imagePixels(images, 2), iconPixels(LoadIconW(nullptr, IDI_QUESTION)));
+
+    // Back to the tasks: the refresh thread fills the view again.
+    view.changeFolder(L"");
+    EXPECT_TRUE(tasks.taskViewActive);
+    EXPECT_TRUE(view.folderEntries.empty());
+    EXPECT_TRUE(windowText(mw().statusLine).empty());
+    EXPECT_TRUE(pumpUntil([&] {
+        for (const std::wstring& row : itemViewTexts(mw().itemView))
+            if (row.find(L"zqtask behind the folder") != std::wstring::npos) return true;
+        return false;
+    }));
+}

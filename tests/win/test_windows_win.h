@@ -1,0 +1,31 @@
+#pragma once
+// Top-level windows with known titles for the task view tests, shown without
+// taking the activation from the launcher, and destroyed with the holder.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+class TestWindows {
+public:
+    TestWindows() = default;
+    TestWindows(const TestWindows&) = delete;
+    TestWindows& operator=(const TestWindows&) = delete;
+    ~TestWindows();
+
+    HWND create(const std::wstring& title, DWORD extraStyle = 0, HWND owner = nullptr);
+    const std::vector<HWND>& all() const { return windows_; }
+
+    // The small icon every test window's class carries.
+    static HICON classIcon();
+
+private:
+    std::vector<HWND> windows_;
+};
+
+// The texts of the item view's rows.
+std::vector<std::wstring> itemViewTexts(HWND listView);
+// Pixels of one image of an image list, drawn on white.
+std::vector<COLORREF> imagePixels(HIMAGELIST images, int index);
+std::vector<COLORREF> iconPixels(HICON icon);
