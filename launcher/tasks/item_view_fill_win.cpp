@@ -8,6 +8,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
+
 namespace {
 
 // A hung application must not freeze the launcher while its icon is asked for.
@@ -35,11 +37,8 @@ void loadItemIcons(ItemViewHandler& itemView, const std::vector<ItemEntry>& rows
     if (itemView.imageList) ImageList_Destroy(itemView.imageList);
     itemView.imageList = ImageList_Create(16, 16, ILC_COLORDDB | ILC_MASK, 5, 0);
     const HICON fallback = LoadIconW(nullptr, IDI_QUESTION);
-    for (size_t i = 0; i < rows.size(); ++i) {
-        if (i >= rowsWithOwnIcon) {
-            ImageList_ReplaceIcon(itemView.imageList, -1, fallback);
-            continue;
-        }
+    const size_t ownIcons = std::min(rows.size(), rowsWithOwnIcon);
+    for (size_t i = 0; i < ownIcons; ++i) {
         int added = -1;
         if (rows[i].isWindow) {
             added = ImageList_ReplaceIcon(itemView.imageList, -1, windowIcon(static_cast<HWND>(rows[i].window)));
@@ -49,13 +48,24 @@ void loadItemIcons(ItemViewHandler& itemView, const std::vector<ItemEntry>& rows
         }
         if (added == -1) ImageList_ReplaceIcon(itemView.imageList, -1, fallback);
     }
+    if (rows.size() > ownIcons) {
+        // Image i stays row i's. Converting an icon costs milliseconds, so the
+        // fallback is converted once and its image copied to the later rows.
+        const int first = ImageList_ReplaceIcon(itemView.imageList, -1, fallback);
+        ImageList_SetImageCount(itemView.imageList, static_cast<UINT>(rows.size()));
+        for (size_t i = ownIcons + 1; i < rows.size(); ++i)
+            ImageList_Copy(itemView.imageList, static_cast<int>(i), itemView.imageList, first, ILCF_MOVE);
+    }
     ListView_SetImageList(itemView.listView, itemView.imageList, LVSIL_SMALL);
 }
 
 void fillItemView(ItemViewHandler& itemView, const std::vector<ItemEntry>& rows) {
     const HWND listView = itemView.listView;
-    // Hidden while refilled, so that it repaints once.
+    // Hidden while refilled, so that it repaints once; without redrawing, too,
+    // because some list views recompute their scroll state on every insert
+    // even while hidden (a thousand rows took over a second under Wine).
     ShowWindow(listView, SW_HIDE);
+    SendMessageW(listView, WM_SETREDRAW, FALSE, 0);
     ListView_DeleteAllItems(listView);
     for (size_t i = 0; i < rows.size(); ++i) {
         std::wstring label = interim::numberedLabel(rows[i].name, static_cast<int32_t>(i));
@@ -67,6 +77,7 @@ void fillItemView(ItemViewHandler& itemView, const std::vector<ItemEntry>& rows)
         SendMessageW(listView, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
     }
     loadItemIcons(itemView, rows);
+    SendMessageW(listView, WM_SETREDRAW, TRUE, 0);
     ListView_SetColumnWidth(listView, 0, LVSCW_AUTOSIZE);
     ShowWindow(listView, SW_RESTORE);
 }
