@@ -1,6 +1,6 @@
 #include "folder_entries.h"
 
-#include "launcher/tasks/task_matching.h"
+#include "launcher/input/matching.h"
 
 #include <algorithm>
 
@@ -14,7 +14,7 @@ ItemEntry makeFolderEntry(const std::wstring& folder, const std::wstring& name, 
     entry.isFolder = isFolder;
     entry.path = joinFolderPath(folder, name);
     entry.name = name;
-    entry.lowerName = interim::lowerText(name);
+    entry.lowerName = lowerText(name);
     return entry;
 }
 
@@ -54,11 +54,4 @@ void orderFolderEntries(std::vector<ItemEntry>& entries) {
         if (a.isFolder != b.isFolder) return a.isFolder;
         return precedesByName(a.name, b.name);
     });
-}
-
-std::vector<ItemEntry> entriesMatching(const std::vector<ItemEntry>& entries, const std::wstring& query) {
-    std::vector<ItemEntry> kept;
-    for (const ItemEntry& entry : entries)
-        if (interim::matchesQuery(entry.lowerName, query)) kept.push_back(entry);
-    return kept;
 }

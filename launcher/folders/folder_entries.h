@@ -1,5 +1,5 @@
 #pragma once
-// Folder entries as item view rows: their paths, their order and their filter.
+// Folder entries as item view rows: their paths and their order.
 #include "launcher/tasks/task_window.h"
 
 #include <string>
@@ -18,6 +18,3 @@ bool precedesByName(const std::wstring& left, const std::wstring& right);
 // Folders first, then the other entries, each group in NTFS name order, so
 // that every file system shows the order users know.
 void orderFolderEntries(std::vector<ItemEntry>& entries);
-
-// The entries whose name matches the lowered query, in order.
-std::vector<ItemEntry> entriesMatching(const std::vector<ItemEntry>& entries, const std::wstring& query);

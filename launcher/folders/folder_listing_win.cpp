@@ -3,8 +3,6 @@
 #include "folder_entries.h"
 
 #include "common/scoped_win.h"
-#include "launcher/input/view_state_win.h"
-#include "launcher/tasks/item_view_fill_win.h"
 
 #include <windows.h>
 
@@ -43,9 +41,4 @@ std::vector<ItemEntry> listFolder(const std::wstring& folder) {
     } while (FindNextFileW(find.get(), &found));
     orderFolderEntries(entries);
     return entries;
-}
-
-void filterFolderEntries(ViewState& view, const std::wstring& query) {
-    view.folderEntries = entriesMatching(view.allFolderEntries, query);
-    if (view.itemView) fillItemView(*view.itemView, view.folderEntries);
 }

@@ -1,16 +1,11 @@
 #pragma once
-// Listing a browsed folder and narrowing its entries by name.
+// Listing a browsed folder.
 #include "launcher/tasks/task_window.h"
 
 #include <string>
 #include <vector>
 
-struct ViewState;
-
 // Folders first, then the other entries, each group in name order. A folder
 // that cannot be listed gives what could be read before the failure (often
 // nothing); an entry whose type cannot be read counts as a file.
 std::vector<ItemEntry> listFolder(const std::wstring& folder);
-
-// Keeps the entries whose name matches the lowered query and shows them.
-void filterFolderEntries(ViewState& view, const std::wstring& query);

@@ -1,6 +1,6 @@
 #include "commands.h"
 
-#include "launcher/tasks/task_matching.h"
+#include "text_helpers.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ ParsedCommand parseCommand(std::wstring_view text) {
     for (const CommandSpelling& spelling : commandWords) {
         if (spelling.prefix) {
             if (text.substr(0, spelling.text.size()) != spelling.text) continue;
-            return {spelling.word, interim::trimSpaces(text.substr(spelling.text.size()))};
+            return {spelling.word, trimSpaces(text.substr(spelling.text.size()))};
         }
         if (text == spelling.text) return {spelling.word, {}};
     }

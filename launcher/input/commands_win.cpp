@@ -6,27 +6,17 @@
 #include "common/text_files_win.h"
 #include "launcher/shell/controller_win.h"
 #include "launcher/shell/main_window_win.h"
-#include "launcher/tasks/task_matching.h"
+#include "text_helpers.h"
+#include "launcher/history/history_lists.h"
 #include "launcher/tasks/task_view_state_win.h"
 #include "launcher/tasks/window_enumeration_win.h"
 
 #include <cstring>
-#include <cwchar>
-#include <ctime>
 
 namespace {
 
-std::wstring localDate(const wchar_t* format) {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    if (localtime_s(&local, &now) != 0) return L"err";
-    wchar_t text[64] = {};
-    if (std::wcsftime(text, 64, format, &local) == 0) return L"err";
-    return text;
-}
-
 void execute(const std::wstring& argument) {
-    const std::vector<std::wstring> parts = interim::splitCommand(argument);
+    const std::vector<std::wstring> parts = splitCommand(argument);
     if (parts.size() < 2) return;
     if (const HWND window = findWindowByText(parts[0])) {
         bringWindowToFront(window);
@@ -59,8 +49,8 @@ int32_t runCommand(LaunchRequest& request, const std::wstring& text) {
     case CommandWord::clipf:
         if (!argument.empty()) copyToClipboard(joinClipboardLines(readTextLines(argument)));
         return 0;
-    case CommandWord::date: copyToClipboard(localDate(L"%Y%m%d")); return 0;
-    case CommandWord::dates: copyToClipboard(localDate(L"%Y/%m/%d")); return 0;
+    case CommandWord::date: copyToClipboard(formatLocalTime("%Y%m%d")); return 0;
+    case CommandWord::dates: copyToClipboard(formatLocalTime("%Y/%m/%d")); return 0;
     case CommandWord::file: return 0;
     case CommandWord::exec:
         if (!argument.empty()) execute(argument);

@@ -4,7 +4,6 @@
 
 #include "key_rules.h"
 #include "launch_request.h"
-#include "pending_views_win.h"
 #include "text_helpers.h"
 #include "view_state_win.h"
 #include "launcher/data/data_store.h"

@@ -3,7 +3,7 @@
 
 #include "commands_win.h"
 #include "launch_request.h"
-#include "pending_views_win.h"
+#include "launcher/folders/folder_listing_win.h"
 #include "view_state_win.h"
 #include "launcher/data/data_store.h"
 #include "launcher/history/history_store_win.h"

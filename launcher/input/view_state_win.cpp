@@ -3,7 +3,7 @@
 #include "input_handlers_win.h"
 #include "launch_request.h"
 #include "matching.h"
-#include "pending_views_win.h"
+#include "launcher/tasks/item_view_fill_win.h"
 #include "text_helpers.h"
 #include "launcher/shell/controller_win.h"
 #include "launcher/shell/main_window_win.h"

@@ -2,7 +2,6 @@
 
 #include "main_window_win.h"
 #include "launcher/input/matching.h"
-#include "launcher/input/pending_views_win.h"
 #include "launcher/input/view_state_win.h"
 #include "launcher/tasks/task_view_state_win.h"
 

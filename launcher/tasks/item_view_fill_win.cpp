@@ -1,6 +1,6 @@
 #include "item_view_fill_win.h"
 
-#include "task_matching.h"
+#include "launcher/input/text_helpers.h"
 
 #include "common/scoped_win.h"
 #include "launcher/input/input_handlers_win.h"
@@ -68,7 +68,7 @@ void fillItemView(ItemViewHandler& itemView, const std::vector<ItemEntry>& rows)
     SendMessageW(listView, WM_SETREDRAW, FALSE, 0);
     ListView_DeleteAllItems(listView);
     for (size_t i = 0; i < rows.size(); ++i) {
-        std::wstring label = interim::numberedLabel(rows[i].name, static_cast<int32_t>(i));
+        std::wstring label = numberedLabel(rows[i].name, static_cast<int32_t>(i));
         LVITEMW item{};
         item.mask = LVIF_TEXT | LVIF_IMAGE;
         item.iItem = static_cast<int>(i);

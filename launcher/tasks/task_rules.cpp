@@ -1,6 +1,6 @@
 #include "task_rules.h"
 
-#include "task_matching.h"
+#include "launcher/input/matching.h"
 
 #include "common/text_lines.h"
 
@@ -24,7 +24,7 @@ bool isExcludedByFacts(const WindowFacts& facts) {
 bool matchesAnyEntry(const std::wstring& title, const std::vector<std::wstring>& entries) {
     for (const std::wstring& entry : entries) {
         if (splitFields(entry, L' ').empty()) continue;
-        if (interim::matchesQuery(title, entry)) return true;
+        if (matchesQuery(title, entry)) return true;
     }
     return false;
 }
@@ -38,7 +38,7 @@ TaskFilterResult filterTasks(const std::vector<TaskWindow>& allTasks, const std:
             continue;
         }
         if (matchesAnyEntry(task.title, settings.notShowTaskList)) continue;
-        if (interim::matchesQuery(task.lowerTitle, query)) result.shownTasks.push_back(task);
+        if (matchesQuery(task.lowerTitle, query)) result.shownTasks.push_back(task);
         ++result.counted;
     }
     // Narrowing several windows down to one hands that one over; a desktop
@@ -54,7 +54,7 @@ std::vector<ItemEntry> toItemEntries(const std::vector<TaskWindow>& shownTasks) 
         ItemEntry row;
         row.isWindow = true;
         row.name = task.title;
-        row.lowerName = interim::lowerText(task.title);
+        row.lowerName = lowerText(task.title);
         row.window = task.window;
         rows.push_back(std::move(row));
     }
@@ -63,7 +63,7 @@ std::vector<ItemEntry> toItemEntries(const std::vector<TaskWindow>& shownTasks) 
 
 TaskWindow makeTaskWindow(std::wstring title, std::wstring className, void* window) {
     TaskWindow task;
-    task.lowerTitle = interim::lowerText(title);
+    task.lowerTitle = lowerText(title);
     task.title = std::move(title);
     task.className = std::move(className);
     task.window = window;

@@ -12,6 +12,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 struct ConfigStore;
@@ -46,19 +47,21 @@ struct TaskViewState {
     // The task part of switching to the task view: start the refresh thread
     // the first time, otherwise refresh at once.
     void showTaskView();
-    // The task step of an input change, and what the refresh thread asks for.
+    // Re-enumerates; re-filters only when forced or when the number of windows
+    // changed. Skipped while another refresh runs.
     void refreshTasks(bool force);
-    void applyTaskFilter(std::vector<TaskWindow> fresh);
+    // Stores the enumeration, closes autoClose windows, hides notShowTask ones
+    // and keeps those matching the lowered query.
+    void applyTaskFilter(std::vector<TaskWindow> fresh, const std::wstring& query);
     void setTaskViewActive(bool on);
-    // Brings the row's window to the front and dismisses the launcher; false
-    // for a row the item view does not have or outside the task view.
-    bool activateTask(int32_t row);
-    void closeListedTasks();
-    void closeSelectedTasks();
-    void closeUnselectedTasks();
-    // Ctrl+Space on an empty task view: close whatever is listed a second later.
-    void startDelayedClose();
 };
+
+// The task step of an input change; the caller holds the refresh guard.
+void refreshTaskList(TaskViewState& taskView, const std::wstring& loweredQuery);
+// Asks every listed window to close, without waiting.
+void closeListedTasks(TaskViewState& taskView);
+// Ctrl+Space on an empty task view: close whatever is listed a second later.
+void startDelayedClose(TaskViewState& taskView);
 
 // Handles the private messages above on the user-interface thread.
 LRESULT onTaskMessage(TaskViewState& state, UINT message, WPARAM wParam);

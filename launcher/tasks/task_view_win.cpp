@@ -1,19 +1,15 @@
 #include "task_view_state_win.h"
 
 #include "item_view_fill_win.h"
-#include "task_matching.h"
 #include "task_rules.h"
 #include "task_threads_win.h"
 #include "window_enumeration_win.h"
 
 #include "launcher/data/config_store.h"
 #include "launcher/input/input_handlers_win.h"
+#include "launcher/input/matching.h"
 #include "launcher/shell/controller_win.h"
 #include "launcher/shell/main_window_win.h"
-
-#include <commctrl.h>
-
-#include <algorithm>
 
 namespace {
 
@@ -24,8 +20,10 @@ void postClose(void* window) {
 TaskFilterSettings filterSettings(const TaskViewState& state) {
     TaskFilterSettings settings;
     if (state.config) {
-        settings.autoCloseList = state.config->autoCloseList;
-        settings.notShowTaskList = state.config->notShowTaskList;
+        // One snapshot, so that a reload cannot mix old and new lists.
+        const auto snapshot = state.config->settings();
+        settings.autoCloseList = snapshot->autoCloseList;
+        settings.notShowTaskList = snapshot->notShowTaskList;
         settings.taskZeroShow = state.config->isOn(L"taskZeroShow");
     }
     settings.autoCloseArmed = state.autoCloseArmed;
@@ -42,11 +40,8 @@ void fillWithShownTasks(TaskViewState& state) {
     if (state.itemView) fillItemView(*state.itemView, toItemEntries(state.shownTasks));
 }
 
-std::vector<int32_t> selectedRows(HWND listView) {
-    std::vector<int32_t> rows;
-    int row = -1;
-    while ((row = ListView_GetNextItem(listView, row, LVNI_SELECTED)) != -1) rows.push_back(row);
-    return rows;
+std::wstring currentQuery(const TaskViewState& state) {
+    return lowerText(state.inputHandler ? windowText(state.inputHandler->edit) : std::wstring());
 }
 
 HWND mainWindowOf(const TaskViewState& state) {
@@ -69,16 +64,15 @@ void TaskViewState::refreshTasks(bool force) {
     std::vector<TaskWindow> fresh = collectTaskWindows();
     // A changed title or order alone does not redraw the view.
     if (force || fresh.size() != allTasks.size()) {
-        applyTaskFilter(std::move(fresh));
+        applyTaskFilter(std::move(fresh), currentQuery(*this));
         fillWithShownTasks(*this);
     }
     refreshFree = true;
 }
 
-void TaskViewState::applyTaskFilter(std::vector<TaskWindow> fresh) {
+void TaskViewState::applyTaskFilter(std::vector<TaskWindow> fresh, const std::wstring& query) {
     allTasks = std::move(fresh);
     knownTaskCount = allTasks.size();
-    const std::wstring query = interim::lowerText(inputHandler ? windowText(inputHandler->edit) : std::wstring());
     TaskFilterResult result = filterTasks(allTasks, query, filterSettings(*this));
     for (void* window : result.windowsToClose) postClose(window);
     shownTasks = std::move(result.shownTasks);
@@ -95,54 +89,30 @@ void TaskViewState::setTaskViewActive(bool on) {
     refreshFree = true;
 }
 
-bool TaskViewState::activateTask(int32_t row) {
-    if (!taskViewActive || row < 0 || row >= ListView_GetItemCount(itemView->listView)) return false;
-    if (static_cast<size_t>(row) < shownTasks.size()) {
-        const HWND window = static_cast<HWND>(shownTasks[static_cast<size_t>(row)].window);
-        // An owned window comes up together with its owner.
-        if (const HWND parent = GetAncestor(window, GA_PARENT)) {
-            if (IsIconic(parent)) ShowWindow(parent, SW_SHOWNOACTIVATE);
-            bringWindowToFront(parent);
-        }
-        if (IsIconic(window)) ShowWindow(window, SW_SHOWNOACTIVATE);
-        bringWindowToFront(window);
-    }
-    itemView->controller->dismiss();
-    return true;
+void refreshTaskList(TaskViewState& taskView, const std::wstring& loweredQuery) {
+    taskView.applyTaskFilter(collectTaskWindows(), loweredQuery);
+    fillWithShownTasks(taskView);
 }
 
-void TaskViewState::closeListedTasks() {
-    for (const TaskWindow& task : shownTasks) postClose(task.window);
+void closeListedTasks(TaskViewState& taskView) {
+    for (const TaskWindow& task : taskView.shownTasks) postClose(task.window);
 }
 
-void TaskViewState::closeSelectedTasks() {
-    if (!taskViewActive) return;
-    for (int32_t row : selectedRows(itemView->listView))
-        if (static_cast<size_t>(row) < shownTasks.size()) postClose(shownTasks[static_cast<size_t>(row)].window);
-}
-
-void TaskViewState::closeUnselectedTasks() {
-    if (!taskViewActive) return;
-    const std::vector<int32_t> selected = selectedRows(itemView->listView);
-    for (size_t i = 0; i < shownTasks.size(); ++i)
-        if (std::find(selected.begin(), selected.end(), static_cast<int32_t>(i)) == selected.end())
-            postClose(shownTasks[i].window);
-}
-
-void TaskViewState::startDelayedClose() {
-    startDelayedCloseThread(mainWindowOf(*this));
+void startDelayedClose(TaskViewState& taskView) {
+    startDelayedCloseThread(mainWindowOf(taskView));
 }
 
 namespace {
 
 void autoActivate(TaskViewState& state, int32_t snapshot) {
-    MainWindow& mw = *state.itemView->controller->mainWindow;
+    Controller& controller = *state.itemView->controller;
+    MainWindow& mw = *controller.mainWindow;
     if (GetKeyState(VK_CONTROL) < 0) {
         activityCounter = -1;
         return;
     }
     const int32_t now = activityCounter;
-    if (now > 0 && now == snapshot && windowText(mw.statusLine).empty() && !mw.inputFromList) state.activateTask(0);
+    if (now > 0 && now == snapshot && windowText(mw.statusLine).empty() && !mw.inputFromList) controller.activateItem(0);
 }
 
 } // namespace
@@ -156,7 +126,7 @@ LRESULT onTaskMessage(TaskViewState& state, UINT message, WPARAM wParam) {
         if (state.taskViewActive) state.itemView->controller->dismiss();
         return 0;
     case WM_TASKS_AUTO_ACTIVATE: autoActivate(state, static_cast<int32_t>(wParam)); return 0;
-    case WM_TASKS_DELAYED_CLOSE: state.closeListedTasks(); return 0;
+    case WM_TASKS_DELAYED_CLOSE: closeListedTasks(state); return 0;
     default: return 0;
     }
 }

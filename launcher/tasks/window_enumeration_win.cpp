@@ -1,6 +1,6 @@
 #include "window_enumeration_win.h"
 
-#include "task_matching.h"
+#include "launcher/input/matching.h"
 #include "task_rules.h"
 
 #include "common/scoped_win.h"
@@ -56,7 +56,7 @@ BOOL CALLBACK searchOne(HWND window, LPARAM context) {
     if (isExcludedWindow(window)) return TRUE;
     int length = 0;
     const std::wstring title = readText(window, 1024, length);
-    if (interim::matchesQuery(title, search.text) || imagePathContains(window, search.text)) search.found = window;
+    if (matchesQuery(title, search.text) || imagePathContains(window, search.text)) search.found = window;
     return TRUE;
 }
 

@@ -52,13 +52,3 @@ TEST(FolderTest, NameOrderFoldsCaseByUnitAsNtfs) {
     // Japanese names keep their code unit order.
     EXPECT_TRUE(precedesByName(L"あ.txt", L"い.txt"));
 }
-
-TEST(FolderTest, FiltersByNameOnly) {
-    const std::vector<ItemEntry> entries{
-        makeFolderEntry(L"C:\\txt", L"a", true), makeFolderEntry(L"C:\\txt", L"TXTdir", true),
-        makeFolderEntry(L"C:\\txt", L"c.TXT", false), makeFolderEntry(L"C:\\txt", L"d.doc", false),
-    };
-    EXPECT_EQ(namesOf(entriesMatching(entries, L"txt")), (std::vector<std::wstring>{L"TXTdir", L"c.TXT"}));
-    EXPECT_EQ(namesOf(entriesMatching(entries, L"^txt")), (std::vector<std::wstring>{L"a", L"d.doc"}));
-    EXPECT_EQ(entriesMatching(entries, L"").size(), 4u);
-}

@@ -3,6 +3,7 @@
 
 #include "launcher/data/data_store.h"
 #include "launcher/input/commands_win.h"
+#include "launcher/input/launch_request.h"
 #include "launcher/shell/controller_win.h"
 
 #include <cstdio>
@@ -32,7 +33,12 @@ std::wstring today(const wchar_t* format) {
 
 class CommandTest : public LauncherWindowTest {
 protected:
-    int32_t run(const std::wstring& text) { return runCommand(*mw().controller, text); }
+    int32_t run(const std::wstring& text) {
+        LaunchRequest request;
+        request.owner = mw().controller;
+        request.target = text;
+        return runCommand(request, text);
+    }
 };
 
 } // namespace

@@ -81,16 +81,16 @@ TEST_F(FolderViewTest, TypingFiltersTheEntriesByNameAndEscapeReturnsToTheTasks) 
     EXPECT_FALSE(tasks.taskViewActive);
     EXPECT_EQ(windowText(mw().statusLine), testFolder());
     view.allFolderEntries = listFolder(testFolder());
-    filterFolderEntries(view, L"");
+    view.filterFolderEntries(L"");
     EXPECT_EQ(itemViewTexts(mw().itemView),
               (std::vector<std::wstring>{L"1.a", L"2.b", L"3.c.txt", L"4.h.txt", L"5.z.txt"}));
-    filterFolderEntries(view, L"txt");
+    view.filterFolderEntries(L"txt");
     EXPECT_EQ(itemViewTexts(mw().itemView), (std::vector<std::wstring>{L"1.c.txt", L"2.h.txt", L"3.z.txt"}));
     EXPECT_EQ(namesOf(view.folderEntries), (std::vector<std::wstring>{L"c.txt", L"h.txt", L"z.txt"}));
-    filterFolderEntries(view, L"^txt");
+    view.filterFolderEntries(L"^txt");
     EXPECT_EQ(itemViewTexts(mw().itemView), (std::vector<std::wstring>{L"1.a", L"2.b"}));
     // Folder rows get the shell's folder icon, file rows a file icon.
-    filterFolderEntries(view, L"");
+    view.filterFolderEntries(L"");
     const HIMAGELIST images = mw().controller->itemView->imageList;
     EXPECT_EQ(ImageList_GetImageCount(images), 5);
     EXPECT_EQ(imagePixels(images, 0), imagePixels(images, 1));

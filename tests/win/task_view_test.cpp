@@ -18,10 +18,20 @@ protected:
     TaskViewState& tasks() { return *mw().controller->taskView; }
     std::vector<std::wstring> rows() { return itemViewTexts(mw().itemView); }
 
-    // Typing: the new input text, then the task step of the input change.
-    void typeQuery(const std::wstring& text) {
-        SetWindowTextW(mw().inputLine, text.c_str());
-        tasks().refreshTasks(true);
+    // The edit's change notification runs the task step of the input change.
+    void typeQuery(const std::wstring& text) { SetWindowTextW(mw().inputLine, text.c_str()); }
+
+    void startWith(std::initializer_list<const wchar_t*> settings) {
+        TextLines lines = testHotkeyConfig;
+        lines.insert(lines.begin(), L"[setting]");
+        for (const wchar_t* line : settings) lines.insert(lines.begin() + 1, line);
+        startLauncher(lines);
+    }
+
+    void pressInItemView(WPARAM key) {
+        SetFocus(mw().itemView);
+        SendMessageW(mw().itemView, WM_KEYDOWN, key, 0);
+        SendMessageW(mw().itemView, WM_KEYUP, key, 0);
     }
 
     bool listed(const std::wstring& title) {
@@ -29,11 +39,6 @@ protected:
         return std::any_of(all.begin(), all.end(), [&](const std::wstring& row) {
             return row == title || (row.size() > title.size() && row.compare(row.size() - title.size(), title.size(), title) == 0);
         });
-    }
-
-    void setTaskLists(std::vector<std::wstring> autoClose, std::vector<std::wstring> notShowTask) {
-        theConfig->autoCloseList = std::move(autoClose);
-        theConfig->notShowTaskList = std::move(notShowTask);
     }
 };
 
@@ -138,8 +143,7 @@ TEST_F(TaskViewTest, RefreshThreadRedrawsOnANewWindowAndDismissesWhenIdle) {
 }
 
 TEST_F(TaskViewTest, NotShowTaskHidesAndAutoCloseWaitsForTheFirstFocus) {
-    startLauncher();
-    setTaskLists({L"zqclose"}, {L"zqhide", L"zqtask ^keep"});
+    startWith({L"autoClose=zqclose", L"notShowTask=zqhide,zqtask ^keep"});
     tasks().autoCloseArmed = false; // as before the launcher first took the focus
     TestWindows windows;
     windows.create(L"zqtask keep");
@@ -170,16 +174,17 @@ TEST_F(TaskViewTest, ActivatingARowBringsItsWindowUpAndHidesTheLauncher) {
     const HWND target = windows.create(L"zqtask b", WS_MINIMIZE);
     typeQuery(L"zqtask b");
     ASSERT_EQ(rows(), std::vector<std::wstring>{L"1.zqtask b"});
-    EXPECT_FALSE(tasks().activateTask(-1));
-    EXPECT_FALSE(tasks().activateTask(1));
+    Controller& controller = *mw().controller;
+    EXPECT_FALSE(controller.activateItem(-1));
+    EXPECT_FALSE(controller.activateItem(1));
     EXPECT_TRUE(IsWindowVisible(window()));
 
-    EXPECT_TRUE(tasks().activateTask(0));
+    EXPECT_TRUE(controller.activateItem(0));
     EXPECT_TRUE(pumpUntil([&] { return GetForegroundWindow() == target; }));
     EXPECT_FALSE(IsIconic(target));
     EXPECT_FALSE(IsWindowVisible(window()));
     EXPECT_TRUE(rows().empty());
-    EXPECT_FALSE(tasks().activateTask(0)); // the task view ended with the dismissal
+    EXPECT_FALSE(controller.activateItem(0)); // the view was emptied by the dismissal
 }
 
 TEST_F(TaskViewTest, ClosesSelectedUnselectedListedAndDelayedWindows) {
@@ -196,7 +201,7 @@ TEST_F(TaskViewTest, ClosesSelectedUnselectedListedAndDelayedWindows) {
     // Delete: the selected rows.
     ListView_SetItemState(mw().itemView, 0, LVIS_SELECTED, LVIS_SELECTED);
     ListView_SetItemState(mw().itemView, 2, LVIS_SELECTED, LVIS_SELECTED);
-    tasks().closeSelectedTasks();
+    pressInItemView(VK_DELETE);
     EXPECT_TRUE(pumpUntil([&] { return allGone({shown[0], shown[2]}); }));
     EXPECT_TRUE(IsWindow(shown[1]) && IsWindow(shown[3]));
 
@@ -206,14 +211,14 @@ TEST_F(TaskViewTest, ClosesSelectedUnselectedListedAndDelayedWindows) {
     ListView_SetItemState(mw().itemView, 0, LVIS_SELECTED, LVIS_SELECTED);
     const HWND kept = static_cast<HWND>(tasks().shownTasks[0].window);
     const HWND other = static_cast<HWND>(tasks().shownTasks[1].window);
-    tasks().closeUnselectedTasks();
+    pressInItemView(VK_BACK);
     EXPECT_TRUE(pumpUntil([&] { return !IsWindow(other); }));
     EXPECT_TRUE(IsWindow(kept));
 
     // Backspace with nothing selected closes every shown window.
     typeQuery(L"zqtask close");
     ListView_SetItemState(mw().itemView, -1, 0, LVIS_SELECTED);
-    tasks().closeUnselectedTasks();
+    pressInItemView(VK_BACK);
     EXPECT_TRUE(pumpUntil([&] { return !IsWindow(kept); }));
 
     // Ctrl+Space: exactly the listed windows, at once or a second later.
@@ -221,12 +226,12 @@ TEST_F(TaskViewTest, ClosesSelectedUnselectedListedAndDelayedWindows) {
     const HWND b = windows.create(L"zqtask pair b");
     const HWND c = windows.create(L"zqtask single c");
     typeQuery(L"zqtask pair");
-    tasks().closeListedTasks();
+    closeListedTasks(tasks());
     EXPECT_TRUE(pumpUntil([&] { return allGone({a, b}); }));
     EXPECT_TRUE(IsWindow(c));
     typeQuery(L"zqtask single");
     const auto started = std::chrono::steady_clock::now();
-    tasks().startDelayedClose();
+    startDelayedClose(tasks());
     pumpPending();
     EXPECT_TRUE(IsWindow(c));
     EXPECT_TRUE(pumpUntil([&] { return !IsWindow(c); }));
@@ -234,8 +239,7 @@ TEST_F(TaskViewTest, ClosesSelectedUnselectedListedAndDelayedWindows) {
 }
 
 TEST_F(TaskViewTest, TaskZeroShowActivatesTheLoneMatchASecondLater) {
-    startLauncher();
-    theConfig->settingsMap[L"taskZeroShow"] = L"1";
+    startWith({L"taskZeroShow=1"});
     TestWindows windows;
     windows.create(L"zqtask alpha");
     const HWND beta = windows.create(L"zqtask beta");
@@ -248,8 +252,7 @@ TEST_F(TaskViewTest, TaskZeroShowActivatesTheLoneMatchASecondLater) {
 }
 
 TEST_F(TaskViewTest, TaskZeroShowWaitsWhileTheUserKeepsTyping) {
-    startLauncher();
-    theConfig->settingsMap[L"taskZeroShow"] = L"1";
+    startWith({L"taskZeroShow=1"});
     TestWindows windows;
     windows.create(L"zqtask alpha");
     windows.create(L"zqtask beta");
