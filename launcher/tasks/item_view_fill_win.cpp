@@ -64,6 +64,8 @@ void fillItemView(ItemViewHandler& itemView, const std::vector<ItemEntry>& rows)
     // Hidden while refilled, so that it repaints once; without redrawing, too,
     // because some list views recompute their scroll state on every insert
     // even while hidden (a thousand rows took over a second under Wine).
+    // Hiding a focused window hands the focus to its parent; give it back after.
+    const bool hadFocus = GetFocus() == listView;
     ShowWindow(listView, SW_HIDE);
     SendMessageW(listView, WM_SETREDRAW, FALSE, 0);
     ListView_DeleteAllItems(listView);
@@ -80,4 +82,5 @@ void fillItemView(ItemViewHandler& itemView, const std::vector<ItemEntry>& rows)
     SendMessageW(listView, WM_SETREDRAW, TRUE, 0);
     ListView_SetColumnWidth(listView, 0, LVSCW_AUTOSIZE);
     ShowWindow(listView, SW_RESTORE);
+    if (hadFocus) SetFocus(listView);
 }

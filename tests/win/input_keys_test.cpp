@@ -258,10 +258,6 @@ TEST_F(InputKeys, ItemViewRowsWrapCopyToTheInputAndCloseTasks) {
     press(VK_DOWN);
     EXPECT_EQ(focusedRow(), 0);
     EXPECT_EQ(selectedRows(), (std::vector<int>{0}));
-    press(VK_RIGHT);
-    EXPECT_EQ(inputText(), L"task 0");
-    EXPECT_TRUE(mainWindow().inputFromList);
-    EXPECT_EQ(GetFocus(), itemView);
 
     // Delete closes the selected task, Backspace every other one.
     press(VK_DELETE);
@@ -269,6 +265,15 @@ TEST_F(InputKeys, ItemViewRowsWrapCopyToTheInputAndCloseTasks) {
     EXPECT_TRUE(IsWindow(tasks[1]));
     press(VK_BACK);
     EXPECT_TRUE(waitFor([&] { return !IsWindow(tasks[1]) && !IsWindow(tasks[2]); }));
+
+    // Right copies the focused row's title; the refilled view keeps the focus.
+    const std::vector<HWND> another = makeTaskWindows(1);
+    listTasks(another, 1);
+    ListView_SetItemState(itemView, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    press(VK_RIGHT);
+    EXPECT_EQ(inputText(), L"task 0");
+    EXPECT_TRUE(mainWindow().inputFromList);
+    EXPECT_EQ(GetFocus(), itemView);
 
     // A letter starts a new query in the input line.
     type(L"k");

@@ -24,10 +24,14 @@ void removeFolderFiles(const std::wstring& folder) {
 } // namespace
 
 std::vector<HWND> makeTaskWindows(int count) {
-    std::vector<HWND> windows;
-    for (int i = 0; i < count; ++i) {
-        windows.push_back(CreateWindowExW(0, L"STATIC", (L"task " + std::to_wstring(i)).c_str(), WS_OVERLAPPEDWINDOW,
-                                          10, 10, 200, 100, nullptr, nullptr, nullptr, nullptr));
+    // Real tasks, shown without taking the activation; made last to first so
+    // that the first lies on top, as the task view lists them.
+    std::vector<HWND> windows(static_cast<size_t>(count));
+    for (int i = count - 1; i >= 0; --i) {
+        windows[static_cast<size_t>(i)] =
+            CreateWindowExW(0, L"STATIC", (L"task " + std::to_wstring(i)).c_str(), WS_OVERLAPPEDWINDOW, 10, 10, 200,
+                            100, nullptr, nullptr, nullptr, nullptr);
+        ShowWindow(windows[static_cast<size_t>(i)], SW_SHOWNOACTIVATE);
     }
     return windows;
 }
