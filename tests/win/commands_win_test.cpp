@@ -110,6 +110,11 @@ TEST_F(CommandTest, TxtShowsTheLauncherWithTheTextAndAnswersOne) {
     mw().controller->dismiss();
     ASSERT_FALSE(IsWindowVisible(window()));
     const auto history = mw().data->historyList;
+    // Launched as a chosen text is: the command answers 1, so nothing is recorded.
+    LaunchRequest request;
+    request.owner = mw().controller;
+    request.target = L"txt abc";
+    mw().controller->executeRequest(request);
     EXPECT_EQ(run(L"txt abc"), 1);
     EXPECT_TRUE(pumpUntil([&] { return IsWindowVisible(window()) != FALSE; }));
     EXPECT_EQ(windowText(mw().inputLine), L"abc");

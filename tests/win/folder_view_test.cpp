@@ -3,6 +3,7 @@
 
 #include "launcher/folders/folder_listing_win.h"
 #include "launcher/input/input_handlers_win.h"
+#include "launcher/input/launch_request.h"
 #include "launcher/input/view_state_win.h"
 #include "launcher/shell/controller_win.h"
 #include "launcher/tasks/task_view_state_win.h"
@@ -105,6 +106,47 @@ TEST_F(FolderViewTest, TypingFiltersTheEntriesByNameAndEscapeReturnsToTheTasks) 
     EXPECT_TRUE(pumpUntil([&] {
         for (const std::wstring& row : itemViewTexts(mw().itemView))
             if (row.find(L"zqtask behind the folder") != std::wstring::npos) return true;
+        return false;
+    }));
+}
+
+TEST_F(FolderViewTest, ChoosingAFolderBrowsesItAndEscapeReturnsToTheTasks) {
+    makeTestFolder();
+    startLauncher();
+    Controller& controller = *mw().controller;
+    TestWindows windows;
+    windows.create(L"zqtask waiting");
+
+    LaunchRequest request;
+    request.owner = &controller;
+    request.target = testFolder() + L"\\";
+    controller.dispatchRequest(request);
+    EXPECT_EQ(itemViewTexts(mw().itemView),
+              (std::vector<std::wstring>{L"1.a", L"2.b", L"3.c.txt", L"4.h.txt", L"5.z.txt"}));
+    EXPECT_EQ(controller.view->folderEntries[2].path, testFolder() + L"\\c.txt");
+    EXPECT_EQ(GetFocus(), mw().itemView);
+
+    // Typing narrows the entries through the input line.
+    SetWindowTextW(mw().inputLine, L"TXT");
+    EXPECT_EQ(itemViewTexts(mw().itemView), (std::vector<std::wstring>{L"1.c.txt", L"2.h.txt", L"3.z.txt"}));
+
+    // An empty sub-folder shows no rows and leaves the focus in the input line.
+    LaunchRequest sub;
+    sub.owner = &controller;
+    sub.target = testFolder() + L"\\a";
+    controller.dispatchRequest(sub);
+    EXPECT_EQ(windowText(mw().statusLine), testFolder() + L"\\a");
+    EXPECT_TRUE(itemViewTexts(mw().itemView).empty());
+    EXPECT_EQ(GetFocus(), mw().inputLine);
+
+    // Escape on an empty input line goes back to the tasks.
+    SetFocus(mw().inputLine);
+    SetWindowTextW(mw().inputLine, L"");
+    SendMessageW(mw().inputLine, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_TRUE(controller.view->shownFolder.empty());
+    EXPECT_TRUE(pumpUntil([&] {
+        for (const std::wstring& row : itemViewTexts(mw().itemView))
+            if (row.find(L"zqtask waiting") != std::wstring::npos) return true;
         return false;
     }));
 }
