@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cwchar>
 #include <string>
 #include <thread>
 #include <vector>
@@ -101,6 +102,14 @@ std::wstring prepareLauncher(const std::wstring& name, size_t historyLines) {
                           std::to_wstring(i) + L".txt");
     }
     writeTextLines(folder + L"\\history\\history.txt", history);
+    // This month's launches: with the file present the start reads the
+    // history as it is, instead of rebuilding it from the month files.
+    wchar_t month[16] = {};
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    swprintf(month, 16, L"%04u%02u.txt", now.wYear, now.wMonth);
+    history.resize(std::min<size_t>(history.size(), 1000));
+    writeTextLines(folder + L"\\history\\" + month, history);
     return folder;
 }
 
@@ -125,7 +134,7 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring emptyFolder = prepareLauncher(L"probe-empty", 0);
     const std::wstring largeFolder = prepareLauncher(L"probe-large", 100000);
 
-    std::vector<double> bare, empty, large, emptyRatio, largeRatio, privateMb, workingMb;
+    std::vector<double> bare, empty, large, emptyRatio, largeRatio, privateMb, workingMb, emptyPrivateMb;
     timeOneStart(bareFolder + L"\\bare_window.exe", bareFolder); // warm-up
     timeOneStart(emptyFolder + L"\\Halvorunde.exe", emptyFolder);
     for (int i = 0; i < runs; ++i) {
@@ -144,6 +153,7 @@ int wmain(int argc, wchar_t** argv) {
         emptyRatio.push_back(e.milliseconds / b1.milliseconds);
         largeRatio.push_back(l.milliseconds / b2.milliseconds);
         privateMb.push_back(static_cast<double>(l.privateBytes) / (1024.0 * 1024.0));
+        emptyPrivateMb.push_back(static_cast<double>(e.privateBytes) / (1024.0 * 1024.0));
         workingMb.push_back(static_cast<double>(l.workingSet) / (1024.0 * 1024.0));
     }
     std::printf("start-up until the main window is visible, %zu pairs\n", empty.size());
@@ -154,6 +164,7 @@ int wmain(int argc, wchar_t** argv) {
     printRow("ratio large / bare (target < 1.5)", largeRatio, "");
     printRow("private bytes, large (target < 20)", privateMb, "MB");
     printRow("working set, large", workingMb, "MB");
+    printRow("private bytes, empty history", emptyPrivateMb, "MB");
     const std::wstring dist = exeFolder() + L"\\..\\dist\\";
     std::printf("executable sizes (target < 2 MB each): Halvorunde.exe %ld bytes, Halvotune.exe %ld bytes\n",
                 fileSize(dist + L"Halvorunde.exe"), fileSize(dist + L"Halvotune.exe"));
