@@ -1,4 +1,5 @@
 #include "process_fixture_win.h"
+#include "tests/support/test_support_win.h"
 
 #include "common/folders_win.h"
 #include "common/text_files_win.h"
@@ -10,26 +11,6 @@
 namespace {
 
 std::wstring distFolder() { return exeFolder() + L"\\..\\dist"; }
-
-void removeTree(const std::wstring& folder) {
-    WIN32_FIND_DATAW found{};
-    const HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = found.cFileName;
-            if (name == L"." || name == L"..") continue;
-            const std::wstring path = folder + L"\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                removeTree(path);
-            } else {
-                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileW(path.c_str());
-            }
-        } while (FindNextFileW(find, &found));
-        FindClose(find);
-    }
-    RemoveDirectoryW(folder.c_str());
-}
 
 struct WindowSearch {
     DWORD processId;

@@ -1,4 +1,5 @@
 #include "settings_fixture_win.h"
+#include "tests/support/test_support_win.h"
 
 #include "common/text_files_win.h"
 #include "settings/resources/resource.h"
@@ -43,26 +44,6 @@ void writeBytes(const std::wstring& path, const std::string& bytes) {
     DWORD written = 0;
     WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(file);
-}
-
-void removeTree(const std::wstring& folder) {
-    WIN32_FIND_DATAW found{};
-    const HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = found.cFileName;
-            if (name == L"." || name == L"..") continue;
-            const std::wstring path = folder + L"\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                removeTree(path);
-            } else {
-                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileW(path.c_str());
-            }
-        } while (FindNextFileW(find, &found));
-        FindClose(find);
-    }
-    RemoveDirectoryW(folder.c_str());
 }
 
 std::wstring uniqueTempFolder(const wchar_t* stem) {

@@ -1,6 +1,7 @@
 // A new user's first run, from the unpacked package to the second launch:
 //   walkthrough_tests FOLDER   (FOLDER holds the freshly unpacked package)
 #include "tests/process/process_fixture_win.h"
+#include "tests/support/test_support_win.h"
 
 #include "common/folders_win.h"
 #include "common/text_files_win.h"
@@ -32,38 +33,6 @@ std::vector<HWND> childrenInCreationOrder(HWND parent) {
     std::vector<HWND> children;
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) children.push_back(child);
     return children;
-}
-
-void sendKeys(std::initializer_list<WORD> keys) {
-    std::vector<INPUT> inputs;
-    for (WORD key : keys) {
-        INPUT down{};
-        down.type = INPUT_KEYBOARD;
-        down.ki.wVk = key;
-        inputs.push_back(down);
-    }
-    for (auto it = keys.end(); it != keys.begin();) {
-        INPUT up{};
-        up.type = INPUT_KEYBOARD;
-        up.ki.wVk = *--it;
-        up.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(up);
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
-void typeText(const std::wstring& text) {
-    std::vector<INPUT> inputs;
-    for (wchar_t character : text) {
-        for (DWORD up : {0ul, static_cast<unsigned long>(KEYEVENTF_KEYUP)}) {
-            INPUT input{};
-            input.type = INPUT_KEYBOARD;
-            input.ki.wScan = character;
-            input.ki.dwFlags = KEYEVENTF_UNICODE | up;
-            inputs.push_back(input);
-        }
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
 std::wstring firstCandidate(HWND launcher) {
@@ -129,7 +98,7 @@ TEST(FirstRun, FromUnpackedPackageToASecondLaunchFromTheCandidates) {
         GUITHREADINFO gui{sizeof gui};
         return GetGUIThreadInfo(GetWindowThreadProcessId(tool, nullptr), &gui) && gui.hwndFocus == keyField;
     })) << "the key field has the focus on the first run";
-    sendKeys({VK_F12});
+    pressKeys({VK_F12});
     for (int check : {ctrlCheckId, altCheckId}) {
         if (SendMessageW(GetDlgItem(tool, check), BM_GETCHECK, 0, 0) != BST_CHECKED) {
             SendMessageW(GetDlgItem(tool, check), BM_CLICK, 0, 0);
@@ -153,16 +122,16 @@ TEST(FirstRun, FromUnpackedPackageToASecondLaunchFromTheCandidates) {
     };
 
     // 4. Summon it, type the program's path, Enter: the program starts and the launcher hides.
-    sendKeys({VK_CONTROL, VK_MENU, VK_F12});
+    pressKeys({VK_CONTROL, VK_MENU, VK_F12});
     ASSERT_TRUE(waitFor(launcherHasTheInput)) << "the hotkey brought the launcher up";
     typeText(recorder);
     ASSERT_TRUE(waitFor([&] { return controlText(input) == recorder; })) << testing::PrintToString(controlText(input));
-    sendKeys({VK_RETURN});
+    pressKeys({VK_RETURN});
     EXPECT_TRUE(waitFor([&] { return !readTextLines(recordFile).empty(); })) << "the program was started";
     EXPECT_TRUE(waitFor([&] { return !IsWindowVisible(launcher); })) << "the launcher hid itself";
 
     // 5. Summoned again, it offers the program as candidate 1.
-    sendKeys({VK_CONTROL, VK_MENU, VK_F12});
+    pressKeys({VK_CONTROL, VK_MENU, VK_F12});
     ASSERT_TRUE(waitFor(launcherHasTheInput));
     EXPECT_TRUE(waitFor([&] { return firstCandidate(launcher) == L"1." + recorder; }))
         << "first candidate: " << testing::PrintToString(firstCandidate(launcher));

@@ -7,31 +7,13 @@
 
 #include <windows.h>
 
+#include "tests/support/test_support_win.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
 
 namespace {
-
-void removeTree(const std::wstring& path) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) return;
-    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        DeleteFileW(path.c_str());
-        return;
-    }
-    WIN32_FIND_DATAW found{};
-    const HANDLE find = FindFirstFileW((path + L"\\*").c_str(), &found);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = found.cFileName;
-            if (name != L"." && name != L"..") removeTree(path + L"\\" + name);
-        } while (FindNextFileW(find, &found));
-        FindClose(find);
-    }
-    RemoveDirectoryW(path.c_str());
-}
 
 std::wstring besideExe(const std::wstring& name) { return exeFolder() + L"\\" + name; }
 

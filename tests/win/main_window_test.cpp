@@ -1,4 +1,5 @@
 #include "launcher_fixture_win.h"
+#include "tests/support/test_support_win.h"
 
 #include "launcher/data/config_store.h"
 #include "launcher/shell/controller_win.h"
@@ -45,24 +46,6 @@ LRESULT CALLBACK recordCreation(int code, WPARAM wParam, LPARAM lParam) {
         }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-void pressKeys(std::initializer_list<WORD> keys) {
-    std::vector<INPUT> inputs;
-    for (WORD key : keys) {
-        INPUT down{};
-        down.type = INPUT_KEYBOARD;
-        down.ki.wVk = key;
-        inputs.push_back(down);
-    }
-    for (auto it = keys.end(); it != keys.begin();) {
-        INPUT up{};
-        up.type = INPUT_KEYBOARD;
-        up.ki.wVk = *--it;
-        up.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(up);
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
 bool iconIsPresent(MainWindow& mw) {

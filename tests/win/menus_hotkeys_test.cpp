@@ -1,4 +1,5 @@
 #include "launcher_driver.h"
+#include "tests/support/test_support_win.h"
 #include "launcher_fixture_win.h"
 
 #include "launcher/data/data_store.h"
@@ -19,24 +20,6 @@ std::wstring itemText(HMENU menu, int position) {
     wchar_t text[128] = {};
     GetMenuStringW(menu, position, text, 128, MF_BYPOSITION);
     return text;
-}
-
-void pressCombination(std::initializer_list<WORD> keys) {
-    std::vector<INPUT> inputs;
-    for (WORD key : keys) {
-        INPUT down{};
-        down.type = INPUT_KEYBOARD;
-        down.ki.wVk = key;
-        inputs.push_back(down);
-    }
-    for (auto it = keys.end(); it != keys.begin();) {
-        INPUT up{};
-        up.type = INPUT_KEYBOARD;
-        up.ki.wVk = *--it;
-        up.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(up);
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
 // Answers the failure message boxes of a start from another thread, keeping their texts.
@@ -152,7 +135,7 @@ TEST_F(MenusHotkeysTest, MainHotkeyBringsTheHiddenLauncherUpFromAnotherWindow) {
     ASSERT_TRUE(pumpUntil([&] { return GetForegroundWindow() == other; }));
     ASSERT_FALSE(IsWindowVisible(window()));
 
-    pressCombination({VK_CONTROL, VK_MENU, VK_SHIFT, VK_F11});
+    pressKeys({VK_CONTROL, VK_MENU, VK_SHIFT, VK_F11});
     EXPECT_TRUE(pumpUntil([&] { return IsWindowVisible(window()) && GetFocus() == mw().inputLine; }));
     DestroyWindow(other);
 }
@@ -225,7 +208,7 @@ TEST_F(MenusHotkeysTest, ExtraHotkeyOpensItsTextWithoutShowingTheLauncherAndReco
     mw().controller->dismiss();
     ASSERT_FALSE(IsWindowVisible(window()));
 
-    pressCombination({VK_CONTROL, VK_MENU, VK_SHIFT, 'R'});
+    pressKeys({VK_CONTROL, VK_MENU, VK_SHIFT, 'R'});
     EXPECT_EQ(launches.waitForLines(1).size(), 1u);
     EXPECT_FALSE(IsWindowVisible(window()));
     ASSERT_FALSE(mw().data->historyList.empty());

@@ -1,0 +1,15 @@
+#pragma once
+// Small helpers shared by the Windows test programs.
+#include <windows.h>
+
+#include <initializer_list>
+#include <string>
+
+// Removes a file, or a folder with everything in it, read-only files included.
+void removeTree(const std::wstring& path);
+
+// Presses the keys in order and releases them in reverse, as one combination.
+void pressKeys(std::initializer_list<WORD> keys);
+
+// Types the characters as Unicode key events, whatever the keyboard layout.
+void typeText(const std::wstring& text);
