@@ -1,0 +1,77 @@
+// Refills reuse the images already converted; every row must still show its own icon.
+#include "launcher_fixture_win.h"
+
+#include "common/scoped_win.h"
+#include "launcher/input/input_handlers_win.h"
+#include "launcher/tasks/item_view_fill_win.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <vector>
+
+namespace {
+
+std::vector<COLORREF> pixelsOf(HIMAGELIST images, int index) {
+    const HDC screen = GetDC(nullptr);
+    const HDC dc = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, 16, 16);
+    const HGDIOBJ old = SelectObject(dc, bitmap);
+    RECT all{0, 0, 16, 16};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    ImageList_Draw(images, index, dc, 0, 0, ILD_NORMAL);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) pixels.push_back(GetPixel(dc, x, y));
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+// The row's icon converted on its own, as a fill without reuse would show it.
+std::vector<COLORREF> freshPixels(const ItemEntry& row) {
+    const HIMAGELIST images = ImageList_Create(16, 16, ILC_COLORDDB | ILC_MASK, 1, 0);
+    SHFILEINFOW info{};
+    SHGetFileInfoW(row.path.c_str(), row.isFolder ? FILE_ATTRIBUTE_DIRECTORY : 0, &info, sizeof info,
+                   SHGFI_ICON | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES);
+    const ScopedIcon icon(info.hIcon);
+    ImageList_ReplaceIcon(images, -1, icon.valid() ? icon.get() : LoadIconW(nullptr, IDI_QUESTION));
+    std::vector<COLORREF> pixels = pixelsOf(images, 0);
+    ImageList_Destroy(images);
+    return pixels;
+}
+
+ItemEntry entry(const std::wstring& name, bool isFolder) {
+    ItemEntry row;
+    row.isFolder = isFolder;
+    row.name = name;
+    row.lowerName = name;
+    row.path = L"C:\\data\\" + name;
+    return row;
+}
+
+} // namespace
+
+using ItemIconsTest = LauncherWindowTest;
+
+TEST_F(ItemIconsTest, ReorderedAndRepeatedRowsKeepTheirOwnIcons) {
+    startLauncher();
+    ItemViewHandler& itemView = *theItemViewHandler;
+    const std::vector<std::vector<ItemEntry>> fills{
+        {entry(L"a.txt", false), entry(L"sub", true), entry(L"b.exe", false)},
+        {entry(L"sub", true), entry(L"c.TXT", false), entry(L"d.txt", false), entry(L"e.bat", false)},
+        {entry(L"e.bat", false), entry(L"sub2", true)},
+        {},
+        {entry(L"f.exe", false), entry(L"g.txt", false)},
+    };
+    for (const auto& rows : fills) {
+        fillItemView(itemView, rows);
+        ASSERT_EQ(ImageList_GetImageCount(itemView.imageList), static_cast<int>(rows.size()));
+        for (size_t i = 0; i < rows.size(); ++i) {
+            EXPECT_EQ(pixelsOf(itemView.imageList, static_cast<int>(i)), freshPixels(rows[i]))
+                << "row " << i << " " << testing::PrintToString(rows[i].name);
+        }
+    }
+}
