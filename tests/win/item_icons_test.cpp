@@ -1,5 +1,6 @@
 // Refills reuse the images already converted; every row must still show its own icon.
 #include "launcher_fixture_win.h"
+#include "test_windows_win.h"
 
 #include "common/scoped_win.h"
 #include "launcher/input/input_handlers_win.h"
@@ -12,24 +13,6 @@
 
 namespace {
 
-std::vector<COLORREF> pixelsOf(HIMAGELIST images, int index) {
-    const HDC screen = GetDC(nullptr);
-    const HDC dc = CreateCompatibleDC(screen);
-    const HBITMAP bitmap = CreateCompatibleBitmap(screen, 16, 16);
-    const HGDIOBJ old = SelectObject(dc, bitmap);
-    RECT all{0, 0, 16, 16};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    ImageList_Draw(images, index, dc, 0, 0, ILD_NORMAL);
-    std::vector<COLORREF> pixels;
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) pixels.push_back(GetPixel(dc, x, y));
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
-    return pixels;
-}
-
 // The row's icon converted on its own, as a fill without reuse would show it.
 std::vector<COLORREF> freshPixels(const ItemEntry& row) {
     const HIMAGELIST images = ImageList_Create(16, 16, ILC_COLORDDB | ILC_MASK, 1, 0);
@@ -38,7 +21,7 @@ std::vector<COLORREF> freshPixels(const ItemEntry& row) {
                    SHGFI_ICON | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES);
     const ScopedIcon icon(info.hIcon);
     ImageList_ReplaceIcon(images, -1, icon.valid() ? icon.get() : LoadIconW(nullptr, IDI_QUESTION));
-    std::vector<COLORREF> pixels = pixelsOf(images, 0);
+    std::vector<COLORREF> pixels = imagePixels(images, 0);
     ImageList_Destroy(images);
     return pixels;
 }
@@ -70,7 +53,7 @@ TEST_F(ItemIconsTest, ReorderedAndRepeatedRowsKeepTheirOwnIcons) {
         fillItemView(itemView, rows);
         ASSERT_EQ(ImageList_GetImageCount(itemView.imageList), static_cast<int>(rows.size()));
         for (size_t i = 0; i < rows.size(); ++i) {
-            EXPECT_EQ(pixelsOf(itemView.imageList, static_cast<int>(i)), freshPixels(rows[i]))
+            EXPECT_EQ(imagePixels(itemView.imageList, static_cast<int>(i)), freshPixels(rows[i]))
                 << "row " << i << " " << testing::PrintToString(rows[i].name);
         }
     }
