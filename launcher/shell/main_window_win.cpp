@@ -150,7 +150,7 @@ LRESULT onActivate(MainWindow& mw, WPARAM wParam) {
     ++activityCounter;
     if (LOWORD(wParam) == WA_INACTIVE) {
         const bool settled = secondsSinceStart() - mw.lastActivationSeconds >= 3;
-        if (settled && mw.controller->view->idle) mw.controller->dismiss();
+        if (settled && mw.controller->view->idle && !mw.closing) mw.controller->dismiss();
     } else {
         mw.lastActivationSeconds = secondsSinceStart();
         focusInput(mw);
@@ -173,7 +173,10 @@ LRESULT onCommand(MainWindow& mw, HWND window, WPARAM wParam, LPARAM lParam) {
     case MenuAnswer::notMine: break;
     }
     switch (id) {
-    case IDM_EXIT: DestroyWindow(window); return 0;
+    case IDM_EXIT:
+        mw.closing = true;
+        DestroyWindow(window);
+        return 0;
     case IDM_HELP: openBesideLauncher(L"\\help\\help.html"); return 0;
     case IDM_SETTINGS: openBesideLauncher(L"\\Halvotune.exe"); return 0;
     case IDM_RELOAD: reloadAll(mw); return 0;
@@ -236,6 +239,9 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SYSCOMMAND: return onSysCommand(window, wParam, lParam);
     case WM_CTLCOLOREDIT: return onColourEdit(mw, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_CTLCOLORLISTBOX: return onColourListBox(mw, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_CLOSE:
+        mw.closing = true;
+        return DefWindowProcW(window, message, wParam, lParam);
     case WM_HOTKEY: onHotkey(*theHotkeyManager, LOWORD(wParam)); return 0;
     case WM_TRAYICON: showLauncher(mw); return 0;
     case WM_TASKS_CHANGED:

@@ -33,6 +33,9 @@ struct MainWindow {
 
     // Shell state kept for the whole run.
     bool windowCreated = false;
+    // Set once the window is being closed: the deactivation that destroying
+    // the active window brings must not clear the texts that are saved.
+    bool closing = false;
     HBRUSH listBrush = nullptr;
     HBRUSH bookmarkBrush = nullptr;
     HBRUSH textBrush = nullptr;

@@ -2,6 +2,7 @@
 #include "tests/support/test_support_win.h"
 
 #include "launcher/data/config_store.h"
+#include "common/text_files_win.h"
 #include "launcher/shell/controller_win.h"
 #include "launcher/shell/title.h"
 
@@ -186,4 +187,20 @@ TEST_F(MainWindowTest, IconComesBackWhenTheTaskbarIsRecreated) {
     ASSERT_FALSE(iconIsPresent(mw()));
     SendMessageW(window(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     EXPECT_TRUE(iconIsPresent(mw()));
+}
+
+TEST_F(MainWindowTest, ClosingLongAfterActivationStillSavesTheTexts) {
+    startLauncher();
+    SetWindowTextW(mw().statusLine, L"C:\\data");
+    SetWindowTextW(mw().inputLine, L"abc");
+    // Destroying the active window deactivates it first; that must not hide
+    // the launcher and clear the texts that are about to be saved.
+    mw().lastActivationSeconds = secondsSinceStart() - 10;
+    const std::wstring windowState = mw().config->windowStateFile;
+    SendMessageW(window(), WM_CLOSE, 0, 0);
+    ASSERT_FALSE(IsWindow(window()));
+    const TextLines lines = readTextLines(windowState);
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[4], L"l=C:\\data");
+    EXPECT_EQ(lines[5], L"t=abc");
 }
