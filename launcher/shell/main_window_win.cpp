@@ -213,12 +213,16 @@ void deleteBrush(HBRUSH& brush) {
     brush = nullptr;
 }
 
+void saveState(MainWindow& mw) {
+    saveWindowState(*mw.config, windowText(mw.statusLine), windowText(mw.inputLine));
+    saveHistoryLists(*mw.data);
+}
+
 LRESULT onDestroy(MainWindow& mw) {
     deleteBrush(mw.listBrush);
     deleteBrush(mw.bookmarkBrush);
     deleteBrush(mw.textBrush);
-    saveWindowState(*mw.config, windowText(mw.statusLine), windowText(mw.inputLine));
-    saveHistoryLists(*mw.data);
+    saveState(mw);
     unregisterHotkeys(*theHotkeyManager);
     removeNotifyIcon(mw);
     PostQuitMessage(0);
@@ -242,6 +246,10 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         mw.closing = true;
         return DefWindowProcW(window, message, wParam, lParam);
+    case WM_ENDSESSION:
+        // The session ends without destroying our window: save what closing would.
+        if (wParam) saveState(mw);
+        return 0;
     case WM_HOTKEY: onHotkey(*theHotkeyManager, LOWORD(wParam)); return 0;
     case WM_TRAYICON: showLauncher(mw); return 0;
     case WM_TASKS_CHANGED:

@@ -204,3 +204,17 @@ TEST_F(MainWindowTest, ClosingLongAfterActivationStillSavesTheTexts) {
     EXPECT_EQ(lines[4], L"l=C:\\data");
     EXPECT_EQ(lines[5], L"t=abc");
 }
+
+TEST_F(MainWindowTest, EndOfSessionSavesTheStateAsClosingWould) {
+    startLauncher();
+    SetWindowTextW(mw().inputLine, L"kept");
+    const std::wstring windowState = mw().config->windowStateFile;
+    DeleteFileW(windowState.c_str());
+    SendMessageW(window(), WM_ENDSESSION, FALSE, 0);
+    EXPECT_TRUE(readTextLines(windowState).empty()) << "a cancelled log-off saves nothing";
+    SendMessageW(window(), WM_ENDSESSION, TRUE, 0);
+    const TextLines lines = readTextLines(windowState);
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[5], L"t=kept");
+    EXPECT_TRUE(IsWindow(window()));
+}
