@@ -47,7 +47,11 @@ PortableFolder::PortableFolder() {
     }
 }
 
-PortableFolder::~PortableFolder() { removeTree(path_); }
+PortableFolder::~PortableFolder() {
+    // A test that failed half-way must not leave its programs running.
+    endProcessesUnder(path_);
+    removeTree(path_);
+}
 
 void PortableFolder::writeFile(const std::wstring& relative, const std::string& bytes) const {
     const std::wstring target = file(relative);

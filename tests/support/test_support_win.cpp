@@ -1,5 +1,8 @@
 #include "test_support_win.h"
 
+#include <tlhelp32.h>
+
+#include <cwctype>
 #include <vector>
 
 void removeTree(const std::wstring& path) {
@@ -40,6 +43,19 @@ void pressKeys(std::initializer_list<WORD> keys) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
+void releaseModifierKeys() {
+    std::vector<INPUT> inputs;
+    for (WORD key : {VK_SHIFT, VK_LSHIFT, VK_RSHIFT, VK_CONTROL, VK_LCONTROL, VK_RCONTROL, VK_MENU, VK_LMENU, VK_RMENU,
+                     VK_LWIN, VK_RWIN}) {
+        INPUT up{};
+        up.type = INPUT_KEYBOARD;
+        up.ki.wVk = key;
+        up.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(up);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
 void typeText(const std::wstring& text) {
     std::vector<INPUT> inputs;
     for (wchar_t character : text) {
@@ -52,4 +68,29 @@ void typeText(const std::wstring& text) {
         }
     }
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void endProcessesUnder(const std::wstring& folder) {
+    const auto lowered = [](std::wstring text) {
+        for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(c));
+        return text;
+    };
+    const std::wstring prefix = lowered(folder + L"\\");
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+        const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE | SYNCHRONIZE, FALSE,
+                                           entry.th32ProcessID);
+        if (!process) continue;
+        wchar_t path[MAX_PATH] = {};
+        DWORD size = MAX_PATH;
+        if (QueryFullProcessImageNameW(process, 0, path, &size) && lowered(path).rfind(prefix, 0) == 0) {
+            TerminateProcess(process, 1);
+            WaitForSingleObject(process, 5000);
+        }
+        CloseHandle(process);
+    }
+    CloseHandle(snapshot);
 }
