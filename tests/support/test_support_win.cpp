@@ -43,19 +43,6 @@ void pressKeys(std::initializer_list<WORD> keys) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-void releaseModifierKeys() {
-    std::vector<INPUT> inputs;
-    for (WORD key : {VK_SHIFT, VK_LSHIFT, VK_RSHIFT, VK_CONTROL, VK_LCONTROL, VK_RCONTROL, VK_MENU, VK_LMENU, VK_RMENU,
-                     VK_LWIN, VK_RWIN}) {
-        INPUT up{};
-        up.type = INPUT_KEYBOARD;
-        up.ki.wVk = key;
-        up.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(up);
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
 void typeText(const std::wstring& text) {
     std::vector<INPUT> inputs;
     for (wchar_t character : text) {

@@ -11,9 +11,6 @@ void removeTree(const std::wstring& path);
 // Presses the keys in order and releases them in reverse, as one combination.
 void pressKeys(std::initializer_list<WORD> keys);
 
-// Releases Shift, Ctrl, Alt and the Windows keys, whatever an earlier test left down.
-void releaseModifierKeys();
-
 // Types the characters as Unicode key events, whatever the keyboard layout.
 void typeText(const std::wstring& text);
 
