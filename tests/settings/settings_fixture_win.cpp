@@ -7,13 +7,7 @@
 #include <commctrl.h>
 
 bool pumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    for (;;) {
-        pumpPending();
-        if (condition()) return true;
-        if (std::chrono::steady_clock::now() >= deadline) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
+    return pumpWhileWaiting(condition, timeout, pumpPending);
 }
 
 // The same translation as the tool's own message loop, accelerators included.
@@ -36,14 +30,6 @@ std::string fileBytes(const std::wstring& path) {
 
 bool exists(const std::wstring& path) {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-void writeBytes(const std::wstring& path, const std::string& bytes) {
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
 }
 
 std::wstring uniqueTempFolder(const wchar_t* stem) {

@@ -1,4 +1,5 @@
 #pragma once
+#include "tests/support/test_support_win.h"
 // Test bed for the settings tool's real window inside the test process: a
 // fresh config folder per test, the files prepared as a start would, and the
 // window built and torn down again.
@@ -16,7 +17,6 @@ void pumpPending();
 
 std::string fileBytes(const std::wstring& path);
 bool exists(const std::wstring& path);
-void writeBytes(const std::wstring& path, const std::string& bytes);
 void removeTree(const std::wstring& folder);
 std::wstring uniqueTempFolder(const wchar_t* stem);
 

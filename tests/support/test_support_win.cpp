@@ -2,6 +2,8 @@
 
 #include <tlhelp32.h>
 
+#include <gtest/gtest.h>
+
 #include <cwctype>
 #include <vector>
 
@@ -80,4 +82,36 @@ void endProcessesUnder(const std::wstring& folder) {
         CloseHandle(process);
     }
     CloseHandle(snapshot);
+}
+
+void emptyFolder(const std::wstring& folder) {
+    WIN32_FIND_DATAW found{};
+    const HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE) return;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            const std::wstring path = folder + L"\\" + found.cFileName;
+            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileW(path.c_str());
+        }
+    } while (FindNextFileW(find, &found));
+    FindClose(find);
+}
+
+void writeBytes(const std::wstring& path, const std::string& bytes) {
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+bool pumpWhileWaiting(const std::function<bool()>& condition, std::chrono::milliseconds timeout, void (*pump)()) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        pump();
+        if (condition()) return true;
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
 }

@@ -2,6 +2,8 @@
 // Small helpers shared by the Windows test programs.
 #include <windows.h>
 
+#include <chrono>
+#include <functional>
 #include <initializer_list>
 #include <string>
 
@@ -18,3 +20,13 @@ void typeText(const std::wstring& text);
 // leaves nothing running (a left-over program would hold the test runner's
 // output open and hang the run).
 void endProcessesUnder(const std::wstring& folder);
+
+// Empties a folder of its files (read-only ones too), leaving sub-folders.
+void emptyFolder(const std::wstring& folder);
+
+// Writes the bytes as the whole file, failing the test when it cannot.
+void writeBytes(const std::wstring& path, const std::string& bytes);
+
+// Runs the pump until the condition holds or the timeout passes, waiting for
+// messages in between rather than sleeping a fixed time.
+bool pumpWhileWaiting(const std::function<bool()>& condition, std::chrono::milliseconds timeout, void (*pump)());

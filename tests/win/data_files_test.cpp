@@ -17,14 +17,6 @@ namespace {
 
 std::wstring besideExe(const std::wstring& name) { return exeFolder() + L"\\" + name; }
 
-void writeBytes(const std::wstring& path, const std::string& bytes) {
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-}
-
 std::string bytesOf(const std::wstring& path) {
     std::string bytes;
     readFileBytes(path, bytes);

@@ -1,4 +1,5 @@
 #include "launcher_driver.h"
+#include "tests/support/test_support_win.h"
 
 #include "common/folders_win.h"
 #include "launcher/input/launching_win.h"
@@ -8,20 +9,6 @@
 #include <commctrl.h>
 
 namespace driver {
-
-namespace {
-
-void removeFolderFiles(const std::wstring& folder) {
-    WIN32_FIND_DATAW found{};
-    const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return;
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileW((folder + L"\\" + found.cFileName).c_str());
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-}
-
-} // namespace
 
 std::vector<HWND> makeTaskWindows(int count) {
     // Real tasks, shown without taking the activation; made last to first so
@@ -55,7 +42,7 @@ void listTasks(const std::vector<HWND>& windows, size_t count) {
 std::wstring scratchFolder(const std::wstring& name) {
     const std::wstring folder = exeFolder() + L"\\scratch-" + name;
     ensureFolder(folder);
-    removeFolderFiles(folder);
+    emptyFolder(folder);
     return folder;
 }
 

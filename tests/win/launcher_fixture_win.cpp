@@ -1,17 +1,11 @@
 #include "launcher_fixture_win.h"
+#include "tests/support/test_support_win.h"
 
 #include "launcher/shell/startup_win.h"
 
-#include <thread>
 
 bool pumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    for (;;) {
-        pumpPending();
-        if (condition()) return true;
-        if (std::chrono::steady_clock::now() >= deadline) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
+    return pumpWhileWaiting(condition, timeout, pumpPending);
 }
 
 void pumpPending() {
@@ -30,22 +24,6 @@ void writeConfigFile(const std::wstring& name, const TextLines& lines) {
 void writeHistoryFile(const std::wstring& name, const TextLines& lines) {
     ASSERT_TRUE(writeTextLines(historyFilePath(name), lines));
 }
-
-namespace {
-void emptyFolder(const std::wstring& folder) {
-    WIN32_FIND_DATAW found{};
-    const HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (find == INVALID_HANDLE_VALUE) return;
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-            const std::wstring path = folder + L"\\" + found.cFileName;
-            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            DeleteFileW(path.c_str());
-        }
-    } while (FindNextFileW(find, &found));
-    FindClose(find);
-}
-} // namespace
 
 void removeDataFiles() {
     emptyFolder(exeFolder() + L"\\config");
