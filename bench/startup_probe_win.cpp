@@ -45,7 +45,8 @@ struct RunResult {
 RunResult timeOneStart(const std::wstring& program, const std::wstring& folder) {
     RunResult result;
     std::wstring commandLine = L"\"" + program + L"\"";
-    STARTUPINFOW startup{sizeof startup};
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
     const auto started = Clock::now();
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,

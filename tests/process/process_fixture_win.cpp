@@ -66,7 +66,8 @@ void PortableFolder::writeFile(const std::wstring& relative, const std::string& 
 StartedProcess PortableFolder::start(const std::wstring& program, const std::wstring& arguments) const {
     std::wstring commandLine = L"\"" + file(program) + L"\"";
     if (!arguments.empty()) commandLine += L" " + arguments;
-    STARTUPINFOW startup{sizeof startup};
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, path_.c_str(), &startup,
                         &info)) {

@@ -116,7 +116,8 @@ TEST(FirstRun, FromUnpackedPackageToASecondLaunchFromTheCandidates) {
     SetEnvironmentVariableW(L"HALVO_RECORD_FILE", recordFile.c_str());
 
     // 1. The first start opens the settings tool instead.
-    STARTUPINFOW startup{sizeof startup};
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
     std::wstring commandLine = L"\"" + file(L"Halvorunde.exe") + L"\"";
     ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, packageFolder.c_str(),
@@ -134,7 +135,8 @@ TEST(FirstRun, FromUnpackedPackageToASecondLaunchFromTheCandidates) {
     ASSERT_GE(toolControls.size(), 3u);
     const HWND keyField = toolControls[2];
     ASSERT_TRUE(waitFor([&] {
-        GUITHREADINFO gui{sizeof gui};
+        GUITHREADINFO gui{};
+        gui.cbSize = sizeof gui;
         return GetGUIThreadInfo(GetWindowThreadProcessId(tool, nullptr), &gui) && gui.hwndFocus == keyField;
     })) << "the key field has the focus on the first run";
     // A click hands the field real input focus: input sent after a program of an
@@ -168,7 +170,8 @@ TEST(FirstRun, FromUnpackedPackageToASecondLaunchFromTheCandidates) {
     GetWindowThreadProcessId(launcher, &launcherProcess);
     const HWND input = GetDlgItem(launcher, 100);
     const auto launcherHasTheInput = [&] {
-        GUITHREADINFO gui{sizeof gui};
+        GUITHREADINFO gui{};
+        gui.cbSize = sizeof gui;
         return GetForegroundWindow() == launcher &&
                GetGUIThreadInfo(GetWindowThreadProcessId(launcher, nullptr), &gui) && gui.hwndFocus == input;
     };

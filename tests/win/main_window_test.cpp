@@ -161,7 +161,8 @@ TEST_F(MainWindowTest, AltDoesNotMoveTheFocusToTheMenuBar) {
     ASSERT_TRUE(pumpUntil([&] { return GetFocus() == mw().inputLine; }));
     pressKeys({VK_MENU});
     pumpUntil([] { return false; }, std::chrono::milliseconds(300));
-    GUITHREADINFO info{sizeof info};
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
     GetGUIThreadInfo(GetCurrentThreadId(), &info);
     EXPECT_FALSE(info.flags & GUI_INMENUMODE);
     EXPECT_EQ(GetFocus(), mw().inputLine);
