@@ -2,6 +2,8 @@
 
 #include "hotkey_page_win.h"
 #include "key_names.h"
+#include "common/display_scale_win.h"
+#include "common/dpi_scale.h"
 #include "common/numbers.h"
 #include "common/text_files_win.h"
 
@@ -30,12 +32,13 @@ void insertItem(HWND listView, int item, const std::wstring& text) {
     SendMessageW(listView, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&entry));
 }
 
+// The width is for 96 dpi.
 void insertColumn(HWND listView, int index, const wchar_t* title, int width) {
     std::wstring text = title;
     LVCOLUMNW column{};
     column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
     column.fmt = LVCFMT_LEFT;
-    column.cx = width;
+    column.cx = scaledToDpi(width, windowDpi(listView));
     column.pszText = text.data();
     SendMessageW(listView, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
 }

@@ -5,6 +5,8 @@
 #include "hotkey_page_win.h"
 #include "launcher_control_win.h"
 #include "resources/resource.h"
+#include "common/display_scale_win.h"
+#include "common/dpi_scale.h"
 #include "common/folders_win.h"
 
 #include <commctrl.h>
@@ -20,6 +22,7 @@ constexpr wchar_t basicPageTitle[] = L"基本設定";
 constexpr wchar_t extraPageTitle[] = L"追加ホットキー設定";
 constexpr wchar_t showHotkeyLabel[] = L"Halvorundeを表示するホットキー";
 
+// Positions and sizes are for 96 dpi.
 struct ControlDefinition {
     const wchar_t* className;
     const wchar_t* text;
@@ -28,12 +31,17 @@ struct ControlDefinition {
     DWORD style;
 };
 
+constexpr int windowWidthAt96 = 1200;
+constexpr int windowHeightAt96 = 700;
+
 constexpr DWORD checkStyle = BS_CHECKBOX | BS_LEFTTEXT;
 
 HWND createControl(HWND parent, HINSTANCE instance, const ControlDefinition& control) {
     const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id));
-    return CreateWindowExW(0, control.className, control.text, WS_CHILD | WS_VISIBLE | control.style, control.x,
-                           control.y, control.width, control.height, parent, id, instance, nullptr);
+    const ControlRect place =
+        scaledToDpi(ControlRect{control.x, control.y, control.width, control.height}, windowDpi(parent));
+    return CreateWindowExW(0, control.className, control.text, WS_CHILD | WS_VISIBLE | control.style, place.x,
+                           place.y, place.width, place.height, parent, id, instance, nullptr);
 }
 
 WNDPROC subclass(HWND control, WNDPROC procedure) {
@@ -279,7 +287,7 @@ void registerSettingsWindowClass(HINSTANCE instance) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszMenuName = MAKEINTRESOURCEW(IDC_HALVOTUNE);
     windowClass.lpszClassName = className;
-    windowClass.hIconSm = LoadIconW(instance, MAKEINTRESOURCEW(IDI_SMALL));
+    windowClass.hIconSm = loadSmallIcon(instance, IDI_SMALL);
     RegisterClassExW(&windowClass);
 }
 
@@ -297,7 +305,8 @@ HWND createSettingsWindow(HINSTANCE instance, int showCommand) {
     const HWND window = CreateWindowExW(0, sw->className, sw->title, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0,
                                         CW_USEDEFAULT, 0, nullptr, nullptr, instance, nullptr);
     if (!window || !sw->editor) return nullptr;
-    MoveWindow(window, 10, 10, 1200, 700, TRUE);
+    const int dpi = windowDpi(window);
+    MoveWindow(window, 10, 10, scaledToDpi(windowWidthAt96, dpi), scaledToDpi(windowHeightAt96, dpi), TRUE);
     setInitialLayout(*sw);
     const bool noShowHotkey = readMainHotkey(*sw);
     if (noShowHotkey) {

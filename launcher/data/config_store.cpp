@@ -93,7 +93,7 @@ void applySettings(ConfigStore& config, const TextLines& configLines) {
     config.replaceSettings(std::move(next));
 }
 
-void readWindowState(ConfigStore& config, const TextLines& iniLines) {
+bool readWindowState(ConfigStore& config, const TextLines& iniLines) {
     const bool complete = iniLines.size() >= 7;
     const auto line = [&](size_t i) { return complete ? iniLines[i] : std::wstring(); };
     config.x = intAfterPrefix(line(0), 100);
@@ -103,6 +103,7 @@ void readWindowState(ConfigStore& config, const TextLines& iniLines) {
     config.statusText = textAfterPrefix(line(4));
     config.inputText = textAfterPrefix(line(5));
     config.historyMonths = intAfterPrefix(line(6), 0);
+    return complete;
 }
 
 TextLines windowStateLines(const ConfigStore& config, const std::wstring& statusText, const std::wstring& inputText) {

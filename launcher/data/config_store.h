@@ -71,7 +71,8 @@ void applySettings(ConfigStore& config, const TextLines& configLines);
 
 // Reads the window state from the lines of "config.ini". Fewer than seven
 // lines give all the defaults; a number that cannot be read gives its field's default.
-void readWindowState(ConfigStore& config, const TextLines& iniLines);
+// False when the lines held no window state, so the defaults were taken.
+bool readWindowState(ConfigStore& config, const TextLines& iniLines);
 
 // The seven lines of "config.ini": x, y, h, w, l, t, m (height before width).
 TextLines windowStateLines(const ConfigStore& config, const std::wstring& statusText, const std::wstring& inputText);

@@ -1,12 +1,19 @@
 #include "config_store_win.h"
 
+#include "common/display_scale_win.h"
+#include "common/dpi_scale.h"
 #include "common/folders_win.h"
 #include "common/text_files_win.h"
 
 ConfigStore* createConfigStore() {
     auto* config = new ConfigStore();
     config->windowStateFile = configFilePath(L"config.ini");
-    readWindowState(*config, readTextLines(config->windowStateFile));
+    if (!readWindowState(*config, readTextLines(config->windowStateFile))) {
+        // The default size is for 96 dpi; a saved one is in the screen's pixels already.
+        const int dpi = windowDpi(nullptr);
+        config->width = scaledToDpi(config->width, dpi);
+        config->height = scaledToDpi(config->height, dpi);
+    }
     reloadSettings(*config);
     return config;
 }

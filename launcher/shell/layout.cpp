@@ -3,17 +3,21 @@
 #include <initializer_list>
 
 namespace {
-constexpr int lineHeight = 20;
-constexpr int bookmarkWidth = 200;
+// At 96 dpi.
+constexpr int rowHeightAt96 = 20;
+constexpr int bookmarkWidthAt96 = 200;
 constexpr long minimisedBelow = -50;
 constexpr long offScreenFrom = 1500;
 } // namespace
 
-ControlRect candidateListRect(int clientWidth, int clientHeight) {
-    return {0, 0, clientWidth, clientHeight / 2 - lineHeight};
+ControlRect candidateListRect(int clientWidth, int clientHeight, int dpi) {
+    return {0, 0, clientWidth, clientHeight / 2 - scaledToDpi(rowHeightAt96, dpi)};
 }
 
-LowerControls lowerControlRects(int clientWidth, int clientHeight, int candidateClientHeight) {
+LowerControls lowerControlRects(int clientWidth, int clientHeight, int candidateClientHeight, int dpi) {
+    // One scaled row height and width for every control, so they stay flush.
+    const int lineHeight = scaledToDpi(rowHeightAt96, dpi);
+    const int bookmarkWidth = scaledToDpi(bookmarkWidthAt96, dpi);
     const int top = candidateClientHeight;
     const int viewsTop = top + 2 * lineHeight;
     const int viewsHeight = clientHeight - viewsTop;

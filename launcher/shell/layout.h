@@ -1,17 +1,11 @@
 #pragma once
 // Where the five controls of the main window go for a given client size.
-
-struct ControlRect {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-    bool operator==(const ControlRect&) const = default;
-};
+// The row height and the bookmark list's width grow with the window's dpi.
+#include "common/dpi_scale.h"
 
 // The candidate list is placed first; the rest follows below its actual
 // client height, since a list box may shorten itself to whole lines.
-ControlRect candidateListRect(int clientWidth, int clientHeight);
+ControlRect candidateListRect(int clientWidth, int clientHeight, int dpi = layoutDpi);
 
 struct LowerControls {
     ControlRect statusLine;
@@ -19,7 +13,7 @@ struct LowerControls {
     ControlRect itemView;
     ControlRect bookmarkList;
 };
-LowerControls lowerControlRects(int clientWidth, int clientHeight, int candidateClientHeight);
+LowerControls lowerControlRects(int clientWidth, int clientHeight, int candidateClientHeight, int dpi = layoutDpi);
 
 // A window rectangle is remembered only while it lies plainly on screen:
 // not minimised (far off-screen), not all zero, not at 1500 or beyond.

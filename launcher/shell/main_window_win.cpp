@@ -12,6 +12,7 @@
 #include "launcher/input/view_state_win.h"
 #include "launcher/resources/resource.h"
 #include "launcher/tasks/task_view_state_win.h"
+#include "common/display_scale_win.h"
 #include "common/folders_win.h"
 
 #include <commctrl.h>
@@ -85,11 +86,12 @@ void createController(MainWindow& mw) {
 }
 
 void insertItemColumn(HWND itemView) {
+    constexpr int columnWidthAt96 = 100;
     wchar_t text[] = L"Input";
     LVCOLUMNW column{};
     column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
     column.fmt = LVCFMT_LEFT;
-    column.cx = 100;
+    column.cx = scaledToDpi(columnWidthAt96, windowDpi(itemView));
     column.pszText = text;
     ListView_InsertColumn(itemView, 0, &column);
 }
@@ -118,10 +120,11 @@ void layoutControls(MainWindow& mw) {
     GetClientRect(mw.window, &client);
     const int width = client.right;
     const int height = client.bottom;
-    moveControl(mw.candidateList, candidateListRect(width, height));
+    const int dpi = windowDpi(mw.window);
+    moveControl(mw.candidateList, candidateListRect(width, height, dpi));
     RECT listClient{};
     GetClientRect(mw.candidateList, &listClient);
-    const LowerControls lower = lowerControlRects(width, height, listClient.bottom);
+    const LowerControls lower = lowerControlRects(width, height, listClient.bottom, dpi);
     moveControl(mw.statusLine, lower.statusLine);
     moveControl(mw.inputLine, lower.inputLine);
     moveControl(mw.itemView, lower.itemView);

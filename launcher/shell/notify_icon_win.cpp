@@ -2,6 +2,7 @@
 
 #include "main_window_win.h"
 #include "launcher/resources/resource.h"
+#include "common/display_scale_win.h"
 
 #include <shellapi.h>
 
@@ -13,7 +14,7 @@ void addNotifyIcon(MainWindow& mw) {
     icon.uID = 1;
     icon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     icon.uCallbackMessage = WM_TRAYICON;
-    icon.hIcon = LoadIconW(theInstance, MAKEINTRESOURCEW(IDI_HALVORUNDE));
+    icon.hIcon = loadSmallIcon(theInstance, IDI_HALVORUNDE);
     lstrcpynW(icon.szTip, L"Halvorunde", ARRAYSIZE(icon.szTip));
     Shell_NotifyIconW(NIM_ADD, &icon);
 }

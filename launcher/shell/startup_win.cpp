@@ -6,6 +6,7 @@
 #include "launcher/data/config_store_win.h"
 #include "launcher/data/data_store_win.h"
 #include "launcher/resources/resource.h"
+#include "common/display_scale_win.h"
 #include "common/folders_win.h"
 #include "common/scoped_win.h"
 
@@ -78,7 +79,7 @@ void registerMainWindowClass(HINSTANCE instance) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszMenuName = MAKEINTRESOURCEW(IDC_HALVORUNDE);
     windowClass.lpszClassName = className;
-    windowClass.hIconSm = LoadIconW(instance, MAKEINTRESOURCEW(IDI_HALVORUNDE));
+    windowClass.hIconSm = loadSmallIcon(instance, IDI_HALVORUNDE);
     RegisterClassExW(&windowClass);
 }
 

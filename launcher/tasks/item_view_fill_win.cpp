@@ -35,7 +35,8 @@ ScopedIcon shellIcon(const ItemEntry& row) {
 
 void loadItemIcons(ItemViewHandler& itemView, const std::vector<ItemEntry>& rows) {
     if (itemView.imageList) ImageList_Destroy(itemView.imageList);
-    itemView.imageList = ImageList_Create(16, 16, ILC_COLORDDB | ILC_MASK, 5, 0);
+    itemView.imageList = ImageList_Create(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+                                          ILC_COLORDDB | ILC_MASK, 5, 0);
     const HICON fallback = LoadIconW(nullptr, IDI_QUESTION);
     const size_t ownIcons = std::min(rows.size(), rowsWithOwnIcon);
     for (size_t i = 0; i < ownIcons; ++i) {

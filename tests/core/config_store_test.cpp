@@ -134,7 +134,7 @@ TEST(ConfigIni, ShortFilesGiveDefaultsAndBadNumbersTheirFieldsDefault) {
     ConfigStore config;
     config.x = 5;
     config.historyMonths = 6;
-    readWindowState(config, {L"x=1", L"y=2", L"h=3", L"w=4", L"l=s", L"t=t"});
+    EXPECT_FALSE(readWindowState(config, {L"x=1", L"y=2", L"h=3", L"w=4", L"l=s", L"t=t"}));
     EXPECT_EQ(config.x, 100);
     EXPECT_EQ(config.y, 60);
     EXPECT_EQ(config.height, 600);
@@ -142,7 +142,7 @@ TEST(ConfigIni, ShortFilesGiveDefaultsAndBadNumbersTheirFieldsDefault) {
     EXPECT_EQ(config.historyMonths, 0);
     EXPECT_EQ(config.statusText, L"");
 
-    readWindowState(config, {L"x=abc", L"y", L"h=", L"w=12px", L"l", L"t=ok", L"m=-"});
+    EXPECT_TRUE(readWindowState(config, {L"x=abc", L"y", L"h=", L"w=12px", L"l", L"t=ok", L"m=-"}));
     EXPECT_EQ(config.x, 100);
     EXPECT_EQ(config.y, 60);
     EXPECT_EQ(config.height, 600);

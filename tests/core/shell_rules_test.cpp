@@ -14,6 +14,33 @@ TEST(Layout, ControlsFollowTheCandidateListsActualHeight) {
     EXPECT_EQ(lower.bookmarkList, (ControlRect{600, 314, 200, 286}));
 }
 
+TEST(Layout, RowsAndTheBookmarkWidthGrowWithTheDpiAndStayFlush) {
+    struct Row { int dpi, line, bookmark; };
+    for (const Row row : {Row{96, 20, 200}, {110, 23, 229}, {120, 25, 250}, {144, 30, 300}, {192, 40, 400}}) {
+        SCOPED_TRACE(row.dpi);
+        EXPECT_EQ(candidateListRect(1001, 701, row.dpi), (ControlRect{0, 0, 1001, 350 - row.line}));
+        const LowerControls lower = lowerControlRects(1001, 701, 333, row.dpi);
+        EXPECT_EQ(lower.statusLine, (ControlRect{0, 333, 1001, row.line}));
+        EXPECT_EQ(lower.inputLine, (ControlRect{0, 333 + row.line, 1001, row.line}));
+        const int viewsTop = 333 + 2 * row.line;
+        EXPECT_EQ(lower.itemView, (ControlRect{0, viewsTop, 1001 - row.bookmark, 701 - viewsTop}));
+        EXPECT_EQ(lower.bookmarkList, (ControlRect{1001 - row.bookmark, viewsTop, row.bookmark, 701 - viewsTop}));
+    }
+}
+
+TEST(DpiScale, RoundsToTheNearestPixelAndScalesEdgesSoNeighboursStillTouch) {
+    EXPECT_EQ(scaledToDpi(25, 144), 38); // 37.5
+    EXPECT_EQ(scaledToDpi(-25, 144), -38);
+    EXPECT_EQ(scaledToDpi(1200, 120), 1500);
+    EXPECT_EQ(scaledToDpi(7, 0), 7);
+    EXPECT_EQ(scaledToDpi(ControlRect{100, 500, 55, 30}, 96), (ControlRect{100, 500, 55, 30}));
+    EXPECT_EQ(scaledToDpi(ControlRect{100, 500, 55, 30}, 144), (ControlRect{150, 750, 83, 45}));
+    // 25 + 25 scaled one by one would end at 76, past the neighbour's 75.
+    const ControlRect left = scaledToDpi(ControlRect{25, 0, 25, 10}, 144);
+    const ControlRect right = scaledToDpi(ControlRect{50, 0, 25, 10}, 144);
+    EXPECT_EQ(left.x + left.width, right.x);
+}
+
 TEST(Layout, OnlyRectanglesPlainlyOnScreenAreRecorded) {
     EXPECT_TRUE(isRecordableRect(-8, 10, 892, 710));
     EXPECT_TRUE(isRecordableRect(-50, -50, 1499, 1499));
