@@ -41,12 +41,20 @@ foreach(config Debug Release RelWithDebInfo MinSizeRel)
   set_target_properties(Halvorunde Halvotune PROPERTIES RUNTIME_OUTPUT_DIRECTORY_${upper} ${HALVO_DIST_DIR})
 endforeach()
 
-# The help page ships beside the launcher.
+# The help page ships beside the launcher, with the getting-started text.
 set(HALVO_HELP_PAGE ${HALVO_DIST_DIR}/help/help.html)
 add_custom_command(OUTPUT ${HALVO_HELP_PAGE}
   COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/launcher/resources/help/help.html ${HALVO_HELP_PAGE}
   DEPENDS ${CMAKE_SOURCE_DIR}/launcher/resources/help/help.html)
 add_custom_target(help_page ALL DEPENDS ${HALVO_HELP_PAGE})
+set(HALVO_GETTING_STARTED ${HALVO_DIST_DIR}/はじめに.txt)
+add_custom_command(OUTPUT ${HALVO_GETTING_STARTED}
+  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/launcher/resources/help/getting-started-ja.txt
+          ${HALVO_GETTING_STARTED}
+  DEPENDS ${CMAKE_SOURCE_DIR}/launcher/resources/help/getting-started-ja.txt)
+
+# Everything the portable zip holds, unpacked in the dist folder (scripts/build makes this).
+add_custom_target(portable_folder ALL DEPENDS Halvorunde Halvotune help_page ${HALVO_GETTING_STARTED})
 
 # The portable package: unpacking it anywhere is the whole installation.
 find_package(Python3 COMPONENTS Interpreter)
@@ -56,7 +64,6 @@ if(Python3_FOUND)
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/package
     COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/scripts/make-package.py ${HALVO_PACKAGE} ${HALVO_DIST_DIR}
             ${CMAKE_SOURCE_DIR}
-    DEPENDS Halvorunde Halvotune help_page ${CMAKE_SOURCE_DIR}/scripts/make-package.py
-            ${CMAKE_SOURCE_DIR}/launcher/resources/help/getting-started-ja.txt)
+    DEPENDS portable_folder ${HALVO_GETTING_STARTED} ${CMAKE_SOURCE_DIR}/scripts/make-package.py)
   add_custom_target(package_zip ALL DEPENDS ${HALVO_PACKAGE})
 endif()

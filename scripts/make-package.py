@@ -1,4 +1,5 @@
-"""Writes the portable zip: both programs, the help page and the getting-started text.
+"""Writes the portable zip from the dist folder: both programs, the help page
+and the getting-started text, which the build left there.
 
 Non-ASCII names are stored as UTF-8 with the flag that says so, which
 Windows' own unpacker honours.
@@ -8,12 +9,7 @@ import sys
 import zipfile
 
 out, dist, source = sys.argv[1:4]
-files = [
-    (f"{dist}/Halvorunde.exe", "Halvorunde.exe"),
-    (f"{dist}/Halvotune.exe", "Halvotune.exe"),
-    (f"{dist}/help/help.html", "help/help.html"),
-    (f"{source}/launcher/resources/help/getting-started-ja.txt", "はじめに.txt"),
-]
+names = ["Halvorunde.exe", "Halvotune.exe", "help/help.html", "はじめに.txt"]
 with zipfile.ZipFile(out, "w", zipfile.ZIP_DEFLATED) as archive:
-    for path, name in files:
-        archive.write(path, name)
+    for name in names:
+        archive.write(f"{dist}/{name}", name)

@@ -1,5 +1,7 @@
 #include "settings_fixture_win.h"
 
+#include "common/display_scale_win.h"
+#include "common/dpi_scale.h"
 #include "common/text_lines.h"
 #include "settings/default_files_win.h"
 #include "settings/resources/resource.h"
@@ -44,6 +46,19 @@ std::vector<ChildInfo> childrenOf(HWND window) {
 
 std::wstring textOf(HWND control) { return controlText(control); }
 
+// Every control of the window in creation order, as placed at 96 dpi.
+const struct {
+    const wchar_t* className;
+    int id, x, y, width, height;
+} layoutAt96[] = {
+    {L"SysListView32", 1, 20, 50, 750, 300}, {L"Edit", 1, 50, 380, 1000, 30}, {L"Edit", 1, 50, 450, 1000, 30},
+    {L"Button", 11, 100, 540, 60, 25},       {L"Button", 12, 200, 540, 60, 25}, {L"Button", 13, 300, 540, 60, 25},
+    {L"Button", 15, 400, 540, 60, 25},       {L"Button", 14, 500, 540, 90, 25}, {L"Button", 10, 600, 540, 90, 25},
+    {L"Button", 90, 100, 500, 55, 30},       {L"Button", 91, 220, 500, 55, 30}, {L"Button", 92, 340, 500, 55, 30},
+    {L"Button", 93, 460, 500, 80, 30},       {L"Button", 95, 0, 0, 200, 20},    {L"Static", 1, 20, 355, 350, 20},
+    {L"Static", 1, 20, 425, 350, 20},
+};
+
 } // namespace
 
 TEST_F(SettingsWindowTest, FirstStartWritesTheDefaultsAndStaysOnTheBasicPage) {
@@ -65,17 +80,7 @@ TEST_F(SettingsWindowTest, FirstStartWritesTheDefaultsAndStaysOnTheBasicPage) {
 
     const std::vector<ChildInfo> children = childrenOf(window());
     ASSERT_EQ(children.size(), 16u);
-    const struct {
-        const wchar_t* className;
-        int id, x, y, width, height;
-    } expected[] = {
-        {L"SysListView32", 1, 20, 50, 750, 300}, {L"Edit", 1, 50, 380, 1000, 30}, {L"Edit", 1, 50, 450, 1000, 30},
-        {L"Button", 11, 100, 540, 60, 25},       {L"Button", 12, 200, 540, 60, 25}, {L"Button", 13, 300, 540, 60, 25},
-        {L"Button", 15, 400, 540, 60, 25},       {L"Button", 14, 500, 540, 90, 25}, {L"Button", 10, 600, 540, 90, 25},
-        {L"Button", 90, 100, 500, 55, 30},       {L"Button", 91, 220, 500, 55, 30}, {L"Button", 92, 340, 500, 55, 30},
-        {L"Button", 93, 460, 500, 80, 30},       {L"Button", 95, 0, 0, 200, 20},    {L"Static", 1, 20, 355, 350, 20},
-        {L"Static", 1, 20, 425, 350, 20},
-    };
+    const auto& expected = layoutAt96;
     for (size_t i = 0; i < children.size(); ++i) {
         const ChildInfo& child = children[i];
         EXPECT_EQ(lstrcmpiW(child.className.c_str(), expected[i].className), 0) << i;
@@ -101,6 +106,34 @@ TEST_F(SettingsWindowTest, FirstStartWritesTheDefaultsAndStaysOnTheBasicPage) {
     EXPECT_EQ(GetFocus(), editor().keyEdit);
     EXPECT_EQ(editor().keyCode, 0);
     EXPECT_EQ(textOf(editor().keyEdit), L"");
+}
+
+// Run once more in a prefix at 144 dpi, where every size is half as large again.
+TEST_F(SettingsWindowTest, DisplayScalingGrowsTheControlsColumnsWindowAndSmallIcon) {
+    const int dpi = testDpi();
+    start();
+    ASSERT_EQ(windowDpi(window()), dpi);
+    const auto scaled = [dpi](int pixels) { return scaledToDpi(pixels, dpi); };
+    RECT frame{};
+    GetWindowRect(window(), &frame);
+    EXPECT_EQ(frame.left, 10);
+    EXPECT_EQ(frame.right - frame.left, scaled(1200));
+    EXPECT_EQ(frame.bottom - frame.top, scaled(700));
+    const std::vector<ChildInfo> children = childrenOf(window());
+    ASSERT_EQ(children.size(), std::size(layoutAt96));
+    for (size_t i = 0; i < children.size(); ++i) {
+        const auto& at96 = layoutAt96[i];
+        const RECT r = children[i].rect;
+        EXPECT_EQ((ControlRect{r.left, r.top, r.right - r.left, r.bottom - r.top}),
+                  scaledToDpi(ControlRect{at96.x, at96.y, at96.width, at96.height}, dpi))
+            << i;
+    }
+    if (dpi == 144) {
+        EXPECT_EQ(children[2].rect.right - children[2].rect.left, 1500) << "the key field";
+    }
+    EXPECT_EQ(ListView_GetColumnWidth(sw().hotkeyListView, 0), scaled(600));
+    EXPECT_EQ(ListView_GetColumnWidth(sw().hotkeyListView, 1), scaled(100));
+    EXPECT_EQ(iconWidth(reinterpret_cast<HICON>(GetClassLongPtrW(window(), GCLP_HICONSM))), scaled(16));
 }
 
 TEST_F(SettingsWindowTest, CapturedF12WithCtrlAndAltIsSavedAndOpensThePages) {

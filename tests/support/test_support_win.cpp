@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cwctype>
 #include <vector>
 
@@ -114,4 +115,19 @@ bool pumpWhileWaiting(const std::function<bool()>& condition, std::chrono::milli
         if (std::chrono::steady_clock::now() >= deadline) return false;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
+}
+
+int testDpi() {
+    const char* dpi = std::getenv("HALVO_TEST_DPI");
+    return dpi && *dpi ? std::atoi(dpi) : 96;
+}
+
+int iconWidth(HICON icon) {
+    ICONINFO info{};
+    if (!GetIconInfo(icon, &info)) return 0;
+    BITMAP bitmap{};
+    GetObjectW(info.hbmMask, sizeof bitmap, &bitmap);
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return bitmap.bmWidth;
 }

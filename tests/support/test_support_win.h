@@ -27,6 +27,12 @@ void emptyFolder(const std::wstring& folder);
 // Writes the bytes as the whole file, failing the test when it cannot.
 void writeBytes(const std::wstring& path, const std::string& bytes);
 
+// The display dpi the Wine prefix of this run was set up with: HALVO_TEST_DPI, or 96.
+int testDpi();
+
+// The width of an icon's image in pixels.
+int iconWidth(HICON icon);
+
 // Runs the pump until the condition holds or the timeout passes, waiting for
 // messages in between rather than sleeping a fixed time.
 bool pumpWhileWaiting(const std::function<bool()>& condition, std::chrono::milliseconds timeout, void (*pump)());

@@ -2,6 +2,8 @@
 #include "tests/support/test_support_win.h"
 
 #include "launcher/data/config_store.h"
+#include "common/display_scale_win.h"
+#include "common/dpi_scale.h"
 #include "common/text_files_win.h"
 #include "launcher/shell/controller_win.h"
 #include "launcher/shell/title.h"
@@ -134,6 +136,44 @@ TEST_F(MainWindowTest, LaysOutTheControlsForAn800By600ClientArea) {
     EXPECT_EQ(bookmarks.left, 600);
     EXPECT_EQ(bookmarks.right, 800);
     EXPECT_EQ(bookmarks.top, below + 40);
+}
+
+// Run once more in a prefix at 144 dpi, where every size is half as large again.
+TEST_F(MainWindowTest, DisplayScalingGrowsTheRowsBookmarksIconsAndDefaultSize) {
+    const int dpi = testDpi();
+    startLauncher(); // without config.ini: the default size
+    ASSERT_EQ(windowDpi(window()), dpi);
+    const auto scaled = [dpi](int pixels) { return scaledToDpi(pixels, dpi); };
+    RECT frame{};
+    GetWindowRect(window(), &frame);
+    EXPECT_EQ(frame.right - frame.left, scaled(800));
+    EXPECT_EQ(frame.bottom - frame.top, scaled(600));
+
+    const MainWindow& m = mw();
+    RECT client{};
+    GetClientRect(window(), &client);
+    const RECT status = rectInParent(m.statusLine);
+    const RECT input = rectInParent(m.inputLine);
+    const RECT items = rectInParent(m.itemView);
+    const RECT bookmarks = rectInParent(m.bookmarkList);
+    EXPECT_EQ(status.bottom - status.top, scaled(20));
+    EXPECT_EQ(input.top, status.bottom);
+    EXPECT_EQ(input.bottom - input.top, scaled(20));
+    EXPECT_EQ(items.top, input.bottom);
+    EXPECT_EQ(items.right, bookmarks.left);
+    EXPECT_EQ(bookmarks.right - bookmarks.left, scaled(200));
+    EXPECT_EQ(bookmarks.right, client.right);
+    EXPECT_EQ(iconWidth(m.notifyIcon.hIcon), scaled(16));
+    EXPECT_EQ(iconWidth(reinterpret_cast<HICON>(GetClassLongPtrW(window(), GCLP_HICONSM))), scaled(16));
+
+    // The task view's icons come at the small-icon size too.
+    SendMessageW(window(), WM_TRAYICON, 1, WM_MOUSEMOVE);
+    HIMAGELIST images = nullptr;
+    ASSERT_TRUE(pumpUntil([&] { return (images = ListView_GetImageList(m.itemView, LVSIL_SMALL)) != nullptr; }));
+    int width = 0;
+    int height = 0;
+    ImageList_GetIconSize(images, &width, &height);
+    EXPECT_EQ(width, scaled(16));
 }
 
 TEST_F(MainWindowTest, TrayIconMessageShowsTheHiddenWindowWithTheInputFocused) {
