@@ -30,6 +30,12 @@ target_link_libraries(halvotune_shell PUBLIC halvo_common_win)
 halvo_set_options(halvotune_shell)
 
 set(HALVOTUNE_RESOURCES ${CMAKE_SOURCE_DIR}/settings/resources/settings.rc)
+
+# The resource compiler reports no dependencies: name the files the scripts pull in.
+set_source_files_properties(${HALVORUNDE_RESOURCES} PROPERTIES OBJECT_DEPENDS
+  "${CMAKE_SOURCE_DIR}/launcher/resources/halvorunde.ico;${CMAKE_SOURCE_DIR}/launcher/resources/halvorunde.manifest")
+set_source_files_properties(${HALVOTUNE_RESOURCES} PROPERTIES OBJECT_DEPENDS
+  "${CMAKE_SOURCE_DIR}/settings/resources/halvotune.ico;${CMAKE_SOURCE_DIR}/settings/resources/halvotune.manifest")
 add_executable(Halvotune settings/entry_win.cpp ${HALVOTUNE_RESOURCES})
 target_link_libraries(Halvotune PRIVATE halvotune_shell)
 halvo_set_options(Halvotune)
