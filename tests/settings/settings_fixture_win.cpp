@@ -6,6 +6,9 @@
 
 #include <commctrl.h>
 
+#include <atomic>
+#include <thread>
+
 bool pumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
     return pumpWhileWaiting(condition, timeout, pumpPending);
 }
@@ -40,6 +43,29 @@ std::wstring uniqueTempFolder(const wchar_t* stem) {
                               std::to_wstring(++counter);
     removeTree(path);
     return path;
+}
+
+std::wstring answerMessageBox(const wchar_t* caption, const std::function<void()>& action) {
+    std::atomic<bool> answered{false};
+    std::atomic<bool> stop{false};
+    std::wstring text;
+    std::thread user([&] {
+        for (; !stop; Sleep(20)) {
+            if (const HWND box = FindWindowW(L"#32770", caption)) {
+                wchar_t buffer[512] = {};
+                GetDlgItemTextW(box, 0xFFFF, buffer, 512); // the message's static control
+                text = buffer;
+                answered = true;
+                PostMessageW(box, WM_COMMAND, IDOK, 0);
+                return;
+            }
+        }
+    });
+    action();
+    pumpUntil([&] { return answered.load(); });
+    stop = true;
+    user.join();
+    return text;
 }
 
 void pressKeys(const std::vector<WORD>& keys, const std::vector<WORD>& held) {

@@ -312,6 +312,38 @@ TEST_F(SettingsWindowTest, HandEditedRowsAreShownAndWrittenBackUnchanged) {
     EXPECT_EQ(fileBytes(file(L"hotkey.txt")), "bad\tF5\n\nonly\n\n");
 }
 
+TEST_F(SettingsWindowTest, HotkeyListHeldByAnotherProgramAtStartIsNeverWrittenOver) {
+    CreateDirectoryW(folder().c_str(), nullptr);
+    writeBytes(file(L"config.txt"), "[hotkey]\nhotkey=123\nhotkey2=3\n");
+    const std::string rows = "one\t112\t2\ntwo\t113\t2\n";
+    writeBytes(file(L"hotkey.txt"), rows);
+    // Held as a backup program would hold it: open, sharing nothing.
+    const HANDLE held = CreateFileW(file(L"hotkey.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const std::wstring told = answerMessageBox(L"読み込みに失敗", [&] { start(); });
+    CloseHandle(held);
+    EXPECT_EQ(told.rfind(L"hotkey.txtを読み込めませんでした。", 0), 0u) << told.size();
+    EXPECT_EQ(itemCount(), 0);
+
+    // Readable now, but its rows were never read: nothing is added or saved.
+    typeCommand(L"calc");
+    captureKey('C');
+    EXPECT_FALSE(enabled(sw().addButton));
+    command(addCommand);
+    command(saveCommand);
+    EXPECT_EQ(fileBytes(file(L"hotkey.txt")), rows);
+
+    // Coming back to the page reads every row.
+    click(sw().pageButton);
+    click(sw().pageButton);
+    ASSERT_EQ(itemCount(), 2);
+    typeCommand(L"calc");
+    captureKey('C');
+    click(sw().addButton);
+    click(sw().saveButton);
+    EXPECT_EQ(fileBytes(file(L"hotkey.txt")), rows + "calc\t67\t0\n");
+}
+
 TEST_F(SettingsWindowTest, CommandFieldRefusesTabsAndLongTextAndHandlesEscAndTab) {
     CreateDirectoryW(folder().c_str(), nullptr);
     writeBytes(file(L"config.txt"), "[hotkey]\nhotkey=123\nhotkey2=3\n");
