@@ -155,17 +155,23 @@ TEST_F(SettingsWindowTest, UserLinesAroundTheSectionSurviveTheSave) {
     // UTF-8 lines the platform's profile writer would mangle under code page 932.
     const std::string head = "[task]\r\nnotShowTask=\xE3\x83\xA1\xE3\x83\xA2\xE5\xB8\xB3,\xE3\x81\x81\r\n";
     const std::string tail = "\xE2\x91\xA0\xE3\x83\x86\xE3\x82\xB9\xE3\x83\x88\r\n";
-    writeBytes(file(L"config.txt"), head + "[hotkey]\r\nhotkey=0\r\nhotkey2=6\r\n" + tail);
-    start();
-    // Key 0 with modifiers counts as configured: the extra page opens.
-    EXPECT_FALSE(sw().onBasicPage);
-    click(sw().pageButton);
-    EXPECT_EQ(textOf(editor().keyEdit), L"");
-    EXPECT_TRUE(checked(editor().ctrlCheck));
-    EXPECT_TRUE(checked(editor().shiftCheck));
-    captureKey('A');
-    click(sw().saveButton);
-    EXPECT_EQ(fileBytes(file(L"config.txt")), head + "[hotkey]\r\nhotkey=65\r\nhotkey2=6\r\n" + tail);
+    const std::string before = head + "[hotkey]\r\nhotkey=0\r\nhotkey2=6\r\n" + tail;
+    // Saved by an editor in UTF-16, the same lines come back in UTF-8.
+    for (const std::string& original : {before, utf16FileBytes(before)}) {
+        writeBytes(file(L"config.txt"), original);
+        start();
+        // Key 0 with modifiers counts as configured: the extra page opens.
+        EXPECT_FALSE(sw().onBasicPage);
+        click(sw().pageButton);
+        EXPECT_EQ(textOf(editor().keyEdit), L"");
+        EXPECT_TRUE(checked(editor().ctrlCheck));
+        EXPECT_TRUE(checked(editor().shiftCheck));
+        captureKey('A');
+        click(sw().saveButton);
+        EXPECT_EQ(fileBytes(file(L"config.txt")), head + "[hotkey]\r\nhotkey=65\r\nhotkey2=6\r\n" + tail);
+        sw().quitAll = true;
+        DestroyWindow(window());
+    }
 }
 
 TEST_F(SettingsWindowTest, DefaultsAreWrittenOnlyWhereNothingExists) {
