@@ -45,27 +45,26 @@ std::wstring uniqueTempFolder(const wchar_t* stem) {
     return path;
 }
 
-std::wstring answerMessageBox(const wchar_t* caption, const std::function<void()>& action) {
+bool answerDialog(const wchar_t* caption, const std::function<void()>& action, std::wstring* text) {
     std::atomic<bool> answered{false};
     std::atomic<bool> stop{false};
-    std::wstring text;
     std::thread user([&] {
         for (; !stop; Sleep(20)) {
-            if (const HWND box = FindWindowW(L"#32770", caption)) {
+            if (const HWND dialog = FindWindowW(L"#32770", caption)) {
                 wchar_t buffer[512] = {};
-                GetDlgItemTextW(box, 0xFFFF, buffer, 512); // the message's static control
-                text = buffer;
+                GetDlgItemTextW(dialog, 0xFFFF, buffer, 512); // a message box's text
+                if (text) *text = buffer;
                 answered = true;
-                PostMessageW(box, WM_COMMAND, IDOK, 0);
+                PostMessageW(dialog, WM_COMMAND, IDOK, 0);
                 return;
             }
         }
     });
     action();
-    pumpUntil([&] { return answered.load(); });
+    const bool came = pumpUntil([&] { return answered.load(); });
     stop = true;
     user.join();
-    return text;
+    return came;
 }
 
 void pressKeys(const std::vector<WORD>& keys, const std::vector<WORD>& held) {

@@ -6,8 +6,6 @@
 
 #include <commctrl.h>
 
-#include <atomic>
-#include <thread>
 
 namespace {
 
@@ -326,9 +324,10 @@ TEST_F(SettingsWindowTest, HotkeyListHeldByAnotherProgramAtStartIsNeverWrittenOv
     // Held as a backup program would hold it: open, sharing nothing.
     const HANDLE held = CreateFileW(file(L"hotkey.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    const std::wstring told = answerMessageBox(L"読み込みに失敗", [&] { start(); });
+    std::wstring told;
+    EXPECT_TRUE(answerDialog(L"読み込みに失敗", [&] { start(); }, &told));
     CloseHandle(held);
-    EXPECT_EQ(told.rfind(L"hotkey.txtを読み込めませんでした。", 0), 0u) << told.size();
+    EXPECT_EQ(told.rfind(L"hotkey.txtを読み込めませんでした。", 0), 0u);
     EXPECT_EQ(itemCount(), 0);
 
     // Readable now, but its rows were never read: nothing is added or saved.
@@ -378,25 +377,9 @@ TEST_F(SettingsWindowTest, CommandFieldRefusesTabsAndLongTextAndHandlesEscAndTab
 TEST_F(SettingsWindowTest, AboutDialogOpensWithAltQuestionMarkAndAltSlash) {
     start();
     for (const std::vector<WORD>& held : {std::vector<WORD>{VK_MENU, VK_SHIFT}, std::vector<WORD>{VK_MENU}}) {
-        std::atomic<bool> seen{false};
-        std::atomic<bool> stop{false};
-        std::thread closer([&] {
-            while (!stop) {
-                if (const HWND dialog = FindWindowW(L"#32770", L"バージョン情報 Halvotune")) {
-                    seen = true;
-                    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-                    return;
-                }
-                Sleep(20);
-            }
-        });
         SetForegroundWindow(window());
         SetFocus(editor().keyEdit);
-        pressKeys({VK_OEM_2}, held);
-        const bool opened = pumpUntil([&] { return seen.load(); });
-        stop = true;
-        closer.join();
-        EXPECT_TRUE(opened) << held.size();
+        EXPECT_TRUE(answerDialog(L"バージョン情報 Halvotune", [&] { pressKeys({VK_OEM_2}, held); })) << held.size();
         pumpPending();
     }
     EXPECT_EQ(FindWindowW(L"#32770", L"バージョン情報 Halvotune"), nullptr);
