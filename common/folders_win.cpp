@@ -1,13 +1,20 @@
 #include "folders_win.h"
 
+#include "module_folder.h"
+
 #include <windows.h>
 #include <shlwapi.h>
 
 std::wstring exeFolder() {
-    wchar_t buffer[MAX_PATH] = {};
-    if (GetModuleFileNameW(nullptr, buffer, MAX_PATH) == 0) return {};
-    PathRemoveFileSpecW(buffer);
-    return buffer;
+    return moduleFolder([](wchar_t* buffer, unsigned long size) {
+        return static_cast<unsigned long>(GetModuleFileNameW(nullptr, buffer, size));
+    });
+}
+
+bool exeFolderFound() {
+    if (!exeFolder().empty()) return true;
+    MessageBoxW(nullptr, L"プログラムのあるフォルダを特定できませんでした。", L"起動に失敗", MB_OK | MB_ICONERROR);
+    return false;
 }
 
 void ensureFolder(const std::wstring& path) {

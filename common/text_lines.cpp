@@ -127,7 +127,26 @@ std::string utf8FromWide(std::wstring_view text) {
     return out;
 }
 
+bool hasUtf16ByteOrderMark(std::string_view bytes) {
+    return bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF";
+}
+
+std::string utf8FromUtf16File(std::string_view bytes) {
+    const bool bigEndian = bytes.substr(0, 2) == "\xFE\xFF";
+    std::wstring text;
+    text.reserve(bytes.size() / 2);
+    for (size_t i = 2; i + 1 < bytes.size(); i += 2) {
+        const auto first = static_cast<unsigned char>(bytes[i]);
+        const auto second = static_cast<unsigned char>(bytes[i + 1]);
+        text.push_back(static_cast<wchar_t>(bigEndian ? (first << 8) | second : (second << 8) | first));
+    }
+    // A last odd byte is half a character.
+    if (bytes.size() > 2 && bytes.size() % 2 != 0) text.push_back(static_cast<wchar_t>(replacementChar));
+    return utf8FromWide(text);
+}
+
 TextLines linesFromBytes(std::string_view bytes) {
+    if (hasUtf16ByteOrderMark(bytes)) return linesFromBytes(utf8FromUtf16File(bytes));
     TextLines lines;
     lines.reserve(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
     size_t start = 0;

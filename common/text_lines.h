@@ -11,8 +11,15 @@ using TextLines = std::vector<std::wstring>;
 std::wstring wideFromUtf8(std::string_view bytes);
 std::string utf8FromWide(std::wstring_view text);
 
+// An editor may save a file as UTF-16 with a byte-order mark (FF FE or FE FF).
+// No UTF-8 text starts with either pair, so the mark alone decides.
+bool hasUtf16ByteOrderMark(std::string_view bytes);
+// Such a file's text as UTF-8 without the mark, every line end as it was.
+std::string utf8FromUtf16File(std::string_view bytes);
+
 // A file's bytes as lines: split at LF, a CR right before a LF dropped,
-// a last line without LF kept, a NUL byte ending that line's text.
+// a last line without LF kept, a NUL byte ending that line's text. A UTF-16
+// file is read as its text.
 TextLines linesFromBytes(std::string_view bytes);
 
 // Every line, the last one too, followed by a single LF.

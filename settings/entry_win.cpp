@@ -3,6 +3,7 @@
 #include "common/folders_win.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    if (!exeFolderFound()) return 0;
     // The files come first: the window shows what they hold.
     prepareSettingsFiles(exeFolder() + L"\\config");
     return runSettingsTool(instance, showCommand);

@@ -11,6 +11,10 @@ using HotkeyRow = std::vector<std::wstring>;
 struct HotkeyList {
     std::vector<HotkeyRow> rows;
     std::wstring path;
+    // False while a file that exists could not be read (another program
+    // holds it): its rows are unknown, so no row is added and nothing is
+    // written over the file.
+    bool fileRead = true;
 };
 
 // The longest command the entry field takes.

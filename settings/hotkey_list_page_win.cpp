@@ -1,5 +1,6 @@
 #include "hotkey_list_page_win.h"
 
+#include "default_files_win.h"
 #include "hotkey_page_win.h"
 #include "key_names.h"
 #include "common/display_scale_win.h"
@@ -79,8 +80,14 @@ LRESULT handleCommandEdit(SettingsWindow& sw, HWND edit, UINT message, WPARAM wP
 HotkeyList* loadHotkeyList(const std::wstring& path) {
     auto* list = new HotkeyList();
     list->path = path;
-    list->rows = hotkeyRowsFromLines(readTextLines(path));
+    readHotkeyRows(*list);
     return list;
+}
+
+void readHotkeyRows(HotkeyList& list) {
+    std::string bytes;
+    list.fileRead = readFileBytes(list.path, bytes) || fileMissing(list.path);
+    list.rows = hotkeyRowsFromLines(linesFromBytes(bytes));
 }
 
 void insertHotkeyColumns(HWND listView) {
@@ -101,6 +108,20 @@ void refreshHotkeyList(SettingsWindow& sw) {
     EnableWindow(sw.addButton, FALSE);
     EnableWindow(sw.updateButton, FALSE);
     EnableWindow(sw.deleteButton, FALSE);
+}
+
+void enterHotkeyList(SettingsWindow& sw) {
+    if (!theHotkeyList->fileRead) readHotkeyRows(*theHotkeyList);
+    refreshHotkeyList(sw);
+    // Posted: at start the page is filled before the window is shown.
+    if (!theHotkeyList->fileRead) PostMessageW(sw.window, unreadHotkeyListMessage, 0, 0);
+}
+
+void tellHotkeyListUnread(HWND window) {
+    MessageBoxW(window,
+                L"hotkey.txtを読み込めませんでした。\n"
+                L"読み込めるまで追加ホットキーは変更・保存できません。ページを切り替えると読み直します。",
+                L"読み込みに失敗", MB_OK | MB_ICONWARNING);
 }
 
 int selectedRow(const SettingsWindow& sw) {
@@ -130,7 +151,7 @@ void updateExtraPageButtons(SettingsWindow& sw) {
                                     decimalText(modifierBitsOf(editor)));
     const ExtraPageButtons buttons = extraPageButtons(controlText(editor.commandEdit),
                                                       GetWindowTextLengthW(editor.keyEdit) > 0, clash, selectedRow(sw));
-    EnableWindow(sw.addButton, buttons.add);
+    EnableWindow(sw.addButton, buttons.add && theHotkeyList->fileRead);
     EnableWindow(sw.updateButton, buttons.update);
     EnableWindow(sw.deleteButton, buttons.remove);
 }
@@ -139,7 +160,7 @@ void addHotkeyRow(SettingsWindow& sw) {
     const HotkeyEditor& editor = *sw.editor;
     const std::wstring command = controlText(editor.commandEdit);
     // The button state is only a hint: check again what is added.
-    if (!commandAcceptable(command) || GetWindowTextLengthW(editor.keyEdit) == 0) return;
+    if (!theHotkeyList->fileRead || !commandAcceptable(command) || GetWindowTextLengthW(editor.keyEdit) == 0) return;
     theHotkeyList->rows.push_back(makeHotkeyRow(command, editor.keyCode, modifierBitsOf(editor)));
     refreshHotkeyList(sw);
     EnableWindow(sw.saveButton, TRUE);
@@ -160,7 +181,8 @@ void deleteHotkeyRow(SettingsWindow& sw) {
 }
 
 void saveHotkeyList(SettingsWindow& sw) {
-    writeTextLines(theHotkeyList->path, linesFromHotkeyRows(theHotkeyList->rows));
+    // Never over rows that were not read, even once the file can be read.
+    if (theHotkeyList->fileRead) writeTextLines(theHotkeyList->path, linesFromHotkeyRows(theHotkeyList->rows));
     EnableWindow(sw.saveButton, FALSE);
 }
 

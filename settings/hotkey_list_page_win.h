@@ -4,8 +4,13 @@
 #include "settings_window_win.h"
 
 HotkeyList* loadHotkeyList(const std::wstring& path);
+void readHotkeyRows(HotkeyList& list);
 void insertHotkeyColumns(HWND listView);
 void refreshHotkeyList(SettingsWindow& sw);
+// Shows the page's list, reading the file again if it could not be read
+// before; while it still cannot, the user is told.
+void enterHotkeyList(SettingsWindow& sw);
+void tellHotkeyListUnread(HWND window);
 int selectedRow(const SettingsWindow& sw);
 void showSelection(SettingsWindow& sw);
 void updateExtraPageButtons(SettingsWindow& sw);

@@ -96,6 +96,9 @@ bool readMainHotkey(SettingsWindow& sw) {
 bool writeShowHotkey(const std::wstring& path, long keyCode, int bits) {
     std::string bytes;
     if (!readFileBytes(path, bytes) && !fileMissing(path)) return false;
+    // Lines added in UTF-8 to a UTF-16 file would leave it readable by neither
+    // program: the whole file becomes UTF-8 first.
+    if (hasUtf16ByteOrderMark(bytes)) bytes = utf8FromUtf16File(bytes);
     const std::string updated = withProfileValues(
         bytes, "hotkey", {{"hotkey", std::to_string(keyCode)}, {"hotkey2", std::to_string(bits)}});
     return writeFileAtomically(path, updated, writeChunk);

@@ -12,8 +12,9 @@ bool readMainHotkey(SettingsWindow& sw);
 void saveMainHotkey(SettingsWindow& sw);
 void updateBasicPageButtons(SettingsWindow& sw);
 
-// Writes hotkey and hotkey2 into the file, changing no other byte of it. A
-// file that exists but cannot be read is left alone rather than replaced.
+// Writes hotkey and hotkey2 into the file, changing no other byte of it; a
+// UTF-16 file is turned into UTF-8 with the same lines. A file that exists
+// but cannot be read is left alone rather than replaced.
 bool writeShowHotkey(const std::wstring& path, long keyCode, int bits);
 
 LRESULT CALLBACK keyEditProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);

@@ -176,6 +176,7 @@ LRESULT handleMessage(SettingsWindow& sw, HWND window, UINT message, WPARAM wPar
     case WM_ENDSESSION: return onEndSession(wParam);
     case WM_PAINT: return onPaint(window);
     case WM_NOTIFY: return onNotify(sw, reinterpret_cast<const NMHDR*>(lParam));
+    case unreadHotkeyListMessage: tellHotkeyListUnread(window); return 0;
     case WM_COMMAND:
         if (!sw.editor) return DefWindowProcW(window, message, wParam, lParam);
         return onCommand(sw, window, message, wParam, lParam);
@@ -223,7 +224,7 @@ void toExtraPage(SettingsWindow& sw) {
     SetWindowTextW(editor.keyEdit, L"");
     for (HWND button : {sw.addButton, sw.updateButton, sw.deleteButton, sw.saveButton}) enable(button, false);
     setModifierChecks(editor, 0);
-    refreshHotkeyList(sw);
+    enterHotkeyList(sw);
 }
 
 void toBasicPage(SettingsWindow& sw) {

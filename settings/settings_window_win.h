@@ -23,6 +23,9 @@ constexpr int shiftCheckId = 92;
 constexpr int windowsCheckId = 93;
 constexpr int pageButtonId = 95;
 
+// Posted when the extra hotkey page shows a list whose file could not be read.
+constexpr UINT unreadHotkeyListMessage = WM_APP + 1;
+
 // The controls one hotkey is entered with, and the key last captured or loaded.
 struct HotkeyEditor {
     HWND commandEdit = nullptr;

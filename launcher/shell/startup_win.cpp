@@ -101,6 +101,7 @@ HWND createMainWindow(HINSTANCE instance) {
 }
 
 int runLauncher(HINSTANCE instance, const wchar_t* commandLine, int showCommand) {
+    if (!exeFolderFound()) return 0;
     createLauncherObjects();
     if (theConfig->showHotkeyKey == 0) return startSettingsToolInstead();
 

@@ -1,3 +1,4 @@
+#include "common/module_folder.h"
 #include "common/numbers.h"
 #include "common/profile_reader.h"
 #include "common/text_lines.h"
@@ -33,6 +34,23 @@ TEST(TextLines, Utf8RoundTripsJapaneseAndSupplementaryCharacters) {
     EXPECT_EQ(wide[0], L'\x30E1');
     EXPECT_EQ(static_cast<unsigned>(wide[4]), 0xD83Du);
     EXPECT_EQ(utf8FromWide(wide), utf8);
+}
+
+TEST(TextLines, Utf16FilesWithAByteOrderMarkReadAsTheirTextWithTheirLineEnds) {
+    // メモ帳 CR LF, then x and an emoji, in both byte orders.
+    const std::string little("\xFF\xFE\xE1\x30\xE2\x30\x33\x5E\r\0\n\0x\0\x3D\xD8\x00\xDE", 18);
+    const std::string big("\xFE\xFF\x30\xE1\x30\xE2\x5E\x33\0\r\0\n\0x\xD8\x3D\xDE\x00", 18);
+    const std::string utf8 = "\xE3\x83\xA1\xE3\x83\xA2\xE5\xB8\xB3\r\nx\xF0\x9F\x98\x80";
+    for (const std::string& bytes : {little, big}) {
+        EXPECT_TRUE(hasUtf16ByteOrderMark(bytes));
+        EXPECT_EQ(utf8FromUtf16File(bytes), utf8);
+        EXPECT_EQ(linesFromBytes(bytes), (TextLines{L"\x30E1\x30E2\x5E33", wideFromUtf8("x\xF0\x9F\x98\x80")}));
+    }
+    EXPECT_EQ(utf8FromUtf16File(little + "y"), utf8 + "\xEF\xBF\xBD"); // half a character
+    // UTF-8 with or without its mark, Shift-JIS and a lone byte are no UTF-16.
+    for (const char* other : {"\xEF\xBB\xBFx", "ab", "\x83\x81\x83\x82", "", "\xFF"}) {
+        EXPECT_FALSE(hasUtf16ByteOrderMark(other)) << other;
+    }
 }
 
 TEST(TextLines, InvalidUtf8BecomesReplacementCharacters) {
@@ -74,4 +92,22 @@ TEST(ProfileReader, KeyOutsideItsSectionOrCommentedOutIsNotSeen) {
     const TextLines lines{L"hotkey=5", L"[hotkey]", L";hotkey=7", L"hotkey=abc"};
     EXPECT_EQ(profileInt(lines, L"hotkey", L"hotkey"), 0);
     EXPECT_EQ(profileInt({}, L"hotkey", L"hotkey"), 0);
+}
+
+TEST(ModuleFolder, GrowsTheBufferUntilTheWholeNameFitsAndNeverCutsIt) {
+    // As GetModuleFileNameW does: a name that does not fit is cut and the size returned.
+    const auto folderOf = [](const std::wstring& name, unsigned long failFrom = 1u << 20) {
+        return moduleFolder([&](wchar_t* buffer, unsigned long size) -> unsigned long {
+            if (size >= failFrom) return 0;
+            buffer[name.copy(buffer, size - 1)] = L'\0';
+            return name.size() < size ? static_cast<unsigned long>(name.size()) : size;
+        });
+    };
+    for (const size_t length : {259u, 260u, 520u, 32767u, 32768u}) {
+        const std::wstring folder = L"C:\\" + std::wstring(length - 9, L'a');
+        EXPECT_EQ(folderOf(folder + L"\\x.exe").size(), length < 32768 ? folder.size() : 0) << length;
+    }
+    EXPECT_EQ(folderOf(L"C:\\x.exe"), L"C:");
+    EXPECT_EQ(folderOf(L"x.exe"), L"");
+    EXPECT_EQ(folderOf(L"C:\\" + std::wstring(400, L'a') + L"\\x.exe", 520), L"") << "failed while growing";
 }

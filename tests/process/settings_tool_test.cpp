@@ -1,4 +1,5 @@
 #include "process_fixture_win.h"
+#include "tests/support/test_support_win.h"
 
 #include <gtest/gtest.h>
 
@@ -114,9 +115,13 @@ protected:
     PortableFolder folder;
 };
 
+// Nothing in config.txt yet, or lines an editor saved in UTF-16.
+class FirstRunTest : public SettingsToolProcessTest, public testing::WithParamInterface<std::string> {};
+
 } // namespace
 
-TEST_F(SettingsToolProcessTest, FirstRunSavesTheShowHotkeyAndTheLauncherRunsWithIt) {
+TEST_P(FirstRunTest, SavesTheShowHotkeyAndTheLauncherRunsWithIt) {
+    if (!GetParam().empty()) folder.writeFile(L"config\\config.txt", utf16FileBytes(GetParam()));
     const StartedProcess first = folder.start(L"Halvorunde.exe");
     EXPECT_EQ(waitForExit(first), 1);
     CloseHandle(first.process);
@@ -137,7 +142,10 @@ TEST_F(SettingsToolProcessTest, FirstRunSavesTheShowHotkeyAndTheLauncherRunsWith
     const std::string section = "[hotkey]\nhotkey=123\nhotkey2=3\n";
     EXPECT_TRUE(waitFor([&] {
         const std::string config = fileBytes(folder.file(L"config\\config.txt"));
-        return config.size() > section.size() && config.compare(config.size() - section.size(), section.size(), section) == 0;
+        const bool saved =
+            config.size() > section.size() && config.compare(config.size() - section.size(), section.size(), section) == 0;
+        // The editor's lines are kept, in UTF-8 as the section is.
+        return saved && (GetParam().empty() || config == GetParam() + section);
     }));
 
     clickButton(tool, quitSettingsButtonId);
@@ -154,6 +162,9 @@ TEST_F(SettingsToolProcessTest, FirstRunSavesTheShowHotkeyAndTheLauncherRunsWith
     PostMessageW(launcher, WM_CLOSE, 0, 0);
     EXPECT_TRUE(processEnded(launcherProcess));
 }
+
+INSTANTIATE_TEST_SUITE_P(FromNothingOrUtf16, FirstRunTest,
+                         testing::Values(std::string(), "[task]\nnotShowTask=\xE3\x83\xA1\xE3\x83\xA2\n"));
 
 TEST_F(SettingsToolProcessTest, ToolClosesTheLauncherAndRestartsItUnlessQuitAll) {
     folder.writeFile(L"config\\config.txt", "[hotkey]\nhotkey=121\nhotkey2=7\n");

@@ -6,6 +6,9 @@
 
 #include <commctrl.h>
 
+#include <atomic>
+#include <thread>
+
 bool pumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
     return pumpWhileWaiting(condition, timeout, pumpPending);
 }
@@ -40,6 +43,28 @@ std::wstring uniqueTempFolder(const wchar_t* stem) {
                               std::to_wstring(++counter);
     removeTree(path);
     return path;
+}
+
+bool answerDialog(const wchar_t* caption, const std::function<void()>& action, std::wstring* text) {
+    std::atomic<bool> answered{false};
+    std::atomic<bool> stop{false};
+    std::thread user([&] {
+        for (; !stop; Sleep(20)) {
+            if (const HWND dialog = FindWindowW(L"#32770", caption)) {
+                wchar_t buffer[512] = {};
+                GetDlgItemTextW(dialog, 0xFFFF, buffer, 512); // a message box's text
+                if (text) *text = buffer;
+                answered = true;
+                PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+                return;
+            }
+        }
+    });
+    action();
+    const bool came = pumpUntil([&] { return answered.load(); });
+    stop = true;
+    user.join();
+    return came;
 }
 
 void pressKeys(const std::vector<WORD>& keys, const std::vector<WORD>& held) {

@@ -20,6 +20,11 @@ bool exists(const std::wstring& path);
 void removeTree(const std::wstring& folder);
 std::wstring uniqueTempFolder(const wchar_t* stem);
 
+// Runs the action while another thread answers the first dialog with that
+// caption with OK, as the user would; false when none came. A message box's
+// text goes to text.
+bool answerDialog(const wchar_t* caption, const std::function<void()>& action, std::wstring* text = nullptr);
+
 // Keys as the user types them, into the window that has the focus.
 void pressKeys(const std::vector<WORD>& keys, const std::vector<WORD>& held = {});
 

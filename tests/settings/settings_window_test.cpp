@@ -8,8 +8,6 @@
 
 #include <commctrl.h>
 
-#include <atomic>
-#include <thread>
 
 namespace {
 
@@ -188,17 +186,23 @@ TEST_F(SettingsWindowTest, UserLinesAroundTheSectionSurviveTheSave) {
     // UTF-8 lines the platform's profile writer would mangle under code page 932.
     const std::string head = "[task]\r\nnotShowTask=\xE3\x83\xA1\xE3\x83\xA2\xE5\xB8\xB3,\xE3\x81\x81\r\n";
     const std::string tail = "\xE2\x91\xA0\xE3\x83\x86\xE3\x82\xB9\xE3\x83\x88\r\n";
-    writeBytes(file(L"config.txt"), head + "[hotkey]\r\nhotkey=0\r\nhotkey2=6\r\n" + tail);
-    start();
-    // Key 0 with modifiers counts as configured: the extra page opens.
-    EXPECT_FALSE(sw().onBasicPage);
-    click(sw().pageButton);
-    EXPECT_EQ(textOf(editor().keyEdit), L"");
-    EXPECT_TRUE(checked(editor().ctrlCheck));
-    EXPECT_TRUE(checked(editor().shiftCheck));
-    captureKey('A');
-    click(sw().saveButton);
-    EXPECT_EQ(fileBytes(file(L"config.txt")), head + "[hotkey]\r\nhotkey=65\r\nhotkey2=6\r\n" + tail);
+    const std::string before = head + "[hotkey]\r\nhotkey=0\r\nhotkey2=6\r\n" + tail;
+    // Saved by an editor in UTF-16, the same lines come back in UTF-8.
+    for (const std::string& original : {before, utf16FileBytes(before)}) {
+        writeBytes(file(L"config.txt"), original);
+        start();
+        // Key 0 with modifiers counts as configured: the extra page opens.
+        EXPECT_FALSE(sw().onBasicPage);
+        click(sw().pageButton);
+        EXPECT_EQ(textOf(editor().keyEdit), L"");
+        EXPECT_TRUE(checked(editor().ctrlCheck));
+        EXPECT_TRUE(checked(editor().shiftCheck));
+        captureKey('A');
+        click(sw().saveButton);
+        EXPECT_EQ(fileBytes(file(L"config.txt")), head + "[hotkey]\r\nhotkey=65\r\nhotkey2=6\r\n" + tail);
+        sw().quitAll = true;
+        DestroyWindow(window());
+    }
 }
 
 TEST_F(SettingsWindowTest, DefaultsAreWrittenOnlyWhereNothingExists) {
@@ -345,6 +349,37 @@ TEST_F(SettingsWindowTest, HandEditedRowsAreShownAndWrittenBackUnchanged) {
     EXPECT_EQ(fileBytes(file(L"hotkey.txt")), "bad\tF5\n\nonly\n\n");
 }
 
+TEST_F(SettingsWindowTest, HotkeyListHeldByAnotherProgramAtStartIsNeverWrittenOver) {
+    CreateDirectoryW(folder().c_str(), nullptr);
+    writeBytes(file(L"config.txt"), "[hotkey]\nhotkey=123\nhotkey2=3\n");
+    const std::string rows = "one\t112\t2\ntwo\t113\t2\n";
+    writeBytes(file(L"hotkey.txt"), rows);
+    // Held as a backup program would hold it: open, sharing nothing.
+    const HANDLE held = CreateFileW(file(L"hotkey.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    std::wstring told;
+    EXPECT_TRUE(answerDialog(L"読み込みに失敗", [&] { start(); }, &told));
+    CloseHandle(held);
+    EXPECT_EQ(told.rfind(L"hotkey.txtを読み込めませんでした。", 0), 0u);
+    EXPECT_EQ(itemCount(), 0);
+
+    // Readable now, but its rows were never read: nothing is added or saved.
+    typeCommand(L"calc");
+    captureKey('C');
+    EXPECT_FALSE(enabled(sw().addButton));
+    command(addCommand);
+    command(saveCommand);
+    EXPECT_EQ(fileBytes(file(L"hotkey.txt")), rows);
+
+    // Coming back to the page reads every row, and adding works again.
+    click(sw().pageButton);
+    click(sw().pageButton);
+    EXPECT_EQ(itemCount(), 2);
+    typeCommand(L"calc");
+    captureKey('C');
+    EXPECT_TRUE(enabled(sw().addButton));
+}
+
 TEST_F(SettingsWindowTest, CommandFieldRefusesTabsAndLongTextAndHandlesEscAndTab) {
     CreateDirectoryW(folder().c_str(), nullptr);
     writeBytes(file(L"config.txt"), "[hotkey]\nhotkey=123\nhotkey2=3\n");
@@ -373,25 +408,9 @@ TEST_F(SettingsWindowTest, CommandFieldRefusesTabsAndLongTextAndHandlesEscAndTab
 TEST_F(SettingsWindowTest, AboutDialogOpensWithAltQuestionMarkAndAltSlash) {
     start();
     for (const std::vector<WORD>& held : {std::vector<WORD>{VK_MENU, VK_SHIFT}, std::vector<WORD>{VK_MENU}}) {
-        std::atomic<bool> seen{false};
-        std::atomic<bool> stop{false};
-        std::thread closer([&] {
-            while (!stop) {
-                if (const HWND dialog = FindWindowW(L"#32770", L"バージョン情報 Halvotune")) {
-                    seen = true;
-                    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-                    return;
-                }
-                Sleep(20);
-            }
-        });
         SetForegroundWindow(window());
         SetFocus(editor().keyEdit);
-        pressKeys({VK_OEM_2}, held);
-        const bool opened = pumpUntil([&] { return seen.load(); });
-        stop = true;
-        closer.join();
-        EXPECT_TRUE(opened) << held.size();
+        EXPECT_TRUE(answerDialog(L"バージョン情報 Halvotune", [&] { pressKeys({VK_OEM_2}, held); })) << held.size();
         pumpPending();
     }
     EXPECT_EQ(FindWindowW(L"#32770", L"バージョン情報 Halvotune"), nullptr);

@@ -1,5 +1,7 @@
 #include "test_support_win.h"
 
+#include "common/text_lines.h"
+
 #include <tlhelp32.h>
 
 #include <gtest/gtest.h>
@@ -97,6 +99,12 @@ void emptyFolder(const std::wstring& folder) {
         }
     } while (FindNextFileW(find, &found));
     FindClose(find);
+}
+
+std::string utf16FileBytes(const std::string& utf8) {
+    std::string bytes = "\xFF\xFE";
+    for (const wchar_t c : wideFromUtf8(utf8)) bytes += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+    return bytes;
 }
 
 void writeBytes(const std::wstring& path, const std::string& bytes) {

@@ -24,6 +24,9 @@ void endProcessesUnder(const std::wstring& folder);
 // Empties a folder of its files (read-only ones too), leaving sub-folders.
 void emptyFolder(const std::wstring& folder);
 
+// UTF-8 text as an editor saves it in UTF-16 with a byte-order mark.
+std::string utf16FileBytes(const std::string& utf8);
+
 // Writes the bytes as the whole file, failing the test when it cannot.
 void writeBytes(const std::wstring& path, const std::string& bytes);
 
