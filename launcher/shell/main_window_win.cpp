@@ -222,7 +222,13 @@ LRESULT onDestroy(MainWindow& mw) {
     deleteBrush(mw.listBrush);
     deleteBrush(mw.bookmarkBrush);
     deleteBrush(mw.textBrush);
-    saveState(mw);
+    // Saving fails silently, even for want of memory: the hotkeys, the icon
+    // and the loop must end all the same, or an invisible launcher would keep
+    // the single-instance mutex and swallow every later start.
+    try {
+        saveState(mw);
+    } catch (...) {
+    }
     unregisterHotkeys(*theHotkeyManager);
     removeNotifyIcon(mw);
     PostQuitMessage(0);

@@ -3,6 +3,24 @@
 
 #include "launcher/shell/startup_win.h"
 
+#include <cstdlib>
+#include <new>
+
+namespace {
+thread_local bool allocationsFail = false;
+} // namespace
+
+// The whole test program allocates through these, the launcher's code included.
+void* operator new(std::size_t size) {
+    void* memory = allocationsFail ? nullptr : std::malloc(size ? size : 1);
+    if (!memory) throw std::bad_alloc();
+    return memory;
+}
+void operator delete(void* memory) noexcept { std::free(memory); }
+void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+
+OutOfMemory::OutOfMemory() { allocationsFail = true; }
+OutOfMemory::~OutOfMemory() { allocationsFail = false; }
 
 bool pumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
     return pumpWhileWaiting(condition, timeout, pumpPending);
