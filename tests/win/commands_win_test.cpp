@@ -5,8 +5,12 @@
 #include "launcher/input/commands_win.h"
 #include "launcher/input/launch_request.h"
 #include "launcher/shell/controller_win.h"
+#include "launcher/shell/messages.h"
+#include "common/scoped_win.h"
 
+#include <atomic>
 #include <cstdio>
+#include <thread>
 
 namespace {
 
@@ -64,6 +68,36 @@ TEST_F(CommandTest, ClipfCopiesTheFileLinesJoinedWithCrLf) {
     EXPECT_EQ(run(L"clipf " + exeFolder() + L"\\zq-missing.txt"), 0);
     EXPECT_EQ(clipboardText(), L"");
     DeleteFileW(path.c_str());
+}
+
+TEST_F(CommandTest, ClipfCopiesNothingFromAPipeOrAHugeFileAndSaysSo) {
+    startLauncher();
+    const HANDLE pipe = CreateNamedPipeW(L"\\\\.\\pipe\\zqclipf", PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE, 1, 0, 0, 0, nullptr);
+    ASSERT_NE(pipe, INVALID_HANDLE_VALUE);
+    const std::wstring huge = exeFolder() + L"\\zqhuge.txt";
+    {
+        const ScopedFile file(CreateFileW(huge.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        LARGE_INTEGER size{};
+        size.QuadPart = 16 * 1024 * 1024 + 1; // sparse: nothing is written
+        ASSERT_TRUE(SetFilePointerEx(file.get(), size, nullptr, FILE_BEGIN) && SetEndOfFile(file.get()));
+    }
+    for (const std::wstring& path : {std::wstring(L"\\\\.\\pipe\\zqclipf"), huge}) {
+        copyToClipboard(L"kept");
+        std::atomic<int32_t> answer{-2};
+        std::thread command([&] { answer = run(L"clipf " + path); });
+        HWND box = nullptr;
+        EXPECT_TRUE(pumpUntil([&] { return (box = FindWindowW(L"#32770", clipFileRefusedCaption)) != nullptr; }));
+        wchar_t text[100] = {};
+        GetDlgItemTextW(box, 0xFFFF, text, 100);
+        EXPECT_STREQ(text, clipFileRefusedText);
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        if (!pumpUntil([&] { return answer != -2; })) DisconnectNamedPipe(pipe); // unblock a reader
+        command.join();
+        EXPECT_EQ(answer, 0);
+        EXPECT_EQ(clipboardText(), L"kept");
+    }
+    CloseHandle(pipe);
+    DeleteFileW(huge.c_str());
 }
 
 TEST_F(CommandTest, DateWordsCopyTodayAndNearMissesAreNoCommands) {
