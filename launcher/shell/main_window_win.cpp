@@ -9,6 +9,7 @@
 #include "launcher/data/config_store_win.h"
 #include "launcher/data/data_store_win.h"
 #include "launcher/input/input_handlers_win.h"
+#include "launcher/input/matching.h"
 #include "launcher/input/view_state_win.h"
 #include "launcher/resources/resource.h"
 #include "launcher/tasks/task_view_state_win.h"
@@ -102,10 +103,29 @@ LRESULT onCreate(HWND window, const CREATESTRUCTW* creation) {
     insertItemColumn(mw.itemView);
     mw.controller->config = mw.config;
     SetWindowTextW(mw.inputLine, mw.config->inputText.c_str());
+    // Listing the tasks with their icons and adding the notification icon
+    // take as long as the rest of the creation: they follow as the first
+    // message, once the window is up. Until then the task step is held back.
+    PostMessageW(window, WM_CREATED, 0, 0);
+    mw.controller->taskView->refreshFree = false;
     mw.controller->view->changeFolder(mw.config->statusText);
-    addNotifyIcon(mw);
     mw.windowCreated = true;
     mw.lastActivationSeconds = secondsSinceStart();
+    return 0;
+}
+
+// The rest of the creation, right after the window is first shown.
+LRESULT onCreated(MainWindow& mw) {
+    addNotifyIcon(mw);
+    TaskViewState& taskView = *mw.controller->taskView;
+    if (mw.controller->view->shownFolder.empty()) {
+        // Still part of the creation, before the window first had the focus:
+        // this listing closes no autoClose window yet.
+        const bool armed = taskView.autoCloseArmed.exchange(false);
+        refreshTaskList(taskView, lowerText(windowText(mw.inputLine)));
+        taskView.autoCloseArmed = armed;
+    }
+    taskView.refreshFree = true;
     return 0;
 }
 
@@ -258,6 +278,7 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_HOTKEY: onHotkey(*theHotkeyManager, LOWORD(wParam)); return 0;
     case WM_TRAYICON: showLauncher(mw); return 0;
+    case WM_CREATED: return onCreated(mw);
     case WM_TASKS_CHANGED:
     case WM_TASKS_IDLE:
     case WM_TASKS_AUTO_ACTIVATE:
