@@ -61,15 +61,10 @@ int askToDelete(const std::wstring& question) {
 
 // Keeps the window from hiding itself while the question is open, and gives
 // that back however the question ends, an exception included.
-class QuestionOpen {
-public:
-    explicit QuestionOpen(bool& idle) : idle_(idle) { idle_ = false; }
-    ~QuestionOpen() { idle_ = true; }
-    QuestionOpen(const QuestionOpen&) = delete;
-    QuestionOpen& operator=(const QuestionOpen&) = delete;
-
-private:
-    bool& idle_;
+struct QuestionOpen {
+    bool& idle;
+    explicit QuestionOpen(bool& flag) : idle(flag) { idle = false; }
+    ~QuestionOpen() { idle = true; }
 };
 
 } // namespace

@@ -6,9 +6,7 @@
 #include <cstdlib>
 #include <new>
 
-namespace {
 thread_local bool allocationsFail = false;
-} // namespace
 
 // The whole test program allocates through these, the launcher's code included.
 void* operator new(std::size_t size) {
@@ -18,9 +16,6 @@ void* operator new(std::size_t size) {
 }
 void operator delete(void* memory) noexcept { std::free(memory); }
 void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
-
-OutOfMemory::OutOfMemory() { allocationsFail = true; }
-OutOfMemory::~OutOfMemory() { allocationsFail = false; }
 
 bool pumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
     return pumpWhileWaiting(condition, timeout, pumpPending);

@@ -5,7 +5,6 @@
 #include "common/folders_win.h"
 #include "common/text_files_win.h"
 #include "launcher/input/launching_win.h"
-#include "launcher/input/view_state_win.h"
 
 #include <gtest/gtest.h>
 
@@ -204,8 +203,7 @@ TEST_F(Launching, CtrlSpaceInAFolderDeletesTheListedFilesOnlyWhenConfirmed) {
     EXPECT_EQ(asked, 1);
     EXPECT_EQ(typedMeanwhile, L"tmp");
     EXPECT_TRUE(view().idle);
-    // A question that fails (for want of memory) gives the idle flag back too.
-    openWithEntries();
+    openWithEntries(); // a question that fails for want of memory gives idle back too
     replaceDeletionQuestion([](const std::wstring&) -> int { throw std::bad_alloc(); });
     press(VK_SPACE, {VK_CONTROL});
     EXPECT_TRUE(view().idle);

@@ -174,17 +174,13 @@ TEST_F(MainWindowTest, CloseRemovesTheIconFreesTheHotkeyAndEndsTheLoopEvenWhenSa
         startLauncher();
         MainWindow& m = mw();
         ASSERT_TRUE(iconIsPresent(m));
-        if (memoryRunsOut) {
-            const OutOfMemory noMemory;
-            SendMessageW(window(), WM_CLOSE, 0, 0);
-        } else {
-            SendMessageW(window(), WM_CLOSE, 0, 0);
-        }
+        allocationsFail = memoryRunsOut;
+        SendMessageW(window(), WM_CLOSE, 0, 0);
+        allocationsFail = false;
         EXPECT_FALSE(IsWindow(window()));
         EXPECT_FALSE(iconIsPresent(m));
         const HWND probe = CreateWindowExW(0, L"STATIC", L"probe", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
         EXPECT_TRUE(RegisterHotKey(probe, 1, MOD_CONTROL | MOD_ALT | MOD_SHIFT, VK_F11)) << "the show hotkey is free";
-        UnregisterHotKey(probe, 1);
         DestroyWindow(probe);
         MSG quit{};
         EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
