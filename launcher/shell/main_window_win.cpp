@@ -104,8 +104,8 @@ LRESULT onCreate(HWND window, const CREATESTRUCTW* creation) {
     mw.controller->config = mw.config;
     SetWindowTextW(mw.inputLine, mw.config->inputText.c_str());
     // Listing the tasks with their icons and adding the notification icon
-    // take as long as the rest of the creation: they follow as the first
-    // message, once the window is up. Until then the task step is held back.
+    // cost tens of milliseconds the window need not wait for: they follow as
+    // the first message, once it is up. Until then the task step is held back.
     PostMessageW(window, WM_CREATED, 0, 0);
     mw.controller->taskView->refreshFree = false;
     mw.controller->view->changeFolder(mw.config->statusText);
