@@ -3,17 +3,63 @@
 #include "commands.h"
 #include "launch_request.h"
 
+#include "common/scoped_win.h"
 #include "common/text_files_win.h"
 #include "launcher/shell/controller_win.h"
 #include "launcher/shell/main_window_win.h"
+#include "launcher/shell/messages.h"
 #include "text_helpers.h"
 #include "launcher/history/history_lists.h"
 #include "launcher/tasks/task_view_state_win.h"
 #include "launcher/tasks/window_enumeration_win.h"
 
 #include <cstring>
+#include <optional>
 
 namespace {
+
+// "clipf " reads on the user-interface thread, so only what reads in a moment:
+// an ordinary file of up to 16 MB. A device or a pipe may never end, and a
+// larger file would hold the launcher for seconds and put hundreds of
+// megabytes of UTF-16 text on the clipboard.
+constexpr LONGLONG clipFileLimit = 16 * 1024 * 1024;
+
+bool isOrdinaryFile(HANDLE file) {
+    BY_HANDLE_FILE_INFORMATION info{};
+    return GetFileType(file) == FILE_TYPE_DISK && GetFileInformationByHandle(file, &info) &&
+           !(info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE));
+}
+
+// The file's bytes, or nothing when it is no ordinary file or too large. A
+// file that cannot be opened or read gives no bytes, as it always did.
+std::optional<std::string> readClipFile(const std::wstring& path) {
+    std::string bytes;
+    ScopedFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) return bytes;
+    LARGE_INTEGER size{};
+    if (!isOrdinaryFile(file.get()) || !GetFileSizeEx(file.get(), &size) || size.QuadPart > clipFileLimit)
+        return std::nullopt;
+    char buffer[64 * 1024];
+    for (;;) {
+        DWORD read = 0;
+        if (!ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr)) return std::string();
+        if (read == 0) return bytes;
+        bytes.append(buffer, read);
+        // It may have grown since its size was asked.
+        if (bytes.size() > static_cast<size_t>(clipFileLimit)) return std::nullopt;
+    }
+}
+
+void copyFile(const std::wstring& path) {
+    const std::optional<std::string> bytes = readClipFile(path);
+    if (!bytes) {
+        // No owner: the launcher hides itself after the command, and would take an owned box with it.
+        MessageBoxW(nullptr, clipFileRefusedText, clipFileRefusedCaption, MB_OK);
+        return;
+    }
+    copyToClipboard(joinClipboardLines(linesFromBytes(*bytes)));
+}
 
 void execute(const std::wstring& argument) {
     const std::vector<std::wstring> parts = splitCommand(argument);
@@ -47,7 +93,7 @@ int32_t runCommand(LaunchRequest& request, const std::wstring& text) {
         if (!argument.empty()) copyToClipboard(argument);
         return 0;
     case CommandWord::clipf:
-        if (!argument.empty()) copyToClipboard(joinClipboardLines(readTextLines(argument)));
+        if (!argument.empty()) copyFile(argument);
         return 0;
     case CommandWord::date: copyToClipboard(formatLocalTime("%Y%m%d")); return 0;
     case CommandWord::dates: copyToClipboard(formatLocalTime("%Y/%m/%d")); return 0;

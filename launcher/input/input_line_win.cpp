@@ -87,6 +87,8 @@ void onBackspace(InputEditHandler& handler) {
 
 // Ctrl+Space closes the listed tasks, or deletes the listed files.
 void onCtrlSpace(InputEditHandler& handler) {
+    // While the deletion question is open, what it counted stays listed.
+    if (handler.viewState->askingToDelete()) return;
     Controller& controller = *handler.controller;
     TaskViewState& taskView = *controller.taskView;
     if (!taskView.taskViewActive) {

@@ -47,15 +47,47 @@ void ViewState::filterFolderEntries(const std::wstring& loweredQuery) {
     fillItemView(*itemView, folderEntries);
 }
 
+namespace {
+
+DeletionQuestion& deletionQuestionSeam() {
+    static DeletionQuestion seam;
+    return seam;
+}
+
+int askToDelete(const std::wstring& question) {
+    if (deletionQuestionSeam()) return deletionQuestionSeam()(question);
+    return MessageBoxW(nullptr, question.c_str(), L"確認", MB_ICONQUESTION | MB_YESNO);
+}
+
+// Keeps the window from hiding itself while the question is open, and gives
+// that back however the question ends, an exception included.
+struct QuestionOpen {
+    bool& idle;
+    explicit QuestionOpen(bool& flag) : idle(flag) { idle = false; }
+    ~QuestionOpen() { idle = true; }
+};
+
+} // namespace
+
+void replaceDeletionQuestion(DeletionQuestion question) {
+    deletionQuestionSeam() = std::move(question);
+}
+
+bool ViewState::askingToDelete() const {
+    return !idle;
+}
+
 void ViewState::deleteListedFiles() {
+    // One question at a time: another Ctrl+Space while it is open asks nothing.
+    if (askingToDelete()) return;
     // The dialog has no owner, so the window stays usable while it is open and
     // typing may change the listed entries: delete exactly what was counted.
     std::vector<std::wstring> paths;
     for (const ItemEntry& entry : folderEntries) paths.push_back(entry.path);
     if (paths.empty()) return;
-    idle = false;
+    const QuestionOpen open(idle);
     const std::wstring question = std::to_wstring(paths.size()) + L"ファイルを削除しますか？";
-    if (MessageBoxW(nullptr, question.c_str(), L"確認", MB_ICONQUESTION | MB_YESNO) == IDYES) {
+    if (askToDelete(question) == IDYES) {
         for (const std::wstring& path : paths) DeleteFileW(path.c_str());
         Sleep(1000);
         LaunchRequest request;
@@ -63,5 +95,4 @@ void ViewState::deleteListedFiles() {
         request.target = shownFolder;
         controller->dispatchRequest(request);
     }
-    idle = true;
 }

@@ -3,6 +3,7 @@
 #include "launcher/tasks/task_window.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,4 +33,11 @@ struct ViewState {
     void filterFolderEntries(const std::wstring& loweredQuery);
     // Ctrl+Space in the folder view: confirm, delete the listed files, list again.
     void deleteListedFiles();
+    // The deletion question is open (and idle cleared for its time).
+    bool askingToDelete() const;
 };
+
+// Answers the deletion question with IDYES or IDNO; tests answer through this
+// seam, and an empty function asks the user again.
+using DeletionQuestion = std::function<int(const std::wstring& question)>;
+void replaceDeletionQuestion(DeletionQuestion question);

@@ -17,10 +17,10 @@ void reportFailure(HWND owner, const std::wstring& text) {
 void registerRowHotkeys(HotkeyManager& hotkeys) {
     const auto& rows = hotkeys.data->hotkeyRows;
     for (size_t i = 0; i < rows.size(); ++i) {
-        const int id = static_cast<int>(i);
-        UnregisterHotKey(hotkeys.window, id);
+        const auto id = hotkeyRowId(i);
         const auto binding = hotkeyBindingOf(rows[i]);
-        if (!binding || !RegisterHotKey(hotkeys.window, id, binding->modifiers, binding->key)) {
+        if (id) UnregisterHotKey(hotkeys.window, *id);
+        if (!id || !binding || !RegisterHotKey(hotkeys.window, *id, binding->modifiers, binding->key)) {
             reportFailure(hotkeys.window, hotkeyRowLabel(rows[i]));
         }
     }
@@ -49,7 +49,9 @@ void registerHotkeys(HotkeyManager& hotkeys, HWND window) {
 
 void unregisterHotkeys(HotkeyManager& hotkeys) {
     UnregisterHotKey(hotkeys.window, mainHotkeyId);
-    for (size_t i = 0; i < hotkeys.data->hotkeyRows.size(); ++i) UnregisterHotKey(hotkeys.window, static_cast<int>(i));
+    for (size_t i = 0; i < hotkeys.data->hotkeyRows.size(); ++i) {
+        if (const auto id = hotkeyRowId(i)) UnregisterHotKey(hotkeys.window, *id);
+    }
 }
 
 void onHotkey(HotkeyManager& hotkeys, int id) {

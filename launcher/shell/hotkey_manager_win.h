@@ -1,11 +1,11 @@
 #pragma once
 // The system-wide hotkeys: the one that shows the launcher, and the extra ones of "hotkey.txt".
+#include "item_rows.h"
+
 #include <windows.h>
 
 struct DataStore;
 struct MainWindow;
-
-constexpr int mainHotkeyId = 5345;
 
 struct HotkeyManager {
     HWND window = nullptr;

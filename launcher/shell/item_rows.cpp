@@ -2,6 +2,18 @@
 
 #include "messages.h"
 #include "common/numbers.h"
+#include "launcher/resources/resource.h"
+
+std::optional<int> hotkeyRowId(size_t position) {
+    if (position >= static_cast<size_t>(mainHotkeyId)) return std::nullopt;
+    return static_cast<int>(position);
+}
+
+std::optional<int> commandRowId(size_t position) {
+    // The fixed commands of the menu bar begin with the help command.
+    if (position >= static_cast<size_t>(IDM_HELP - firstCommandId)) return std::nullopt;
+    return firstCommandId + static_cast<int>(position);
+}
 
 std::optional<HotkeyBinding> hotkeyBindingOf(const ItemRow& row) {
     if (row.size() < 3) return std::nullopt;

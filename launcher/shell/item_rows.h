@@ -1,5 +1,6 @@
 #pragma once
 // What the menu and hotkey rows of the data files ask for, checked before use.
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,6 +11,14 @@ struct HotkeyBinding {
     unsigned key = 0;
     unsigned modifiers = 0;
 };
+
+// Hotkey rows take the ids 0, 1, ... below the show hotkey's, command menu
+// rows 1000, 1001, ... below the first fixed menu command. A row beyond its
+// range gets no id, so that it can never take over a fixed one.
+constexpr int mainHotkeyId = 5345;
+constexpr int firstCommandId = 1000;
+std::optional<int> hotkeyRowId(size_t position);
+std::optional<int> commandRowId(size_t position);
 
 // A "hotkey.txt" row needs its text, a key code and modifier bits in decimal.
 std::optional<HotkeyBinding> hotkeyBindingOf(const ItemRow& row);

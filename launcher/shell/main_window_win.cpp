@@ -9,6 +9,7 @@
 #include "launcher/data/config_store_win.h"
 #include "launcher/data/data_store_win.h"
 #include "launcher/input/input_handlers_win.h"
+#include "launcher/input/matching.h"
 #include "launcher/input/view_state_win.h"
 #include "launcher/resources/resource.h"
 #include "launcher/tasks/task_view_state_win.h"
@@ -104,10 +105,29 @@ LRESULT onCreate(HWND window, const CREATESTRUCTW* creation) {
     insertItemColumn(mw.itemView);
     mw.controller->config = mw.config;
     SetWindowTextW(mw.inputLine, mw.config->inputText.c_str());
+    // Listing the tasks with their icons and adding the notification icon
+    // cost tens of milliseconds the window need not wait for: they follow as
+    // the first message, once it is up. Until then the task step is held back.
+    PostMessageW(window, WM_CREATED, 0, 0);
+    mw.controller->taskView->refreshFree = false;
     mw.controller->view->changeFolder(mw.config->statusText);
-    addNotifyIcon(mw);
     mw.windowCreated = true;
     mw.lastActivationSeconds = secondsSinceStart();
+    return 0;
+}
+
+// The rest of the creation, right after the window is first shown.
+LRESULT onCreated(MainWindow& mw) {
+    addNotifyIcon(mw);
+    TaskViewState& taskView = *mw.controller->taskView;
+    if (mw.controller->view->shownFolder.empty()) {
+        // Still part of the creation, before the window first had the focus:
+        // this listing closes no autoClose window yet.
+        const bool armed = taskView.autoCloseArmed.exchange(false);
+        refreshTaskList(taskView, lowerText(windowText(mw.inputLine)));
+        taskView.autoCloseArmed = armed;
+    }
+    taskView.refreshFree = true;
     return 0;
 }
 
@@ -225,7 +245,13 @@ LRESULT onDestroy(MainWindow& mw) {
     deleteBrush(mw.listBrush);
     deleteBrush(mw.bookmarkBrush);
     deleteBrush(mw.textBrush);
-    saveState(mw);
+    // Saving fails silently, even for want of memory: the hotkeys, the icon
+    // and the loop must end all the same, or an invisible launcher would keep
+    // the single-instance mutex and swallow every later start.
+    try {
+        saveState(mw);
+    } catch (...) {
+    }
     unregisterHotkeys(*theHotkeyManager);
     removeNotifyIcon(mw);
     PostQuitMessage(0);
@@ -255,6 +281,7 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_HOTKEY: onHotkey(*theHotkeyManager, LOWORD(wParam)); return 0;
     case WM_TRAYICON: showLauncher(mw); return 0;
+    case WM_CREATED: return onCreated(mw);
     case WM_TASKS_CHANGED:
     case WM_TASKS_IDLE:
     case WM_TASKS_AUTO_ACTIVATE:

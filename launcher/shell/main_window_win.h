@@ -15,6 +15,8 @@ struct DataStore;
 struct HotkeyManager;
 
 constexpr UINT WM_TRAYICON = WM_USER + 1;
+// Posted to itself at creation: the part that waits until the window is up.
+constexpr UINT WM_CREATED = WM_USER + 2;
 constexpr int inputLineId = 100;
 constexpr int otherControlId = 1;
 

@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr int firstCommandId = 1000;
 constexpr int commandPopupPosition = 2;
 
 struct PeriodCommand {
@@ -32,7 +31,9 @@ void clearMenu(HMENU menu) {
 bool openCommandRow(MainWindow& mw, int commandId) {
     const auto& rows = mw.data->menuRows;
     const int index = commandId - firstCommandId;
-    if (index < 0 || index >= static_cast<int>(rows.size()) || !isUsableMenuRow(rows[index])) return false;
+    if (index < 0 || index >= static_cast<int>(rows.size()) || commandRowId(static_cast<size_t>(index)) != commandId ||
+        !isUsableMenuRow(rows[index]))
+        return false;
     ShellExecuteW(nullptr, L"open", rows[index][1].c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     return true;
 }
@@ -45,13 +46,15 @@ void buildCommandMenu(MainWindow& mw) {
     const auto& rows = mw.data->menuRows;
     UINT position = 0;
     for (size_t i = 0; i < rows.size(); ++i) {
-        if (!isUsableMenuRow(rows[i])) continue;
+        // Skipped silently, as unusable rows are.
+        const auto id = commandRowId(i);
+        if (!id || !isUsableMenuRow(rows[i])) continue;
         MENUITEMINFOW item{};
         item.cbSize = sizeof item;
         item.fMask = MIIM_STRING | MIIM_ID | MIIM_FTYPE;
         item.fType = MFT_STRING;
         // The id stays tied to the row's position in the file, even when rows are skipped.
-        item.wID = firstCommandId + static_cast<UINT>(i);
+        item.wID = static_cast<UINT>(*id);
         item.dwTypeData = const_cast<wchar_t*>(rows[i][0].c_str());
         if (InsertMenuItemW(popup, position, TRUE, &item)) ++position;
     }

@@ -22,3 +22,10 @@ TEST(ItemRows, ReportsARowByItsTextAndMenuRowsNeedATarget) {
     EXPECT_FALSE(isUsableMenuRow({L"label"}));
     EXPECT_FALSE(isUsableMenuRow({}));
 }
+
+TEST(ItemRows, RowIdsStopShortOfTheFixedIds) {
+    EXPECT_EQ(hotkeyRowId(5344), 5344);
+    EXPECT_EQ(hotkeyRowId(5345), std::nullopt) << "the show hotkey's id";
+    EXPECT_EQ(commandRowId(31770), 32770);
+    EXPECT_EQ(commandRowId(31771), std::nullopt) << "the help command's id";
+}

@@ -5,8 +5,12 @@
 #include "launcher/input/commands_win.h"
 #include "launcher/input/launch_request.h"
 #include "launcher/shell/controller_win.h"
+#include "launcher/shell/messages.h"
+#include "common/scoped_win.h"
 
+#include <atomic>
 #include <cstdio>
+#include <thread>
 
 namespace {
 
@@ -64,6 +68,30 @@ TEST_F(CommandTest, ClipfCopiesTheFileLinesJoinedWithCrLf) {
     EXPECT_EQ(run(L"clipf " + exeFolder() + L"\\zq-missing.txt"), 0);
     EXPECT_EQ(clipboardText(), L"");
     DeleteFileW(path.c_str());
+}
+
+TEST_F(CommandTest, ClipfCopiesNothingFromAPipeOrAHugeFileAndSaysSo) {
+    startLauncher();
+    const std::wstring pipePath = L"\\\\.\\pipe\\zqclipf", huge = exeFolder() + L"\\zqhuge.txt";
+    const ScopedFile pipe(CreateNamedPipeW(pipePath.c_str(), PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE, 1, 0, 0, 0, nullptr));
+    {
+        const ScopedFile file(CreateFileW(huge.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        SetFilePointer(file.get(), 16 * 1024 * 1024 + 1, nullptr, FILE_BEGIN); // sparse: nothing is written
+        ASSERT_TRUE(SetEndOfFile(file.get()));
+    }
+    for (const std::wstring& path : {pipePath, huge}) {
+        copyToClipboard(L"kept");
+        std::atomic<int32_t> answer{-2};
+        std::thread command([&] { answer = run(L"clipf " + path); });
+        HWND box = nullptr;
+        EXPECT_TRUE(pumpUntil([&] { return (box = FindWindowW(L"#32770", clipFileRefusedCaption)) != nullptr; }));
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        if (!pumpUntil([&] { return answer != -2; })) DisconnectNamedPipe(pipe.get()); // unblock a reader
+        command.join();
+        EXPECT_EQ(answer, 0);
+        EXPECT_EQ(clipboardText(), L"kept");
+    }
+    DeleteFileW(huge.c_str());
 }
 
 TEST_F(CommandTest, DateWordsCopyTodayAndNearMissesAreNoCommands) {

@@ -3,6 +3,19 @@
 
 #include "launcher/shell/startup_win.h"
 
+#include <cstdlib>
+#include <new>
+
+thread_local bool allocationsFail = false;
+
+// The whole test program allocates through these, the launcher's code included.
+void* operator new(std::size_t size) {
+    void* memory = allocationsFail ? nullptr : std::malloc(size ? size : 1);
+    if (!memory) throw std::bad_alloc();
+    return memory;
+}
+void operator delete(void* memory) noexcept { std::free(memory); }
+void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 
 bool pumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
     return pumpWhileWaiting(condition, timeout, pumpPending);

@@ -21,6 +21,9 @@ void writeHistoryFile(const std::wstring& name, const TextLines& lines);
 // Empties the config and history folders beside the test program.
 void removeDataFiles();
 
+// While set, every allocation on this thread fails, as when memory runs out.
+extern thread_local bool allocationsFail;
+
 // A show hotkey that nothing else on the test desktop uses.
 inline const TextLines testHotkeyConfig{L"[hotkey]", L"hotkey=122", L"hotkey2=7"};
 

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
 #include <thread>
 
 using namespace driver;
@@ -187,6 +188,26 @@ TEST_F(Launching, CtrlSpaceInAFolderDeletesTheListedFilesOnlyWhenConfirmed) {
     EXPECT_EQ(view().shownFolder, folder); // browsed again
     EXPECT_TRUE(view().idle);
     EXPECT_TRUE(shell.opened.empty());
+
+    // Ctrl+Space again while the question is open asks nothing and keeps the listing.
+    openWithEntries();
+    type(L"tmp");
+    int asked = 0;
+    std::wstring typedMeanwhile;
+    replaceDeletionQuestion([&](const std::wstring&) {
+        if (++asked == 1) SendMessageW(mainWindow().inputLine, WM_CHAR, L' ', 0); // Ctrl is still down
+        typedMeanwhile = inputText();
+        return IDNO;
+    });
+    press(VK_SPACE, {VK_CONTROL});
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(typedMeanwhile, L"tmp");
+    EXPECT_TRUE(view().idle);
+    openWithEntries(); // a question that fails for want of memory gives idle back too
+    replaceDeletionQuestion([](const std::wstring&) -> int { throw std::bad_alloc(); });
+    press(VK_SPACE, {VK_CONTROL});
+    EXPECT_TRUE(view().idle);
+    replaceDeletionQuestion(nullptr);
 }
 
 TEST_F(Launching, ToolKeysOnFolderEntriesAndBackspaceOnACandidate) {

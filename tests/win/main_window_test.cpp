@@ -205,16 +205,23 @@ TEST_F(MainWindowTest, AltDoesNotMoveTheFocusToTheMenuBar) {
     EXPECT_EQ(SendMessageW(window(), WM_SYSCOMMAND, SC_KEYMENU, 0), 0);
 }
 
-TEST_F(MainWindowTest, CloseRemovesTheIconAndEndsTheLoop) {
-    startLauncher();
-    MainWindow& m = mw();
-    ASSERT_TRUE(iconIsPresent(m));
-    SendMessageW(window(), WM_CLOSE, 0, 0);
-    EXPECT_FALSE(IsWindow(window()));
-    EXPECT_FALSE(iconIsPresent(m));
-    MSG quit{};
-    EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-    EXPECT_EQ(quit.wParam, 0u);
+TEST_F(MainWindowTest, CloseRemovesTheIconFreesTheHotkeyAndEndsTheLoopEvenWhenSavingFails) {
+    for (const bool memoryRunsOut : {false, true}) {
+        startLauncher();
+        MainWindow& m = mw();
+        ASSERT_TRUE(iconIsPresent(m));
+        allocationsFail = memoryRunsOut;
+        SendMessageW(window(), WM_CLOSE, 0, 0);
+        allocationsFail = false;
+        EXPECT_FALSE(IsWindow(window()));
+        EXPECT_FALSE(iconIsPresent(m));
+        const HWND probe = CreateWindowExW(0, L"STATIC", L"probe", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+        EXPECT_TRUE(RegisterHotKey(probe, 1, MOD_CONTROL | MOD_ALT | MOD_SHIFT, VK_F11)) << "the show hotkey is free";
+        DestroyWindow(probe);
+        MSG quit{};
+        EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+        EXPECT_EQ(quit.wParam, 0u);
+    }
 }
 
 TEST_F(MainWindowTest, IconComesBackWhenTheTaskbarIsRecreated) {

@@ -5,6 +5,7 @@
 #include "launcher/data/data_store.h"
 #include "launcher/history/history_lists.h"
 #include "launcher/shell/controller_win.h"
+#include "launcher/shell/item_rows.h"
 #include "launcher/shell/menu_commands_win.h"
 #include "launcher/shell/messages.h"
 
@@ -157,6 +158,30 @@ TEST_F(MenusHotkeysTest, TakenCombinationsAreReportedAndTheLauncherStillRuns) {
     UnregisterHotKey(holder, 1);
     UnregisterHotKey(holder, 2);
     DestroyWindow(holder);
+}
+
+TEST_F(MenusHotkeysTest, RowsBeyondTheirIdRangeNeverTakeOverAFixedId) {
+    removeDataFiles();
+    TextLines rows;
+    // Wine takes any key code, which gives enough distinct combinations.
+    for (int i = 0; i < mainHotkeyId; ++i) rows.push_back(L"r\t" + std::to_wstring(1000 + i) + L"\t0");
+    rows.push_back(L"beyond\t66\t7");
+    writeConfigFile(L"hotkey.txt", rows);
+    std::vector<std::wstring> reported;
+    {
+        MessageBoxWatcher watcher;
+        startLauncherKeepingFiles();
+        reported = watcher.texts();
+    }
+    EXPECT_EQ(reported, (std::vector<std::wstring>{L"beyond"}));
+    const HWND probe = CreateWindowExW(0, L"STATIC", L"probe", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_FALSE(RegisterHotKey(probe, 1, MOD_CONTROL | MOD_ALT | MOD_SHIFT, VK_F11)) << "still the show hotkey";
+    DestroyWindow(probe);
+
+    // The menu row whose id would be the 3-month period's opens nothing.
+    mw().data->menuRows.assign(31782, {L"row", L"zq-no-such-program.exe"});
+    SendMessageW(window(), WM_COMMAND, 32774, 0);
+    EXPECT_EQ(windowText(window()), L"Halvorunde Ver1.2.5 3M");
 }
 
 TEST_F(MenusHotkeysTest, ReloadReadsBookmarksAndMenuAgainButKeepsTheHotkeys) {
