@@ -55,3 +55,10 @@ void orderFolderEntries(std::vector<ItemEntry>& entries) {
         return precedesByName(a.name, b.name);
     });
 }
+
+void filterEntries(const std::vector<ItemEntry>& all, const std::wstring& loweredQuery, ListedEntries& listed) {
+    listed.clear();
+    const CompiledQuery query = compileQuery(loweredQuery);
+    for (size_t i = 0; i < all.size(); ++i)
+        if (matchesCompiled(all[i].lowerName, query)) listed.add(i);
+}

@@ -40,5 +40,6 @@ std::vector<ItemEntry> listFolder(const std::wstring& folder) {
         entries.push_back(makeFolderEntry(folder, name, isFolder));
     } while (FindNextFileW(find.get(), &found));
     orderFolderEntries(entries);
+    entries.shrink_to_fit();
     return entries;
 }

@@ -89,7 +89,7 @@ void onBackspace(InputEditHandler& handler) {
 void onCtrlSpace(InputEditHandler& handler) {
     Controller& controller = *handler.controller;
     TaskViewState& taskView = *controller.taskView;
-    if (!taskView.taskViewActive) {
+    if (!listsTasks(*controller.itemView)) {
         handler.viewState->deleteListedFiles();
         controller.setInputText(L"");
     } else if (SendMessageW(controller.mainWindow->itemView, LVM_GETITEMCOUNT, 0, 0) == 0) {

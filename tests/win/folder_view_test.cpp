@@ -36,7 +36,8 @@ void makeTestFolder() {
     SetFileAttributesW((folder + L"\\h.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
 }
 
-std::vector<std::wstring> namesOf(const std::vector<ItemEntry>& entries) {
+template <typename Entries>
+std::vector<std::wstring> namesOf(const Entries& entries) {
     std::vector<std::wstring> names;
     for (const ItemEntry& entry : entries) names.push_back(entry.name);
     return names;
@@ -92,11 +93,11 @@ TEST_F(FolderViewTest, TypingFiltersTheEntriesByNameAndEscapeReturnsToTheTasks) 
     EXPECT_EQ(itemViewTexts(mw().itemView), (std::vector<std::wstring>{L"1.a", L"2.b"}));
     // Folder rows get the shell's folder icon, file rows a file icon.
     view.filterFolderEntries(L"");
-    const HIMAGELIST images = mw().controller->itemView->imageList;
-    EXPECT_EQ(ImageList_GetImageCount(images), 5);
-    EXPECT_EQ(imagePixels(images, 0), imagePixels(images, 1));
-    EXPECT_NE(imagePixels(images, 0), imagePixels(images, 2));
-    EXPECT_NE(imagePixels(images, 2), iconPixels(LoadIconW(nullptr, IDI_QUESTION)));
+    const HIMAGELIST images = mw().controller->itemView->icons.imageList;
+    const auto rowPixels = [&](int row) { return imagePixels(images, itemImage(mw().itemView, row)); };
+    EXPECT_EQ(rowPixels(0), rowPixels(1));
+    EXPECT_NE(rowPixels(0), rowPixels(2));
+    EXPECT_NE(rowPixels(2), iconPixels(LoadIconW(nullptr, IDI_QUESTION)));
 
     // Back to the tasks: the refresh thread fills the view again.
     view.changeFolder(L"");
