@@ -53,6 +53,8 @@ struct ItemViewHandler {
     std::vector<size_t> measuredRows;
     // Widths of characters in the view's font, 0xFFFF until measured.
     std::vector<uint16_t> characterWidths;
+    // The column width the view chose, by the widest estimated label.
+    std::unordered_map<int, int> columnWidths;
 };
 
 inline bool listsTasks(const ItemViewHandler& handler) {

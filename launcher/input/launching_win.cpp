@@ -53,7 +53,7 @@ void Controller::openFolderView(LaunchRequest& request) {
     const std::wstring folder = request.target;
     // The old listing goes first, so that two large folders are never held at once.
     view->folderEntries.clear();
-    view->allFolderEntries = std::vector<ItemEntry>();
+    view->allFolderEntries = FolderListing();
     view->changeFolder(folder);
     view->allFolderEntries = listFolder(folder);
     view->filterFolderEntries(L"");

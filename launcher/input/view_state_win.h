@@ -15,7 +15,7 @@ struct MainWindow;
 struct ViewState {
     int32_t parentLevels = 0;
     bool idle = true;
-    std::vector<ItemEntry> allFolderEntries;
+    FolderListing allFolderEntries;
     ListedEntries folderEntries{allFolderEntries};
     std::vector<std::wstring> candidates;
     std::wstring shownFolder;

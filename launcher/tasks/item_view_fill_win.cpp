@@ -23,14 +23,16 @@ size_t rowCount(const ItemViewHandler& itemView) {
     return itemView.entries ? itemView.entries->size() : 0;
 }
 
-// Null past the end of the list, which may have changed under the view.
-const std::wstring* rowName(const ItemViewHandler& itemView, size_t row) {
+// False past the end of the list, which may have changed under the view.
+bool rowName(const ItemViewHandler& itemView, size_t row, std::wstring_view& name) {
     if (listsTasks(itemView)) {
-        if (!itemView.tasks || row >= itemView.tasks->size()) return nullptr;
-        return &(*itemView.tasks)[row].title;
+        if (!itemView.tasks || row >= itemView.tasks->size()) return false;
+        name = (*itemView.tasks)[row].title;
+        return true;
     }
-    const ItemEntry* entry = itemView.entries ? itemView.entries->find(row) : nullptr;
-    return entry ? &entry->name : nullptr;
+    if (!itemView.entries || !itemView.entries->has(row)) return false;
+    name = itemView.entries->name(row);
+    return true;
 }
 
 // "1." to "9." before the first nine rows, as numberedLabel gives it.
@@ -41,7 +43,7 @@ size_t labelPrefix(size_t row, wchar_t* prefix) {
     return 2;
 }
 
-void writeLabel(const std::wstring& name, size_t row, wchar_t* buffer, int capacity) {
+void writeLabel(std::wstring_view name, size_t row, wchar_t* buffer, int capacity) {
     if (!buffer || capacity <= 0) return;
     wchar_t prefix[2];
     const size_t prefixLength = labelPrefix(row, prefix);
@@ -61,8 +63,8 @@ int rowImage(ItemViewHandler& itemView, size_t row) {
     if (listsTasks(itemView)) {
         if (itemView.tasks && row < itemView.tasks->size())
             image = windowImage(icons, static_cast<HWND>((*itemView.tasks)[row].window));
-    } else if (const ItemEntry* entry = itemView.entries ? itemView.entries->find(row) : nullptr) {
-        image = folderEntryImage(icons, *entry);
+    } else if (itemView.entries && itemView.entries->has(row)) {
+        image = folderEntryImage(icons, (*itemView.entries)[row]);
     }
     if (image == -1) image = icons.question;
     return image;
@@ -76,13 +78,14 @@ LRESULT answerDisplayInfo(ItemViewHandler& itemView, NMLVDISPINFOW& info) {
         if (row >= itemView.measuredRows.size()) return 0;
         row = itemView.measuredRows[row];
     }
-    const std::wstring* name = rowName(itemView, row);
-    if (item.mask & LVIF_TEXT) writeLabel(name ? *name : std::wstring(), row, item.pszText, item.cchTextMax);
-    if (item.mask & LVIF_IMAGE) item.iImage = name ? rowImage(itemView, row) : itemView.icons.question;
+    std::wstring_view name;
+    const bool known = rowName(itemView, row, name);
+    if (item.mask & LVIF_TEXT) writeLabel(name, row, item.pszText, item.cchTextMax);
+    if (item.mask & LVIF_IMAGE) item.iImage = known ? rowImage(itemView, row) : itemView.icons.question;
     return 0;
 }
 
-bool labelStartsWith(const std::wstring& name, size_t row, const wchar_t* text, size_t length) {
+bool labelStartsWith(std::wstring_view name, size_t row, const wchar_t* text, size_t length) {
     wchar_t label[longestLabel + 1];
     writeLabel(name, row, label, static_cast<int>(longestLabel + 1));
     return _wcsnicmp(label, text, length) == 0;
@@ -98,8 +101,9 @@ LRESULT findRow(const ItemViewHandler& itemView, const NMLVFINDITEMW& find) {
     const size_t start = find.iStart > 0 ? std::min(static_cast<size_t>(find.iStart), count) : 0;
     auto search = [&](size_t from, size_t to) -> LRESULT {
         for (size_t row = from; row < to; ++row) {
-            const std::wstring* name = rowName(itemView, row);
-            if (name && labelStartsWith(*name, row, find.lvfi.psz, length)) return static_cast<LRESULT>(row);
+            std::wstring_view name;
+            if (rowName(itemView, row, name) && labelStartsWith(name, row, find.lvfi.psz, length))
+                return static_cast<LRESULT>(row);
         }
         return -1;
     };
@@ -124,7 +128,7 @@ int characterWidth(ItemViewHandler& itemView, HDC& dc, wchar_t character) {
 
 // Text widths add up character by character in the view's font, so a row's
 // width is a sum of widths measured once for the whole run.
-int estimatedWidth(ItemViewHandler& itemView, HDC& dc, const std::wstring& name, size_t row) {
+int estimatedWidth(ItemViewHandler& itemView, HDC& dc, std::wstring_view name, size_t row) {
     wchar_t prefix[2];
     const size_t prefixLength = labelPrefix(row, prefix);
     int width = 0;
@@ -148,9 +152,9 @@ void fitColumn(ItemViewHandler& itemView, size_t count) {
         if (widest.size() > mostMeasuredRows) widest.resize(mostMeasuredRows);
     };
     for (size_t row = 0; row < count; ++row) {
-        const std::wstring* name = rowName(itemView, row);
-        if (!name) continue;
-        const int width = estimatedWidth(itemView, dc, *name, row);
+        std::wstring_view name;
+        if (!rowName(itemView, row, name)) continue;
+        const int width = estimatedWidth(itemView, dc, name, row);
         if (width < most - widthSlack) continue;
         most = std::max(most, width);
         widest.emplace_back(width, row);
@@ -158,21 +162,29 @@ void fitColumn(ItemViewHandler& itemView, size_t count) {
     }
     if (dc) DeleteDC(dc);
     keepWidest();
-    itemView.measuredRows.clear();
-    for (const auto& entry : widest) itemView.measuredRows.push_back(entry.second);
 
     const HWND listView = itemView.listView;
+    const auto known = itemView.columnWidths.find(most);
+    if (known != itemView.columnWidths.end()) {
+        if (ListView_GetColumnWidth(listView, 0) != known->second) ListView_SetColumnWidth(listView, 0, known->second);
+        return;
+    }
+    itemView.measuredRows.clear();
+    for (const auto& entry : widest) itemView.measuredRows.push_back(entry.second);
     ListView_SetItemCountEx(listView, itemView.measuredRows.size(), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
     ListView_SetColumnWidth(listView, 0, LVSCW_AUTOSIZE);
     itemView.measuredRows.clear();
     ListView_SetItemCountEx(listView, 0, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+    itemView.columnWidths[most] = ListView_GetColumnWidth(listView, 0);
 }
 
 void refill(ItemViewHandler& itemView) {
     const HWND listView = itemView.listView;
     const size_t count = rowCount(itemView);
-    // Hidden while refilled, so that it repaints once. Hiding a focused window
-    // hands the focus to its parent; give it back after.
+    // Hidden while refilled, so that it repaints once: a visible view redraws
+    // its scroll bars at once when its row count changes, which took tens of
+    // milliseconds per keystroke under Wine. Hiding a focused window hands the
+    // focus to its parent; give it back after.
     const bool hadFocus = GetFocus() == listView;
     ShowWindow(listView, SW_HIDE);
     SendMessageW(listView, WM_SETREDRAW, FALSE, 0);
