@@ -35,19 +35,6 @@ std::wstring extensionOf(const std::wstring& name) {
     return lowerText(extension);
 }
 
-// Classes whose icon is "%1" (programs, under Wine also others) take it from
-// each file, so their icon is not one per extension.
-bool iconLiesInFile(const std::wstring& extension) {
-    if (extension.empty()) return false;
-    wchar_t location[MAX_PATH] = {};
-    DWORD length = MAX_PATH;
-    if (FAILED(AssocQueryStringW(0, ASSOCSTR_DEFAULTICON, extension.c_str(), nullptr, location, &length))) return false;
-    std::wstring text = location;
-    if (const size_t comma = text.rfind(L','); comma != std::wstring::npos) text.resize(comma);
-    PathUnquoteSpacesW(text.data());
-    return std::wstring(text.c_str()) == L"%1";
-}
-
 HICON windowIcon(HWND window) {
     DWORD_PTR icon = 0;
     if (!SendMessageTimeoutW(window, WM_GETICON, ICON_SMALL2, 0, SMTO_ABORTIFHUNG, iconAnswerTimeoutMs, &icon))
@@ -72,14 +59,9 @@ int folderEntryImage(ItemIcons& icons, const ItemEntry& entry) {
     }
     const std::wstring extension = extensionOf(entry.name);
     auto known = icons.byExtension.find(extension);
-    if (known == icons.byExtension.end()) {
-        const int image = iconLiesInFile(extension) ? -1 : shellImage(icons, entry.path, false);
-        known = icons.byExtension.emplace(extension, image).first;
-    }
-    if (known->second != -1) return known->second;
-    auto file = icons.byFile.find(entry.path);
-    if (file == icons.byFile.end()) file = icons.byFile.emplace(entry.path, shellImage(icons, entry.path, false)).first;
-    return file->second;
+    if (known == icons.byExtension.end())
+        known = icons.byExtension.emplace(extension, shellImage(icons, entry.path, false)).first;
+    return known->second;
 }
 
 int windowImage(ItemIcons& icons, HWND window) {

@@ -13,9 +13,8 @@ struct ItemIcons {
     HIMAGELIST imageList = nullptr;
     int question = -1;
     int folder = -1;
-    // By lower-cased extension; -1 for an extension whose icon lies in each file.
+    // With SHGFI_USEFILEATTRIBUTES a file's icon depends on its extension alone.
     std::unordered_map<std::wstring, int> byExtension;
-    std::unordered_map<std::wstring, int> byFile;
     std::unordered_map<HICON, int> byHandle;
 };
 
