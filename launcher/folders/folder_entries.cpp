@@ -39,7 +39,7 @@ wchar_t upcaseUnit(wchar_t unit) {
     return unit;
 }
 
-bool precedesByName(const std::wstring& left, const std::wstring& right) {
+bool precedesByName(std::wstring_view left, std::wstring_view right) {
     const size_t common = std::min(left.size(), right.size());
     for (size_t i = 0; i < common; ++i) {
         const auto a = static_cast<unsigned>(upcaseUnit(left[i])) & 0xFFFFu;
@@ -54,4 +54,107 @@ void orderFolderEntries(std::vector<ItemEntry>& entries) {
         if (a.isFolder != b.isFolder) return a.isFolder;
         return precedesByName(a.name, b.name);
     });
+}
+
+FolderListing::FolderListing(const std::vector<ItemEntry>& entries) {
+    for (const ItemEntry& entry : entries) add(entry);
+}
+
+FolderListing::operator std::vector<ItemEntry>() const {
+    std::vector<ItemEntry> entries;
+    for (const ItemEntry& entry : *this) entries.push_back(entry);
+    return entries;
+}
+
+uint32_t FolderListing::store(std::wstring_view text) {
+    const auto offset = static_cast<uint32_t>(text_.size());
+    text_.append(text);
+    return offset;
+}
+
+uint16_t FolderListing::prefixOf(std::wstring_view prefix) {
+    for (size_t i = prefixes_.size(); i-- > 0;)
+        if (prefixes_[i] == prefix) return static_cast<uint16_t>(i);
+    prefixes_.emplace_back(prefix);
+    return static_cast<uint16_t>(prefixes_.size() - 1);
+}
+
+void FolderListing::enterFolder(const std::wstring& folder) {
+    folder_ = prefixOf(joinFolderPath(folder, L""));
+}
+
+void FolderListing::add(std::wstring_view name, bool isFolder) {
+    if (prefixes_.empty()) folder_ = prefixOf(L"");
+    Slot slot;
+    slot.name = store(name);
+    slot.length = static_cast<uint16_t>(name.size());
+    slot.lower = slot.name;
+    // Lower-cased as lowerText does, A-Z only, and stored only when it differs.
+    if (std::any_of(name.begin(), name.end(), [](wchar_t c) { return c >= L'A' && c <= L'Z'; })) {
+        slot.lower = store(name);
+        for (size_t i = slot.lower; i < text_.size(); ++i)
+            if (text_[i] >= L'A' && text_[i] <= L'Z') text_[i] = static_cast<wchar_t>(text_[i] + (L'a' - L'A'));
+    }
+    slot.prefix = folder_;
+    slot.isFolder = isFolder;
+    slots_.push_back(slot);
+}
+
+void FolderListing::add(const ItemEntry& entry) {
+    const std::wstring_view path = entry.path;
+    const bool pathHasName = path.size() >= entry.name.size() &&
+                             path.compare(path.size() - entry.name.size(), entry.name.size(), entry.name) == 0;
+    const uint16_t prefix = prefixOf(pathHasName ? path.substr(0, path.size() - entry.name.size()) : path);
+    Slot slot;
+    slot.name = store(entry.name);
+    slot.length = static_cast<uint16_t>(entry.name.size());
+    slot.lower = entry.lowerName == entry.name ? slot.name : store(entry.lowerName);
+    slot.prefix = prefix;
+    slot.isFolder = entry.isFolder;
+    slot.pathHasName = pathHasName;
+    slots_.push_back(slot);
+}
+
+void FolderListing::order() {
+    std::stable_sort(slots_.begin(), slots_.end(), [&](const Slot& a, const Slot& b) {
+        if (a.isFolder != b.isFolder) return a.isFolder;
+        const std::wstring_view text(text_);
+        return precedesByName(text.substr(a.name, a.length), text.substr(b.name, b.length));
+    });
+}
+
+void FolderListing::shrink() {
+    text_.shrink_to_fit();
+    slots_.shrink_to_fit();
+}
+
+std::wstring_view FolderListing::name(size_t index) const {
+    return std::wstring_view(text_).substr(slots_[index].name, slots_[index].length);
+}
+
+std::wstring_view FolderListing::lowerName(size_t index) const {
+    return std::wstring_view(text_).substr(slots_[index].lower, slots_[index].length);
+}
+
+std::wstring FolderListing::path(size_t index) const {
+    const Slot& slot = slots_[index];
+    std::wstring path = prefixes_[slot.prefix];
+    if (slot.pathHasName) path.append(name(index));
+    return path;
+}
+
+ItemEntry FolderListing::operator[](size_t index) const {
+    ItemEntry entry;
+    entry.isFolder = isFolder(index);
+    entry.path = path(index);
+    entry.name = name(index);
+    entry.lowerName = lowerName(index);
+    return entry;
+}
+
+void filterEntries(const FolderListing& all, const std::wstring& loweredQuery, ListedEntries& listed) {
+    listed.clear();
+    const CompiledQuery query = compileQuery(loweredQuery);
+    for (size_t i = 0; i < all.size(); ++i)
+        if (matchesCompiled(all.lowerName(i), query)) listed.add(i);
 }

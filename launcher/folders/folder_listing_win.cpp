@@ -26,19 +26,22 @@ bool isDotEntry(const wchar_t* name) {
 
 } // namespace
 
-std::vector<ItemEntry> listFolder(const std::wstring& folder) {
-    std::vector<ItemEntry> entries;
+FolderListing listFolder(const std::wstring& folder) {
+    FolderListing entries;
+    entries.enterFolder(folder);
     WIN32_FIND_DATAW found{};
     const ScopedFind find(FindFirstFileExW(joinFolderPath(folder, L"*").c_str(), FindExInfoBasic, &found,
                                            FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
     if (!find.valid()) return entries;
     do {
         if (isDotEntry(found.cFileName)) continue;
-        const std::wstring name = found.cFileName;
+        const std::wstring_view name = found.cFileName;
         bool isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) isFolder = linkTargetIsFolder(joinFolderPath(folder, name));
-        entries.push_back(makeFolderEntry(folder, name, isFolder));
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
+            isFolder = linkTargetIsFolder(joinFolderPath(folder, std::wstring(name)));
+        entries.add(name, isFolder);
     } while (FindNextFileW(find.get(), &found));
-    orderFolderEntries(entries);
+    entries.order();
+    entries.shrink();
     return entries;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Listing a browsed folder.
-#include "launcher/tasks/task_window.h"
+#include "folder_entries.h"
 
 #include <string>
 #include <vector>
@@ -8,4 +8,4 @@
 // Folders first, then the other entries, each group in name order. A folder
 // that cannot be listed gives what could be read before the failure (often
 // nothing); an entry whose type cannot be read counts as a file.
-std::vector<ItemEntry> listFolder(const std::wstring& folder);
+FolderListing listFolder(const std::wstring& folder);

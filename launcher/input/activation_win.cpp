@@ -51,7 +51,7 @@ LRESULT Controller::forwardKey(HWND window, UINT message, WPARAM wParam, LPARAM 
 
 bool Controller::activateItem(int32_t index) {
     if (index < 0 || index >= itemCount(*mainWindow)) return false;
-    if (view->shownFolder.empty()) {
+    if (listsTasks(*itemView)) {
         if (static_cast<size_t>(index) < taskView->shownTasks.size()) {
             const HWND window = static_cast<HWND>(taskView->shownTasks[static_cast<size_t>(index)].window);
             if (const HWND parent = GetAncestor(window, GA_PARENT)) bringTaskForward(parent);
@@ -94,7 +94,7 @@ void Controller::copyItemToInput(int32_t index) {
     if (index < 0 || index >= itemCount(*mainWindow)) return;
     const size_t row = static_cast<size_t>(index);
     std::wstring text;
-    if (view->shownFolder.empty()) {
+    if (listsTasks(*itemView)) {
         // Keeps the automatic activation from acting on the copied title.
         mainWindow->inputFromList = true;
         if (row < taskView->shownTasks.size()) text = taskView->shownTasks[row].title;
@@ -114,7 +114,7 @@ void Controller::runTool(int32_t index, WPARAM key, ToolSource source) {
         if (row >= view->candidates.size()) return;
         request.target = view->candidates[row];
     } else {
-        if (view->shownFolder.empty() || index >= itemCount(*mainWindow)) return;
+        if (listsTasks(*itemView) || index >= itemCount(*mainWindow)) return;
         if (row < view->folderEntries.size()) request.target = view->folderEntries[row].path;
     }
     if (!config->hasKey(keyName)) return;

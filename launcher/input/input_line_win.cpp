@@ -91,7 +91,7 @@ void onCtrlSpace(InputEditHandler& handler) {
     if (handler.viewState->askingToDelete()) return;
     Controller& controller = *handler.controller;
     TaskViewState& taskView = *controller.taskView;
-    if (!taskView.taskViewActive) {
+    if (!listsTasks(*controller.itemView)) {
         handler.viewState->deleteListedFiles();
         controller.setInputText(L"");
     } else if (SendMessageW(controller.mainWindow->itemView, LVM_GETITEMCOUNT, 0, 0) == 0) {

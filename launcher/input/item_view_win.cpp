@@ -21,10 +21,6 @@ bool isSelected(const ItemViewHandler& handler, int32_t row) {
     return ListView_GetItemState(handler.listView, row, LVIS_SELECTED) != 0;
 }
 
-bool inTaskView(const ItemViewHandler& handler) {
-    return handler.controller->view->shownFolder.empty();
-}
-
 void closeTask(const TaskWindow& task) {
     PostMessageW(static_cast<HWND>(task.window), WM_SYSCOMMAND, SC_CLOSE, 0);
 }
@@ -54,10 +50,10 @@ LRESULT onKeyDown(ItemViewHandler& handler, HWND window, WPARAM key, LPARAM lPar
     switch (key) {
     case VK_RETURN: controller.activateItem(focused); return consumedMinusOne;
     case VK_DELETE:
-        if (inTaskView(handler)) closeTasks(handler, true);
+        if (listsTasks(handler)) closeTasks(handler, true);
         break;
     case VK_BACK:
-        if (inTaskView(handler)) closeTasks(handler, false);
+        if (listsTasks(handler)) closeTasks(handler, false);
         break;
     case VK_DOWN:
         if (count > 0 && focused == count - 1) {

@@ -51,6 +51,9 @@ void Controller::dispatchRequest(LaunchRequest& request) {
 
 void Controller::openFolderView(LaunchRequest& request) {
     const std::wstring folder = request.target;
+    // The old listing goes first, so that two large folders are never held at once.
+    view->folderEntries.clear();
+    view->allFolderEntries = FolderListing();
     view->changeFolder(folder);
     view->allFolderEntries = listFolder(folder);
     view->filterFolderEntries(L"");

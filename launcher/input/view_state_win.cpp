@@ -40,10 +40,7 @@ void ViewState::showCandidates(const std::vector<std::wstring>& list) {
 }
 
 void ViewState::filterFolderEntries(const std::wstring& loweredQuery) {
-    folderEntries.clear();
-    const CompiledQuery query = compileQuery(loweredQuery);
-    for (const ItemEntry& entry : allFolderEntries)
-        if (matchesCompiled(entry.lowerName, query)) folderEntries.push_back(entry);
+    filterEntries(allFolderEntries, loweredQuery, folderEntries);
     fillItemView(*itemView, folderEntries);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 // What the main window currently shows: the folder or the tasks, and the candidates.
+#include "launcher/folders/folder_entries.h"
 #include "launcher/tasks/task_window.h"
 
 #include <cstdint>
@@ -15,8 +16,8 @@ struct MainWindow;
 struct ViewState {
     int32_t parentLevels = 0;
     bool idle = true;
-    std::vector<ItemEntry> allFolderEntries;
-    std::vector<ItemEntry> folderEntries;
+    FolderListing allFolderEntries;
+    ListedEntries folderEntries{allFolderEntries};
     std::vector<std::wstring> candidates;
     std::wstring shownFolder;
     std::wstring previousFolder;

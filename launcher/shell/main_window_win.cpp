@@ -12,6 +12,7 @@
 #include "launcher/input/matching.h"
 #include "launcher/input/view_state_win.h"
 #include "launcher/resources/resource.h"
+#include "launcher/tasks/item_view_fill_win.h"
 #include "launcher/tasks/task_view_state_win.h"
 #include "common/display_scale_win.h"
 #include "common/folders_win.h"
@@ -34,7 +35,7 @@ void createControls(MainWindow& mw, HWND window, HINSTANCE instance) {
                                {0, 0, 500, 30});
     mw.candidateList = createChild(window, instance, L"LISTBOX", nullptr, listStyle, otherControlId, {0, 30, 500, 200});
     mw.itemView = createChild(window, instance, WC_LISTVIEWW, nullptr,
-                              WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_NOCOLUMNHEADER, otherControlId, {0, 0, 10, 10});
+                              WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_OWNERDATA, otherControlId, {0, 0, 10, 10});
     mw.bookmarkList = createChild(window, instance, L"LISTBOX", nullptr, listStyle, otherControlId, {0, 30, 500, 200});
 }
 
@@ -258,6 +259,11 @@ LRESULT onDestroy(MainWindow& mw) {
     return 0;
 }
 
+LRESULT onNotify(MainWindow& mw, NMHDR& header) {
+    if (header.hwndFrom != mw.itemView || !mw.controller || !mw.controller->itemView) return 0;
+    return onItemViewNotify(*mw.controller->itemView, header);
+}
+
 LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     MainWindow& mw = *theMainWindow;
     switch (message) {
@@ -267,7 +273,7 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE: return onMoveOrSize(mw);
     case WM_ACTIVATE: return onActivate(mw, wParam);
     case WM_SETFOCUS: focusInput(mw); return 0;
-    case WM_NOTIFY: return 0;
+    case WM_NOTIFY: return onNotify(mw, *reinterpret_cast<NMHDR*>(lParam));
     case WM_COMMAND: return onCommand(mw, window, wParam, lParam);
     case WM_SYSCOMMAND: return onSysCommand(window, wParam, lParam);
     case WM_CTLCOLOREDIT: return onColourEdit(mw, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
@@ -343,5 +349,7 @@ void showLauncher(MainWindow& mw) {
     bringWindowToFront(mw.window);
     ++activityCounter;
     SetFocus(mw.inputLine);
-    mw.controller->taskView->taskViewActive = true;
+    // A folder still being browsed stays listed: the task refresh would paint
+    // the windows under the folder's status line.
+    if (mw.controller->view->shownFolder.empty()) mw.controller->taskView->taskViewActive = true;
 }

@@ -1,87 +1,225 @@
 #include "item_view_fill_win.h"
 
-#include "launcher/input/text_helpers.h"
+#include "item_icons_win.h"
 
-#include "common/scoped_win.h"
+#include "launcher/folders/folder_entries.h"
 #include "launcher/input/input_handlers_win.h"
 
-#include <commctrl.h>
-#include <shellapi.h>
-
 #include <algorithm>
+#include <cwchar>
 
 namespace {
 
-// A hung application must not freeze the launcher while its icon is asked for.
-constexpr UINT iconAnswerTimeoutMs = 100;
+// The list view measures and searches at most this many characters of a label.
+constexpr size_t longestLabel = 259;
+constexpr uint16_t unmeasured = 0xFFFF;
+// Labels whose estimated width is this close to the widest are measured by
+// the view too, in case the estimate and the view's own measure disagree.
+constexpr int widthSlack = 2;
+constexpr size_t mostMeasuredRows = 8;
 
-HICON windowIcon(HWND window) {
-    DWORD_PTR icon = 0;
-    if (!SendMessageTimeoutW(window, WM_GETICON, ICON_SMALL2, 0, SMTO_ABORTIFHUNG, iconAnswerTimeoutMs, &icon))
-        icon = 0;
-    if (!icon) icon = static_cast<DWORD_PTR>(GetClassLongPtrW(window, GCLP_HICONSM));
-    return reinterpret_cast<HICON>(icon);
+size_t rowCount(const ItemViewHandler& itemView) {
+    if (listsTasks(itemView)) return itemView.tasks ? itemView.tasks->size() : 0;
+    return itemView.entries ? itemView.entries->size() : 0;
 }
 
-ScopedIcon shellIcon(const ItemEntry& row) {
-    SHFILEINFOW info{};
-    const DWORD attributes = row.isFolder ? FILE_ATTRIBUTE_DIRECTORY : 0;
-    SHGetFileInfoW(row.path.c_str(), attributes, &info, sizeof info,
-                   SHGFI_ICON | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES);
-    return ScopedIcon(info.hIcon);
+// False past the end of the list, which may have changed under the view.
+bool rowName(const ItemViewHandler& itemView, size_t row, std::wstring_view& name) {
+    if (listsTasks(itemView)) {
+        if (!itemView.tasks || row >= itemView.tasks->size()) return false;
+        name = (*itemView.tasks)[row].title;
+        return true;
+    }
+    if (!itemView.entries || !itemView.entries->has(row)) return false;
+    name = itemView.entries->name(row);
+    return true;
+}
+
+// "1." to "9." before the first nine rows, as numberedLabel gives it.
+size_t labelPrefix(size_t row, wchar_t* prefix) {
+    if (row >= 9) return 0;
+    prefix[0] = static_cast<wchar_t>(L'1' + row);
+    prefix[1] = L'.';
+    return 2;
+}
+
+void writeLabel(std::wstring_view name, size_t row, wchar_t* buffer, int capacity) {
+    if (!buffer || capacity <= 0) return;
+    wchar_t prefix[2];
+    const size_t prefixLength = labelPrefix(row, prefix);
+    const size_t room = static_cast<size_t>(capacity) - 1;
+    const size_t fromPrefix = std::min(prefixLength, room);
+    std::copy_n(prefix, fromPrefix, buffer);
+    const size_t fromName = std::min(name.size(), room - fromPrefix);
+    std::copy_n(name.data(), fromName, buffer + fromPrefix);
+    buffer[fromPrefix + fromName] = L'\0';
+}
+
+int rowImage(ItemViewHandler& itemView, size_t row) {
+    ItemIcons& icons = itemView.icons;
+    if (row >= itemView.rowImages.size()) return icons.question;
+    int& image = itemView.rowImages[row];
+    if (image != -1) return image;
+    if (listsTasks(itemView)) {
+        if (itemView.tasks && row < itemView.tasks->size())
+            image = windowImage(icons, static_cast<HWND>((*itemView.tasks)[row].window));
+    } else if (itemView.entries && itemView.entries->has(row)) {
+        image = folderEntryImage(icons, (*itemView.entries)[row]);
+    }
+    if (image == -1) image = icons.question;
+    return image;
+}
+
+LRESULT answerDisplayInfo(ItemViewHandler& itemView, NMLVDISPINFOW& info) {
+    LVITEMW& item = info.item;
+    if (item.iItem < 0) return 0;
+    size_t row = static_cast<size_t>(item.iItem);
+    if (!itemView.measuredRows.empty()) {
+        if (row >= itemView.measuredRows.size()) return 0;
+        row = itemView.measuredRows[row];
+    }
+    std::wstring_view name;
+    const bool known = rowName(itemView, row, name);
+    if (item.mask & LVIF_TEXT) writeLabel(name, row, item.pszText, item.cchTextMax);
+    if (item.mask & LVIF_IMAGE) item.iImage = known ? rowImage(itemView, row) : itemView.icons.question;
+    return 0;
+}
+
+bool labelStartsWith(std::wstring_view name, size_t row, const wchar_t* text, size_t length) {
+    wchar_t label[longestLabel + 1];
+    writeLabel(name, row, label, static_cast<int>(longestLabel + 1));
+    return _wcsnicmp(label, text, length) == 0;
+}
+
+// Typing in the focused view selects the next row whose text begins with
+// what was typed, from the given row on and then from the top, as the view
+// does by itself with rows it holds.
+LRESULT findRow(const ItemViewHandler& itemView, const NMLVFINDITEMW& find) {
+    if (!(find.lvfi.flags & (LVFI_PARTIAL | LVFI_STRING)) || !find.lvfi.psz) return -1;
+    const size_t count = rowCount(itemView);
+    const size_t length = std::wcslen(find.lvfi.psz);
+    const size_t start = find.iStart > 0 ? std::min(static_cast<size_t>(find.iStart), count) : 0;
+    auto search = [&](size_t from, size_t to) -> LRESULT {
+        for (size_t row = from; row < to; ++row) {
+            std::wstring_view name;
+            if (rowName(itemView, row, name) && labelStartsWith(name, row, find.lvfi.psz, length))
+                return static_cast<LRESULT>(row);
+        }
+        return -1;
+    };
+    const LRESULT found = search(start, count);
+    if (found != -1 || !(find.lvfi.flags & LVFI_WRAP)) return found;
+    return search(0, start);
+}
+
+int characterWidth(ItemViewHandler& itemView, HDC& dc, wchar_t character) {
+    uint16_t& width = itemView.characterWidths[static_cast<uint16_t>(character)];
+    if (width == unmeasured) {
+        if (!dc) {
+            dc = CreateCompatibleDC(nullptr);
+            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(itemView.listView, WM_GETFONT, 0, 0)));
+        }
+        SIZE size{};
+        GetTextExtentPoint32W(dc, &character, 1, &size);
+        width = static_cast<uint16_t>(std::clamp<LONG>(size.cx, 0, unmeasured - 1));
+    }
+    return width;
+}
+
+// Text widths add up character by character in the view's font, so a row's
+// width is a sum of widths measured once for the whole run.
+int estimatedWidth(ItemViewHandler& itemView, HDC& dc, std::wstring_view name, size_t row) {
+    wchar_t prefix[2];
+    const size_t prefixLength = labelPrefix(row, prefix);
+    int width = 0;
+    for (size_t i = 0; i < prefixLength; ++i) width += characterWidth(itemView, dc, prefix[i]);
+    const size_t shown = std::min(name.size(), longestLabel - prefixLength);
+    for (size_t i = 0; i < shown; ++i) width += characterWidth(itemView, dc, name[i]);
+    return width;
+}
+
+// As wide as sizing the column over every row made it, but the view itself
+// measures only the few widest rows: measuring all of them took longer than
+// a keystroke may.
+void fitColumn(ItemViewHandler& itemView, size_t count) {
+    if (itemView.characterWidths.empty()) itemView.characterWidths.assign(0x10000, unmeasured);
+    HDC dc = nullptr;
+    std::vector<std::pair<int, size_t>> widest; // width and row, widest first once sorted
+    int most = 0;
+    auto keepWidest = [&] {
+        std::erase_if(widest, [&](const auto& entry) { return entry.first < most - widthSlack; });
+        std::sort(widest.begin(), widest.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+        if (widest.size() > mostMeasuredRows) widest.resize(mostMeasuredRows);
+    };
+    for (size_t row = 0; row < count; ++row) {
+        std::wstring_view name;
+        if (!rowName(itemView, row, name)) continue;
+        const int width = estimatedWidth(itemView, dc, name, row);
+        if (width < most - widthSlack) continue;
+        most = std::max(most, width);
+        widest.emplace_back(width, row);
+        if (widest.size() > 4 * mostMeasuredRows) keepWidest();
+    }
+    if (dc) DeleteDC(dc);
+    keepWidest();
+
+    const HWND listView = itemView.listView;
+    const auto known = itemView.columnWidths.find(most);
+    if (known != itemView.columnWidths.end()) {
+        if (ListView_GetColumnWidth(listView, 0) != known->second) ListView_SetColumnWidth(listView, 0, known->second);
+        return;
+    }
+    itemView.measuredRows.clear();
+    for (const auto& entry : widest) itemView.measuredRows.push_back(entry.second);
+    ListView_SetItemCountEx(listView, itemView.measuredRows.size(), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+    ListView_SetColumnWidth(listView, 0, LVSCW_AUTOSIZE);
+    itemView.measuredRows.clear();
+    ListView_SetItemCountEx(listView, 0, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+    itemView.columnWidths[most] = ListView_GetColumnWidth(listView, 0);
+}
+
+void refill(ItemViewHandler& itemView) {
+    const HWND listView = itemView.listView;
+    const size_t count = rowCount(itemView);
+    // Hidden while refilled, so that it repaints once: a visible view redraws
+    // its scroll bars at once when its row count changes, which took tens of
+    // milliseconds per keystroke under Wine. Hiding a focused window hands the
+    // focus to its parent; give it back after.
+    const bool hadFocus = GetFocus() == listView;
+    ShowWindow(listView, SW_HIDE);
+    SendMessageW(listView, WM_SETREDRAW, FALSE, 0);
+    // Drops the selection, the focused row and the scroll position, as
+    // removing every row always did.
+    ListView_DeleteAllItems(listView);
+    itemView.rowImages.assign(std::min(count, rowsWithOwnIcon), -1);
+    ensureItemImages(itemView.icons);
+    if (ListView_GetImageList(listView, LVSIL_SMALL) != itemView.icons.imageList)
+        ListView_SetImageList(listView, itemView.icons.imageList, LVSIL_SMALL);
+    fitColumn(itemView, count);
+    ListView_SetItemCountEx(listView, count, 0);
+    SendMessageW(listView, WM_SETREDRAW, TRUE, 0);
+    ShowWindow(listView, SW_RESTORE);
+    if (hadFocus) SetFocus(listView);
 }
 
 } // namespace
 
-void loadItemIcons(ItemViewHandler& itemView, const std::vector<ItemEntry>& rows) {
-    if (itemView.imageList) ImageList_Destroy(itemView.imageList);
-    itemView.imageList = ImageList_Create(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
-                                          ILC_COLORDDB | ILC_MASK, 5, 0);
-    const HICON fallback = LoadIconW(nullptr, IDI_QUESTION);
-    const size_t ownIcons = std::min(rows.size(), rowsWithOwnIcon);
-    for (size_t i = 0; i < ownIcons; ++i) {
-        int added = -1;
-        if (rows[i].isWindow) {
-            added = ImageList_ReplaceIcon(itemView.imageList, -1, windowIcon(static_cast<HWND>(rows[i].window)));
-        } else {
-            const ScopedIcon icon = shellIcon(rows[i]);
-            if (icon.valid()) added = ImageList_ReplaceIcon(itemView.imageList, -1, icon.get());
-        }
-        if (added == -1) ImageList_ReplaceIcon(itemView.imageList, -1, fallback);
-    }
-    if (rows.size() > ownIcons) {
-        // Image i stays row i's. Converting an icon costs milliseconds, so the
-        // fallback is converted once and its image copied to the later rows.
-        const int first = ImageList_ReplaceIcon(itemView.imageList, -1, fallback);
-        ImageList_SetImageCount(itemView.imageList, static_cast<UINT>(rows.size()));
-        for (size_t i = ownIcons + 1; i < rows.size(); ++i)
-            ImageList_Copy(itemView.imageList, static_cast<int>(i), itemView.imageList, first, ILCF_MOVE);
-    }
-    ListView_SetImageList(itemView.listView, itemView.imageList, LVSIL_SMALL);
+void fillItemView(ItemViewHandler& itemView, const std::vector<TaskWindow>& tasks) {
+    itemView.listing = ItemListing::tasks;
+    itemView.tasks = &tasks;
+    refill(itemView);
 }
 
-void fillItemView(ItemViewHandler& itemView, const std::vector<ItemEntry>& rows) {
-    const HWND listView = itemView.listView;
-    // Hidden while refilled, so that it repaints once; without redrawing, too,
-    // because some list views recompute their scroll state on every insert
-    // even while hidden (a thousand rows took over a second under Wine).
-    // Hiding a focused window hands the focus to its parent; give it back after.
-    const bool hadFocus = GetFocus() == listView;
-    ShowWindow(listView, SW_HIDE);
-    SendMessageW(listView, WM_SETREDRAW, FALSE, 0);
-    ListView_DeleteAllItems(listView);
-    for (size_t i = 0; i < rows.size(); ++i) {
-        std::wstring label = numberedLabel(rows[i].name, static_cast<int32_t>(i));
-        LVITEMW item{};
-        item.mask = LVIF_TEXT | LVIF_IMAGE;
-        item.iItem = static_cast<int>(i);
-        item.pszText = label.data();
-        item.iImage = static_cast<int>(i);
-        SendMessageW(listView, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+void fillItemView(ItemViewHandler& itemView, const ListedEntries& entries) {
+    itemView.listing = ItemListing::folderEntries;
+    itemView.entries = &entries;
+    refill(itemView);
+}
+
+LRESULT onItemViewNotify(ItemViewHandler& itemView, NMHDR& header) {
+    switch (header.code) {
+    case LVN_GETDISPINFOW: return answerDisplayInfo(itemView, reinterpret_cast<NMLVDISPINFOW&>(header));
+    case LVN_ODFINDITEMW: return findRow(itemView, reinterpret_cast<NMLVFINDITEMW&>(header));
+    default: return 0;
     }
-    loadItemIcons(itemView, rows);
-    SendMessageW(listView, WM_SETREDRAW, TRUE, 0);
-    ListView_SetColumnWidth(listView, 0, LVSCW_AUTOSIZE);
-    ShowWindow(listView, SW_RESTORE);
-    if (hadFocus) SetFocus(listView);
 }

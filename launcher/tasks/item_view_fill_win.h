@@ -1,13 +1,23 @@
 #pragma once
 // Filling the item view with task or folder rows, numbered and with icons.
+// The view holds only the number of rows; it asks for each shown row's text
+// and image, which come from the list it was filled from.
 #include "task_window.h"
+
+#include <windows.h>
+#include <commctrl.h>
 
 #include <vector>
 
+class ListedEntries;
 struct ItemViewHandler;
 
 // Only the first rows fetch a real icon; the rest share the fallback icon.
 constexpr size_t rowsWithOwnIcon = 20;
 
-void fillItemView(ItemViewHandler& itemView, const std::vector<ItemEntry>& rows);
-void loadItemIcons(ItemViewHandler& itemView, const std::vector<ItemEntry>& rows);
+// The lists must outlive the fill: the view reads them until the next one.
+void fillItemView(ItemViewHandler& itemView, const std::vector<TaskWindow>& tasks);
+void fillItemView(ItemViewHandler& itemView, const ListedEntries& entries);
+
+// The view's questions about its rows (WM_NOTIFY from the item view).
+LRESULT onItemViewNotify(ItemViewHandler& itemView, NMHDR& header);

@@ -37,7 +37,7 @@ bool beginRefresh(TaskViewState& state) {
 }
 
 void fillWithShownTasks(TaskViewState& state) {
-    if (state.itemView) fillItemView(*state.itemView, toItemEntries(state.shownTasks));
+    if (state.itemView) fillItemView(*state.itemView, state.shownTasks);
 }
 
 std::wstring currentQuery(const TaskViewState& state) {
@@ -85,7 +85,7 @@ void TaskViewState::setTaskViewActive(bool on) {
     allTasks.clear();
     shownTasks.clear();
     knownTaskCount = 0;
-    if (itemView) fillItemView(*itemView, {});
+    if (itemView) fillItemView(*itemView, shownTasks);
     refreshFree = true;
 }
 

@@ -52,3 +52,31 @@ TEST(FolderTest, NameOrderFoldsCaseByUnitAsNtfs) {
     // Japanese names keep their code unit order.
     EXPECT_TRUE(precedesByName(L"あ.txt", L"い.txt"));
 }
+
+TEST(FolderTest, ListingKeepsEveryEntryAndFiltersByPosition) {
+    FolderListing listing;
+    listing.enterFolder(L"C:\\f");
+    listing.add(L"Read.TXT", false);
+    listing.add(L"sub", true);
+    listing.push_back(makeFolderEntry(L"D:\\other\\", L"x.txt", false));
+    ItemEntry elsewhere;
+    elsewhere.name = elsewhere.lowerName = L"n";
+    elsewhere.path = L"Q:\\path without the name";
+    listing.push_back(elsewhere);
+    listing.order();
+    EXPECT_EQ(namesOf(listing), (std::vector<std::wstring>{L"sub", L"n", L"Read.TXT", L"x.txt"}));
+    EXPECT_TRUE(listing[0].isFolder);
+    EXPECT_EQ(listing[1].path, L"Q:\\path without the name");
+    EXPECT_EQ(listing[2].path, L"C:\\f\\Read.TXT");
+    EXPECT_EQ(listing[2].lowerName, L"read.txt");
+    EXPECT_EQ(listing[3].path, L"D:\\other\\x.txt");
+
+    ListedEntries listed(listing);
+    filterEntries(listing, L"t", listed);
+    ASSERT_EQ(listed.size(), 2u);
+    EXPECT_EQ(listed[0].name, L"Read.TXT");
+    EXPECT_EQ(listed.name(1), L"x.txt");
+    EXPECT_FALSE(listed.has(2));
+    listing = FolderListing(); // replaced under the rows
+    EXPECT_FALSE(listed.has(0));
+}

@@ -1,6 +1,7 @@
 #include "launcher_fixture_win.h"
 #include "test_windows_win.h"
 
+#include "launcher/data/config_store.h"
 #include "launcher/folders/folder_listing_win.h"
 #include "launcher/input/input_handlers_win.h"
 #include "launcher/input/launch_request.h"
@@ -36,7 +37,8 @@ void makeTestFolder() {
     SetFileAttributesW((folder + L"\\h.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
 }
 
-std::vector<std::wstring> namesOf(const std::vector<ItemEntry>& entries) {
+template <typename Entries>
+std::vector<std::wstring> namesOf(const Entries& entries) {
     std::vector<std::wstring> names;
     for (const ItemEntry& entry : entries) names.push_back(entry.name);
     return names;
@@ -92,11 +94,11 @@ TEST_F(FolderViewTest, TypingFiltersTheEntriesByNameAndEscapeReturnsToTheTasks) 
     EXPECT_EQ(itemViewTexts(mw().itemView), (std::vector<std::wstring>{L"1.a", L"2.b"}));
     // Folder rows get the shell's folder icon, file rows a file icon.
     view.filterFolderEntries(L"");
-    const HIMAGELIST images = mw().controller->itemView->imageList;
-    EXPECT_EQ(ImageList_GetImageCount(images), 5);
-    EXPECT_EQ(imagePixels(images, 0), imagePixels(images, 1));
-    EXPECT_NE(imagePixels(images, 0), imagePixels(images, 2));
-    EXPECT_NE(imagePixels(images, 2), iconPixels(LoadIconW(nullptr, IDI_QUESTION)));
+    const HIMAGELIST images = mw().controller->itemView->icons.imageList;
+    const auto rowPixels = [&](int row) { return imagePixels(images, itemImage(mw().itemView, row)); };
+    EXPECT_EQ(rowPixels(0), rowPixels(1));
+    EXPECT_NE(rowPixels(0), rowPixels(2));
+    EXPECT_NE(rowPixels(2), iconPixels(LoadIconW(nullptr, IDI_QUESTION)));
 
     // Back to the tasks: the refresh thread fills the view again.
     view.changeFolder(L"");
@@ -149,4 +151,28 @@ TEST_F(FolderViewTest, ChoosingAFolderBrowsesItAndEscapeReturnsToTheTasks) {
             if (row.find(L"zqtask waiting") != std::wstring::npos) return true;
         return false;
     }));
+}
+
+TEST_F(FolderViewTest, ShownAgainWhileBrowsingTheRowsStayTheFolderAndDigitsOpenThem) {
+    makeTestFolder();
+    startLauncher();
+    Controller& controller = *mw().controller;
+    TestWindows windows;
+    windows.create(L"zqtask while browsing");
+    LaunchRequest request;
+    request.owner = &controller;
+    request.target = testFolder();
+    controller.dispatchRequest(request);
+
+    // The show hotkey, the notification icon and "txt " all show the launcher
+    // this way; the task refresh that follows must not paint the windows.
+    showLauncher(mw());
+    SendMessageW(window(), WM_TASKS_CHANGED, 0, 0);
+    EXPECT_EQ(windowText(mw().statusLine), testFolder());
+    EXPECT_EQ(ListView_GetBkColor(mw().itemView), mw().config->colourOf(L"viewFile"));
+    EXPECT_EQ(itemViewTexts(mw().itemView),
+              (std::vector<std::wstring>{L"1.a", L"2.b", L"3.c.txt", L"4.h.txt", L"5.z.txt"}));
+    SetFocus(mw().inputLine);
+    SendMessageW(mw().inputLine, WM_CHAR, L'2', 0);
+    EXPECT_EQ(windowText(mw().statusLine), testFolder() + L"\\b");
 }

@@ -4,7 +4,9 @@
 
 #include "common/scoped_win.h"
 #include "launcher/input/input_handlers_win.h"
-#include "launcher/tasks/item_view_fill_win.h"
+#include "launcher/input/text_helpers.h"
+#include "launcher/input/view_state_win.h"
+#include "launcher/shell/controller_win.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -39,9 +41,10 @@ ItemEntry entry(const std::wstring& name, bool isFolder) {
 
 using ItemIconsTest = LauncherWindowTest;
 
-TEST_F(ItemIconsTest, ReorderedAndRepeatedRowsKeepTheirOwnIcons) {
+TEST_F(ItemIconsTest, ReorderedRepeatedAndFilteredRowsKeepTheirOwnIcons) {
     startLauncher();
     ItemViewHandler& itemView = *theItemViewHandler;
+    ViewState& view = *mw().controller->view;
     const std::vector<std::vector<ItemEntry>> fills{
         {entry(L"a.txt", false), entry(L"sub", true), entry(L"b.exe", false)},
         {entry(L"sub", true), entry(L"c.TXT", false), entry(L"d.txt", false), entry(L"e.bat", false)},
@@ -49,12 +52,27 @@ TEST_F(ItemIconsTest, ReorderedAndRepeatedRowsKeepTheirOwnIcons) {
         {},
         {entry(L"f.exe", false), entry(L"g.txt", false)},
     };
-    for (const auto& rows : fills) {
-        fillItemView(itemView, rows);
-        ASSERT_EQ(ImageList_GetImageCount(itemView.imageList), static_cast<int>(rows.size()));
-        for (size_t i = 0; i < rows.size(); ++i) {
-            EXPECT_EQ(imagePixels(itemView.imageList, static_cast<int>(i)), freshPixels(rows[i]))
-                << "row " << i << " " << testing::PrintToString(rows[i].name);
+    int imagesAfterFirstRound = 0;
+    for (int round = 0; round < 2; ++round) {
+        for (const auto& rows : fills) {
+            view.allFolderEntries = rows;
+            for (const wchar_t* query : {L"", L"t"}) {
+                view.filterFolderEntries(query);
+                std::vector<std::wstring> labels;
+                for (size_t i = 0; i < view.folderEntries.size(); ++i)
+                    labels.push_back(numberedLabel(view.folderEntries[i].name, static_cast<int32_t>(i)));
+                ASSERT_EQ(itemViewTexts(itemView.listView), labels);
+                for (size_t i = 0; i < view.folderEntries.size(); ++i) {
+                    const int row = static_cast<int>(i);
+                    EXPECT_EQ(imagePixels(itemView.icons.imageList, itemImage(itemView.listView, row)),
+                              freshPixels(view.folderEntries[i]))
+                        << "row " << i << " " << testing::PrintToString(view.folderEntries[i].name);
+                }
+            }
         }
+        // Each distinct icon is converted once: showing the same rows again adds none.
+        const int images = ImageList_GetImageCount(itemView.icons.imageList);
+        if (round == 0) imagesAfterFirstRound = images;
+        else EXPECT_EQ(images, imagesAfterFirstRound);
     }
 }

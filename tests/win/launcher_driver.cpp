@@ -3,6 +3,7 @@
 
 #include "common/folders_win.h"
 #include "launcher/input/launching_win.h"
+#include "launcher/tasks/item_view_fill_win.h"
 
 #include <gtest/gtest.h>
 
@@ -25,18 +26,12 @@ std::vector<HWND> makeTaskWindows(int count) {
 
 void listTasks(const std::vector<HWND>& windows, size_t count) {
     TaskViewState& taskView = *theMainWindow->controller->taskView;
-    const HWND itemView = theMainWindow->itemView;
     taskView.shownTasks.clear();
-    ListView_DeleteAllItems(itemView);
     for (size_t i = 0; i < count; ++i) {
-        std::wstring title = L"task " + std::to_wstring(i);
+        const std::wstring title = L"task " + std::to_wstring(i);
         taskView.shownTasks.push_back({title, L"STATIC", title, windows[i]});
-        LVITEMW item{};
-        item.mask = LVIF_TEXT;
-        item.iItem = static_cast<int>(i);
-        item.pszText = title.data();
-        ListView_InsertItem(itemView, &item);
     }
+    fillItemView(*theMainWindow->controller->itemView, taskView.shownTasks);
 }
 
 std::wstring scratchFolder(const std::wstring& name) {

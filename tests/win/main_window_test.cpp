@@ -88,7 +88,7 @@ TEST_F(MainWindowTest, CreatesTheFiveControlsWithTheirClassesIdsAndStyles) {
     EXPECT_EQ(created[2].className, L"LISTBOX");
     EXPECT_EQ(created[2].style, listStyle);
     EXPECT_EQ(created[3].className, L"SYSLISTVIEW32");
-    EXPECT_EQ(created[3].style, common | LVS_REPORT | LVS_NOCOLUMNHEADER);
+    EXPECT_EQ(created[3].style, common | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_OWNERDATA);
     EXPECT_EQ(created[4].className, L"LISTBOX");
     EXPECT_EQ(created[4].style, listStyle);
     // The subclassed controls carry our procedures.

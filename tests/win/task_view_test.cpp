@@ -268,19 +268,12 @@ TEST_F(TaskViewTest, RowsFromTheTwentyFirstOnShowTheQuestionMark) {
     for (int i = 1; i <= 25; ++i) windows.create(L"zqtask icon" + std::to_wstring(i));
     typeQuery(L"zqtask icon");
     ASSERT_EQ(rows().size(), 25u);
-    const HIMAGELIST images = mw().controller->itemView->imageList;
+    const HIMAGELIST images = mw().controller->itemView->icons.imageList;
     ASSERT_NE(images, nullptr);
-    EXPECT_EQ(ImageList_GetImageCount(images), 25);
     EXPECT_EQ(ListView_GetImageList(mw().itemView, LVSIL_SMALL), images);
     const auto question = iconPixels(LoadIconW(nullptr, IDI_QUESTION));
     const auto own = iconPixels(TestWindows::classIcon());
     ASSERT_NE(question, own);
-    for (int i = 0; i < 25; ++i) {
-        EXPECT_EQ(imagePixels(images, i), i < 20 ? own : question) << "row " << i + 1;
-        LVITEMW item{};
-        item.mask = LVIF_IMAGE;
-        item.iItem = i;
-        ListView_GetItem(mw().itemView, &item);
-        EXPECT_EQ(item.iImage, i);
-    }
+    for (int i = 0; i < 25; ++i)
+        EXPECT_EQ(imagePixels(images, itemImage(mw().itemView, i)), i < 20 ? own : question) << "row " << i + 1;
 }

@@ -74,6 +74,15 @@ std::vector<std::wstring> itemViewTexts(HWND listView) {
     return texts;
 }
 
+int itemImage(HWND listView, int row) {
+    LVITEMW item{};
+    item.mask = LVIF_IMAGE;
+    item.iItem = row;
+    item.iImage = -1;
+    ListView_GetItem(listView, &item);
+    return item.iImage;
+}
+
 std::vector<COLORREF> imagePixels(HIMAGELIST images, int index) {
     return drawnPixels([&](HDC dc) { ImageList_Draw(images, index, dc, 0, 0, ILD_NORMAL); });
 }

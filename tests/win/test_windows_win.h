@@ -26,6 +26,8 @@ private:
 
 // The texts of the item view's rows.
 std::vector<std::wstring> itemViewTexts(HWND listView);
+// The image index the item view shows for a row.
+int itemImage(HWND listView, int row);
 // Pixels of one image of an image list, drawn on white.
 std::vector<COLORREF> imagePixels(HIMAGELIST images, int index);
 std::vector<COLORREF> iconPixels(HICON icon);

@@ -1,0 +1,366 @@
+// Item view figures of the launcher, driven from outside as a user would:
+// opening a large folder, one filter keystroke over it, the memory with it
+// listed, and a task view refill with 200 windows; each beside its floor
+// measured in the same run.
+//   folder_probe [runs] [launcher.exe]
+#include "common/folders_win.h"
+#include "common/text_files_win.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double msSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double median(std::vector<double> values) {
+    if (values.empty()) return -1;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Entry names as users keep them: mixed extensions, letters and numbers.
+const wchar_t* const extensions[] = {L".txt", L".jpg", L".png", L".pdf", L".docx", L".xlsx", L".zip",
+                                     L".mp3", L".cpp", L".h",   L".html", L".json", L".log", L".exe"};
+
+std::wstring letters(unsigned& seed, int count) {
+    std::wstring text;
+    for (int i = 0; i < count; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        text += static_cast<wchar_t>(L'a' + (seed >> 16) % 26);
+    }
+    return text;
+}
+
+struct TestFolder {
+    std::wstring path;
+    std::vector<std::wstring> names;
+};
+
+TestFolder makeFolder(const std::wstring& name, int files, int folders) {
+    TestFolder folder{exeFolder() + L"\\probe-folders\\" + name, {}};
+    ensureFolder(exeFolder() + L"\\probe-folders");
+    const std::wstring done = folder.path + L".done";
+    const bool ready = GetFileAttributesW(done.c_str()) != INVALID_FILE_ATTRIBUTES;
+    ensureFolder(folder.path);
+    unsigned seed = static_cast<unsigned>(files);
+    for (int i = 0; i < folders; ++i) folder.names.push_back(L"dir_" + letters(seed, 5) + std::to_wstring(i));
+    for (int i = 0; i < files; ++i)
+        folder.names.push_back(letters(seed, 7) + L"_" + std::to_wstring(i) + extensions[i % std::size(extensions)]);
+    if (ready) return folder;
+    for (int i = 0; i < folders; ++i) CreateDirectoryW((folder.path + L"\\" + folder.names[i]).c_str(), nullptr);
+    for (size_t i = static_cast<size_t>(folders); i < folder.names.size(); ++i) {
+        const HANDLE file = CreateFileW((folder.path + L"\\" + folder.names[i]).c_str(), GENERIC_WRITE, 0, nullptr,
+                                        CREATE_ALWAYS, 0, nullptr);
+        if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    }
+    writeTextLines(done, {L"generated"});
+    return folder;
+}
+
+size_t countMatching(const TestFolder& folder, wchar_t letter) {
+    return static_cast<size_t>(std::count_if(folder.names.begin(), folder.names.end(), [&](const std::wstring& name) {
+        return name.find(letter) != std::wstring::npos;
+    }));
+}
+
+// The floor: the system's own listing of the folder, as the launcher asks for it.
+double listingMs(const std::wstring& folder, size_t& count) {
+    const auto started = Clock::now();
+    WIN32_FIND_DATAW found{};
+    const HANDLE find = FindFirstFileExW((folder + L"\\*").c_str(), FindExInfoBasic, &found, FindExSearchNameMatch,
+                                         nullptr, FIND_FIRST_EX_LARGE_FETCH);
+    count = 0;
+    if (find != INVALID_HANDLE_VALUE) {
+        do ++count;
+        while (FindNextFileW(find, &found));
+        FindClose(find);
+    }
+    return msSince(started);
+}
+
+struct Launcher {
+    PROCESS_INFORMATION process{};
+    HWND window = nullptr;
+    HWND input = nullptr;
+    HWND status = nullptr;
+    HWND items = nullptr;
+};
+
+BOOL CALLBACK findMain(HWND window, LPARAM lParam) {
+    auto* launcher = reinterpret_cast<Launcher*>(lParam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    if (owner == launcher->process.dwProcessId && IsWindowVisible(window) && std::wstring(name) == L"HALVORUNDE") {
+        launcher->window = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK findControls(HWND child, LPARAM lParam) {
+    auto* launcher = reinterpret_cast<Launcher*>(lParam);
+    wchar_t name[64] = {};
+    GetClassNameW(child, name, 64);
+    const std::wstring className = name;
+    if (className == L"SysListView32") launcher->items = child;
+    if (lstrcmpiW(name, L"Edit") == 0) (GetDlgCtrlID(child) == 100 ? launcher->input : launcher->status) = child;
+    return TRUE;
+}
+
+bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 30000) {
+    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!condition()) {
+        if (Clock::now() > deadline) return false;
+        // Polling without a pause would keep the Wine server busy and slow the launcher.
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
+
+bool startLauncher(const std::wstring& program, Launcher& launcher) {
+    const std::wstring folder = exeFolder() + L"\\probe-folder-launcher";
+    ensureFolder(folder);
+    ensureFolder(folder + L"\\config");
+    ensureFolder(folder + L"\\history");
+    CopyFileW(program.c_str(), (folder + L"\\Halvorunde.exe").c_str(), FALSE);
+    writeTextLines(folder + L"\\config\\config.txt", {L"[hotkey]", L"hotkey=121", L"hotkey2=7"});
+    DeleteFileW((folder + L"\\config\\config.ini").c_str());
+    std::wstring commandLine = L"\"" + folder + L"\\Halvorunde.exe\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                        &launcher.process))
+        return false;
+    if (!waitUntil([&] { return !EnumWindows(findMain, reinterpret_cast<LPARAM>(&launcher)) && launcher.window; }))
+        return false;
+    WaitForInputIdle(launcher.process.hProcess, 5000);
+    EnumChildWindows(launcher.window, findControls, reinterpret_cast<LPARAM>(&launcher));
+    SetForegroundWindow(launcher.window);
+    return launcher.input && launcher.items && launcher.status &&
+           waitUntil([&] { return GetForegroundWindow() == launcher.window; }, 5000);
+}
+
+size_t rowCount(const Launcher& launcher) {
+    DWORD_PTR count = 0;
+    SendMessageTimeoutW(launcher.items, LVM_GETITEMCOUNT, 0, 0, SMTO_NORMAL, 30000, &count);
+    return count;
+}
+
+std::wstring textOf(HWND control) {
+    wchar_t text[1024] = {};
+    SendMessageTimeoutW(control, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 30000, nullptr);
+    return text;
+}
+
+double privateMb(const Launcher& launcher) {
+    PROCESS_MEMORY_COUNTERS_EX counters{};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(launcher.process.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                         sizeof counters);
+    // Wine leaves PrivateUsage empty; the commit charge is the same figure on Windows.
+    const SIZE_T bytes = counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
+    return static_cast<double>(bytes) / (1024.0 * 1024.0);
+}
+
+// Letters as virtual keys: Wine delivers typed characters (KEYEVENTF_UNICODE)
+// tens of milliseconds later than keys.
+void sendKey(WORD key) {
+    INPUT inputs[2]{};
+    for (int i = 0; i < 2; ++i) {
+        inputs[i].type = INPUT_KEYBOARD;
+        inputs[i].ki.wVk = key;
+        inputs[i].ki.dwFlags = (i ? KEYEVENTF_KEYUP : 0) | (key == VK_LEFT || key == VK_RIGHT ? KEYEVENTF_EXTENDEDKEY : 0);
+    }
+    SendInput(2, inputs, sizeof(INPUT));
+}
+
+// Time from the key until the item view holds the expected number of rows.
+// A cross-process message is answered only after the key was handled. The
+// pause first lets the launcher finish painting, which would delay the key.
+double keyUntilRows(const Launcher& launcher, WORD key, size_t rows) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    const auto started = Clock::now();
+    sendKey(key);
+    if (!waitUntil([&] { return rowCount(launcher) == rows; })) return -1;
+    return msSince(started);
+}
+
+// The floor of a keystroke: a key that the input line handles without
+// refilling anything (the caret moves), until it was handled.
+double keyUntilCaret(const Launcher& launcher, WORD key, DWORD position) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    const auto started = Clock::now();
+    sendKey(key);
+    if (!waitUntil([&] {
+            DWORD_PTR selection = 0;
+            SendMessageTimeoutW(launcher.input, EM_GETSEL, 0, 0, SMTO_NORMAL, 30000, &selection);
+            return LOWORD(selection) == position;
+        }))
+        return -1;
+    return msSince(started);
+}
+
+// Back to the task view with an empty input line.
+void backToTasks(const Launcher& launcher) {
+    for (int i = 0; i < 3 && !textOf(launcher.status).empty(); ++i) {
+        sendKey(VK_ESCAPE);
+        waitUntil([&] { return textOf(launcher.status).empty(); }, 500);
+    }
+}
+
+void printFigure(const char* name, double value, const char* floorName, double floor, const char* target) {
+    std::printf("%-44s %9.2f ms   %-28s %9.2f ms   %s\n", name, value, floorName, floor, target);
+}
+
+struct FolderFigures {
+    double open = -1, listing = -1, narrow = -1, widen = -1, key = -1, memory = -1;
+};
+
+FolderFigures measureFolder(const Launcher& launcher, const TestFolder& folder, int runs) {
+    FolderFigures figures;
+    const size_t all = folder.names.size();
+    const size_t withX = countMatching(folder, L'x');
+    std::vector<double> open, listing, narrow, widen, key;
+    for (int run = 0; run < runs; ++run) {
+        size_t listed = 0;
+        listing.push_back(listingMs(folder.path, listed));
+        backToTasks(launcher);
+        SendMessageTimeoutW(launcher.input, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(folder.path.c_str()), SMTO_NORMAL,
+                            30000, nullptr);
+        open.push_back(keyUntilRows(launcher, VK_RETURN, all));
+        // Esc released in the item view returns to the input line, the folder stays.
+        sendKey(VK_ESCAPE);
+        rowCount(launcher);
+        narrow.push_back(keyUntilRows(launcher, 'X', withX));
+        key.push_back(keyUntilCaret(launcher, VK_LEFT, 0));
+        key.push_back(keyUntilCaret(launcher, VK_RIGHT, 1));
+        widen.push_back(keyUntilRows(launcher, VK_BACK, all));
+    }
+    figures.open = median(open);
+    figures.listing = median(listing);
+    figures.narrow = median(narrow);
+    figures.widen = median(widen);
+    figures.key = median(key);
+    figures.memory = privateMb(launcher);
+    return figures;
+}
+
+// 200 windows on a thread that answers their messages, as an application's would.
+struct ProbeWindows {
+    HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    DWORD threadId = 0;
+    std::thread thread;
+
+    void start() {
+        thread = std::thread([this] {
+            threadId = GetCurrentThreadId();
+            for (int i = 0; i < 200; ++i) {
+                const std::wstring title = L"zqprobe " + std::to_wstring(i) + (i % 2 ? L" aq" : L" a");
+                const HWND window = CreateWindowExW(0, L"STATIC", title.c_str(), WS_OVERLAPPEDWINDOW, 10 + i, 10, 300,
+                                                    100, nullptr, nullptr, nullptr, nullptr);
+                ShowWindow(window, SW_SHOWNOACTIVATE);
+            }
+            SetEvent(ready);
+            MSG message;
+            while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
+        });
+        WaitForSingleObject(ready, 30000);
+    }
+    void stop() {
+        PostThreadMessageW(threadId, WM_QUIT, 0, 0);
+        thread.join();
+    }
+};
+
+// The floor of a refill: every window's title and class read once, without
+// messages (the launcher reads other processes' windows the same way).
+BOOL CALLBACK readTitle(HWND window, LPARAM lParam) {
+    if (IsWindowVisible(window)) {
+        wchar_t text[256];
+        if (InternalGetWindowText(window, text, 256) > 0 && GetClassNameW(window, text, 256) > 0)
+            ++*reinterpret_cast<int*>(lParam);
+    }
+    return TRUE;
+}
+
+void measureTasks(const Launcher& launcher, int runs) {
+    ProbeWindows windows;
+    windows.start();
+    backToTasks(launcher);
+    SendMessageTimeoutW(launcher.input, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"zqprobe a"), SMTO_NORMAL, 30000,
+                        nullptr);
+    // The caret to the end, where typing puts it.
+    SendMessageTimeoutW(launcher.input, EM_SETSEL, 9, 9, SMTO_NORMAL, 30000, nullptr);
+    waitUntil([&] { return rowCount(launcher) == 200; });
+    std::vector<double> hundred, twoHundred, enumeration;
+    for (int run = 0; run < runs * 2; ++run) {
+        hundred.push_back(keyUntilRows(launcher, 'Q', 100));
+        twoHundred.push_back(keyUntilRows(launcher, VK_BACK, 200));
+        const auto started = Clock::now();
+        int titled = 0;
+        EnumWindows(readTitle, reinterpret_cast<LPARAM>(&titled));
+        enumeration.push_back(msSince(started));
+    }
+    printFigure("task view: key until refilled, 200 windows", median(twoHundred), "enumerating the windows",
+                median(enumeration), "(no slower than before)");
+    printFigure("task view: key until refilled, 100 windows", median(hundred), "enumerating the windows",
+                median(enumeration), "");
+    windows.stop();
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const int runs = argc > 1 ? std::max(1, _wtoi(argv[1])) : 5;
+    const std::wstring program = argc > 2 ? argv[2] : exeFolder() + L"\\..\\dist\\Halvorunde.exe";
+    const TestFolder small = makeFolder(L"f2000", 2000, 50);
+    const TestFolder large = makeFolder(L"f20000", 20000, 500);
+    Launcher launcher;
+    if (!startLauncher(program, launcher)) {
+        std::printf("the launcher did not come up\n");
+        return 1;
+    }
+    const double emptyMb = privateMb(launcher);
+    const FolderFigures smallFigures = measureFolder(launcher, small, runs);
+    const FolderFigures largeFigures = measureFolder(launcher, large, runs);
+    std::printf("item view, medians of %d runs (keys sent to the launcher, rows counted from outside)\n", runs);
+    printFigure("2,050 entries: Enter until listed", smallFigures.open, "FindFirstFileExW listing", smallFigures.listing,
+                "");
+    printFigure("20,500 entries: Enter until listed", largeFigures.open, "FindFirstFileExW listing",
+                largeFigures.listing, "(target <= 1.5 x floor)");
+    std::printf("%-44s %9.2f x\n", "  ratio", largeFigures.open / largeFigures.listing);
+    printFigure("2,050 entries: filter key, narrowing", smallFigures.narrow, "key moving the caret", smallFigures.key,
+                "(target <= 8)");
+    printFigure("2,050 entries: filter key, widening", smallFigures.widen, "key moving the caret", smallFigures.key,
+                "(target <= 8)");
+    printFigure("20,500 entries: filter key, narrowing", largeFigures.narrow, "key moving the caret", largeFigures.key,
+                "(target <= 16)");
+    printFigure("20,500 entries: filter key, widening", largeFigures.widen, "key moving the caret", largeFigures.key,
+                "(target <= 16)");
+    std::printf("%-44s %9.2f MB   %-28s %9.2f MB   (target <= empty + 8)\n", "private bytes, 20,500 entries listed",
+                largeFigures.memory, "empty launcher", emptyMb);
+    backToTasks(launcher);
+    measureTasks(launcher, runs);
+    PostMessageW(launcher.window, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(launcher.process.hProcess, 30000) != WAIT_OBJECT_0)
+        TerminateProcess(launcher.process.hProcess, 1);
+    CloseHandle(launcher.process.hProcess);
+    CloseHandle(launcher.process.hThread);
+    return 0;
+}
