@@ -49,13 +49,6 @@ bool precedesByName(std::wstring_view left, std::wstring_view right) {
     return left.size() < right.size();
 }
 
-void orderFolderEntries(std::vector<ItemEntry>& entries) {
-    std::stable_sort(entries.begin(), entries.end(), [](const ItemEntry& a, const ItemEntry& b) {
-        if (a.isFolder != b.isFolder) return a.isFolder;
-        return precedesByName(a.name, b.name);
-    });
-}
-
 FolderListing::FolderListing(const std::vector<ItemEntry>& entries) {
     for (const ItemEntry& entry : entries) add(entry);
 }

@@ -19,10 +19,6 @@ wchar_t upcaseUnit(wchar_t unit);
 // Names in NTFS order: upper-cased unit by unit, then compared as numbers.
 bool precedesByName(std::wstring_view left, std::wstring_view right);
 
-// Folders first, then the other entries, each group in NTFS name order, so
-// that every file system shows the order users know.
-void orderFolderEntries(std::vector<ItemEntry>& entries);
-
 // A folder's entries, held compactly: a large folder is one buffer of names
 // rather than three strings per entry. Entry N reads as an ItemEntry.
 class FolderListing {

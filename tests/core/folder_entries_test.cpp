@@ -26,11 +26,11 @@ TEST(FolderTest, JoinsWithOneSeparator) {
 }
 
 TEST(FolderTest, FoldersFirstEachGroupInNameOrder) {
-    std::vector<ItemEntry> entries{
+    FolderListing entries{
         makeFolderEntry(L"C:\\f", L"z.txt", false), makeFolderEntry(L"C:\\f", L"b", true),
         makeFolderEntry(L"C:\\f", L"c.txt", false), makeFolderEntry(L"C:\\f", L"a", true),
     };
-    orderFolderEntries(entries);
+    entries.order();
     EXPECT_EQ(namesOf(entries), (std::vector<std::wstring>{L"a", L"b", L"c.txt", L"z.txt"}));
 }
 
