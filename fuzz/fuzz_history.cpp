@@ -1,5 +1,7 @@
 // History files: loading, recording and period rebuilds over an in-memory folder.
 #include "launcher/history/history_store.h"
+#include "launcher/input/candidates.h"
+#include "launcher/input/matching.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -13,6 +15,14 @@ void requireUnique(const HistoryList& list) {
     const TextList texts = list.texts();
     std::unordered_set<std::wstring> seen(texts.begin(), texts.end());
     if (seen.size() != list.size()) std::abort();
+}
+
+// The scan of the buffer takes exactly what the plain rule takes, in order.
+void requirePlainCandidates(const HistoryList& list, const std::wstring& query) {
+    TextList plain;
+    for (const std::wstring& text : list.texts())
+        if (plain.size() < maxCandidates && matchesQuery(text, query)) plain.push_back(text);
+    if (collectCandidates(list, query, L"", {}) != plain) std::abort();
 }
 
 } // namespace
@@ -60,6 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     requireUnique(store.historyList);
     requireUnique(store.monthList);
     for (const std::wstring& text : header) {
+        requirePlainCandidates(store.historyList, text);
         recordLaunch(store, text, folder);
         if (store.historyList.empty() || store.historyList.text(0) != text) std::abort();
     }
@@ -69,5 +80,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     reloadHistory(store, 3, folder);
     requireUnique(store.historyList);
     if (!store.historyList.empty()) deleteHistoryEntry(store, store.historyList.text(0), folder);
+    for (const std::wstring& text : header) requirePlainCandidates(store.historyList, text);
     return 0;
 }

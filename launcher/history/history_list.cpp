@@ -85,12 +85,21 @@ void HistoryList::push_back(std::wstring_view text) { append(historyUnits(text))
 
 void HistoryList::appendFileBytes(std::string_view bytes) {
     if (bytes.empty()) return;
-    // Never more units than bytes, the LF becoming the 0 after each text; one
-    // more for a last line without LF.
-    const size_t lineEnds = static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
+    // Room for exactly the units of valid UTF-8 (a unit per sequence, two for a
+    // four-byte one) and a 0 after each line, with some slack; a line that
+    // could overrun it (invalid bytes decode one by one) makes more first.
+    size_t lineEnds = 0, continuations = 0, fourByteLeads = 0;
+    for (const char byte : bytes) {
+        const auto value = static_cast<unsigned char>(byte);
+        lineEnds += value == '\n';
+        continuations += (value & 0xC0) == 0x80;
+        fourByteLeads += value >= 0xF0;
+    }
+    constexpr size_t slack = 4096;
     const size_t oldSize = units_.size();
-    units_.resize(oldSize + bytes.size() + 1);
-    entries_.reserve(entries_.size() + lineEnds + 1);
+    makeRoom(bytes.size() - continuations + fourByteLeads + 1 + slack);
+    units_.resize(oldSize + bytes.size() - continuations + fourByteLeads + 1 + slack);
+    if (entries_.size() + lineEnds + 1 > entries_.capacity()) entries_.reserve(entries_.size() * 9 / 8 + lineEnds + 1);
     size_t at = oldSize;
     const char* const data = bytes.data();
     size_t start = 0;
@@ -102,6 +111,10 @@ void HistoryList::appendFileBytes(std::string_view bytes) {
         if (const void* zero = std::memchr(data + start, '\0', length)) {
             length = static_cast<size_t>(static_cast<const char*>(zero) - (data + start));
         }
+        if (at + length + 1 > units_.size()) {
+            makeRoom(at + length + 1 - units_.size());
+            units_.resize(at + length + 1);
+        }
         const size_t written = decodeUtf8(bytes.substr(start, length), units_.data() + at);
         entries_.push_back({static_cast<uint32_t>(at), static_cast<uint32_t>(written)});
         at += written;
@@ -110,8 +123,6 @@ void HistoryList::appendFileBytes(std::string_view bytes) {
         start = end + 1;
     }
     units_.resize(at);
-    // Japanese text takes three bytes a unit: give back what the estimate over-asked.
-    if (units_.capacity() - units_.size() > units_.size() / 8 + 4096) units_.shrink_to_fit();
     derivedStale_ = true;
 }
 
@@ -165,12 +176,20 @@ void HistoryList::dropDuplicates() {
     // Open addressing over the kept entries: one pass, no allocation per entry.
     size_t capacity = 16;
     while (capacity < entries_.size() * 2) capacity <<= 1;
-    std::vector<uint64_t> slots(capacity); // hash in the high half, kept position + 1 in the low
+    // Hashed first, so that the slot of an entry a little ahead can be fetched
+    // while this one is placed: the table is far larger than the caches.
     const std::hash<HistoryView> hasher;
+    std::vector<size_t> hashes(entries_.size());
+    for (size_t i = 0; i < entries_.size(); ++i) hashes[i] = hasher((*this)[i]);
+    std::vector<uint64_t> slots(capacity); // hash in the high half, kept position + 1 in the low
+    constexpr size_t ahead = 8;
     size_t kept = 0;
     for (size_t i = 0; i < entries_.size(); ++i) {
+#if defined(__GNUC__)
+        if (i + ahead < hashes.size()) __builtin_prefetch(&slots[hashes[i + ahead] & (capacity - 1)]);
+#endif
         const HistoryView text = (*this)[i];
-        const size_t hash = hasher(text);
+        const size_t hash = hashes[i];
         const auto tag = static_cast<uint32_t>(hash >> 32 ^ hash);
         size_t slot = hash & (capacity - 1);
         bool seen = false;
@@ -189,7 +208,11 @@ void HistoryList::dropDuplicates() {
         slots[slot] = static_cast<uint64_t>(tag) << 32 | static_cast<uint64_t>(kept + 1);
         ++kept;
     }
-    if (kept == entries_.size()) return;
+    if (kept == entries_.size()) {
+        // The end of every load and rebuild: give back room well beyond what growth needs.
+        if (units_.capacity() - units_.size() > units_.size() / 8 + 8192) units_.shrink_to_fit();
+        return;
+    }
     entries_.resize(kept);
     // Dropped lines are scattered through the buffer, each breaking a run: close the gaps.
     compact();

@@ -4,59 +4,95 @@
 #include "text_helpers.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <optional>
 
 namespace {
 
-// A unit every taken entry must hold, A-Z in either case, and its word.
+// Two units of one required word, A-Z in either case, that every taken entry
+// must hold at a fixed distance: the rarest unit of the query and the rarest
+// other unit of its word. Requiring both stops the scan at few places.
 struct ScanKey {
-    HistoryUnit lower = 0;
-    HistoryUnit upper = 0;
     const std::wstring* word = nullptr;
-    size_t offset = 0; // of the unit in the word
-    bool found = false;
+    size_t first = 0; // places in the word
+    size_t second = 0;
+    HistoryUnit firstLower = 0, firstUpper = 0, secondLower = 0, secondUpper = 0;
 };
 
-// The unit of the required words that the history holds least often: the
-// fewer places the scan stops at, the less of the rule runs.
-ScanKey rarestUnit(const HistoryList& history, const CompiledQuery& typed, const CompiledQuery& inFolder) {
-    ScanKey key;
-    uint32_t fewest = 0;
-    for (const CompiledQuery* query : {&typed, &inFolder}) {
-        for (const std::wstring& word : query->required) {
-            for (size_t i = 0; i < word.size(); ++i) {
-                const auto unit = static_cast<char32_t>(word[i]);
-                if (unit > 0xFFFF) continue; // never in UTF-16 text; the rule itself rejects it
-                const uint32_t count = history.sampledCount(unit);
-                if (key.found && count >= fewest) continue;
-                key.lower = static_cast<HistoryUnit>(unit);
-                key.upper = static_cast<HistoryUnit>(unit >= U'a' && unit <= U'z' ? unit - U'a' + U'A' : unit);
-                key.word = &word;
-                key.offset = i;
-                key.found = true;
-                fewest = count;
-            }
+HistoryUnit upperOf(char32_t unit) {
+    return static_cast<HistoryUnit>(unit >= U'a' && unit <= U'z' ? unit - U'a' + U'A' : unit);
+}
+
+// The rarest unit of a word other than the one at skip, by the history's sample.
+size_t rarestPlace(const HistoryList& history, const std::wstring& word, size_t skip, uint32_t& count) {
+    size_t place = skip;
+    count = UINT32_MAX;
+    for (size_t i = 0; i < word.size(); ++i) {
+        const auto unit = static_cast<char32_t>(word[i]);
+        if (i == skip || unit > 0xFFFF) continue; // such a unit is never in UTF-16 text; the rule rejects it
+        const uint32_t seen = history.sampledCount(unit);
+        if (seen < count) {
+            count = seen;
+            place = i;
         }
     }
+    return place;
+}
+
+std::optional<ScanKey> scanKeyFor(const HistoryList& history, const CompiledQuery& typed,
+                                  const CompiledQuery& inFolder) {
+    std::optional<ScanKey> key;
+    uint32_t fewest = UINT32_MAX;
+    for (const CompiledQuery* query : {&typed, &inFolder}) {
+        for (const std::wstring& word : query->required) {
+            uint32_t count = 0;
+            const size_t place = rarestPlace(history, word, word.size(), count);
+            if (place == word.size() || (key && count >= fewest)) continue;
+            fewest = count;
+            key = ScanKey{&word, place, place};
+        }
+    }
+    if (!key) return key;
+    uint32_t count = 0;
+    const size_t second = rarestPlace(history, *key->word, key->first, count);
+    if (second != key->first) key->second = second;
+    key->firstLower = static_cast<HistoryUnit>((*key->word)[key->first]);
+    key->firstUpper = upperOf(static_cast<char32_t>((*key->word)[key->first]));
+    key->secondLower = static_cast<HistoryUnit>((*key->word)[key->second]);
+    key->secondUpper = upperOf(static_cast<char32_t>((*key->word)[key->second]));
     return key;
 }
 
-// The first of two units before end, a block at a time so that the compiler
-// compares a block in a few vector instructions. Blocks may read on up to
-// limit (the buffer's end), so that a short run costs no unit-by-unit tail.
-const HistoryUnit* findEither(const HistoryUnit* at, const HistoryUnit* end, const HistoryUnit* limit, HistoryUnit a,
-                              HistoryUnit b) {
-    constexpr std::ptrdiff_t block = 32;
-    while (at < end && limit - at >= block) {
+// The first place from at up to end where the key's word may start: both its
+// units stand where they would. A block of places at a time, which the
+// compiler turns into a few vector instructions; blocks read on up to limit
+// (the buffer's end) so that a short run costs no place-by-place tail.
+size_t findKey(const HistoryUnit* units, size_t at, size_t end, size_t limit, const ScanKey& key) {
+    const HistoryUnit* const first = units + key.first;
+    const HistoryUnit* const second = units + key.second;
+    const size_t reach = std::max(key.first, key.second);
+    const auto holds = [&](size_t place) {
+        return (first[place] == key.firstLower || first[place] == key.firstUpper) &&
+               (second[place] == key.secondLower || second[place] == key.secondUpper);
+    };
+    constexpr size_t block = 32;
+    while (at < end && at + reach + block <= limit) {
         unsigned seen = 0;
-        for (std::ptrdiff_t i = 0; i < block; ++i) seen |= static_cast<unsigned>(at[i] == a) | (at[i] == b);
+        for (size_t i = 0; i < block; ++i) {
+            seen |= static_cast<unsigned>((first[at + i] == key.firstLower) | (first[at + i] == key.firstUpper)) &
+                    static_cast<unsigned>((second[at + i] == key.secondLower) | (second[at + i] == key.secondUpper));
+        }
         if (seen) break;
         at += block;
     }
-    while (at < end && *at != a && *at != b) ++at;
-    return at < end ? at : end;
+    for (; at < end && at + reach < limit; ++at) {
+        if (holds(at)) return at;
+    }
+    return end;
 }
 
-// Whether the key's word, A-Z folded, stands at the place of a hit.
+// Whether the word, A-Z folded, stands at a place.
 bool wordAt(const HistoryUnit* start, const std::wstring& word) {
     for (size_t i = 0; i < word.size(); ++i) {
         auto unit = static_cast<char32_t>(start[i]);
@@ -89,43 +125,37 @@ std::vector<std::wstring> collectCandidates(const HistoryList& historyList, cons
         return taken.size() == maxCandidates;
     };
 
-    const ScanKey key = rarestUnit(historyList, typed, inFolder);
-    if (!key.found) {
+    const std::optional<ScanKey> key = scanKeyFor(historyList, typed, inFolder);
+    if (!key) {
         // Nothing required: the front of the history decides.
         for (size_t i = 0; i < historyList.size(); ++i) {
             if (take(i)) break;
         }
         return taken;
     }
-    // An entry without the key unit cannot match, so the scan passes over it.
+    // An entry without the key's word cannot match, so the scan passes over it.
     // Within a run the buffer holds the entries in history order, and runs
     // come in history order, so the entries are still tried in that order.
     const HistoryUnit* const units = historyList.units();
-    const HistoryUnit* const limit = units + historyList.unitCount();
+    const size_t limit = historyList.unitCount();
+    const size_t length = key->word->size();
     const std::vector<HistoryList::Entry>& entries = historyList.entries();
-    const auto startsAfter = [](size_t position, const HistoryList::Entry& entry) { return position < entry.start; };
+    const auto startsAfter = [](size_t place, const HistoryList::Entry& entry) { return place < entry.start; };
     for (const HistoryList::Run& run : historyList.runs()) {
         const size_t end = entries[run.last - 1].start + entries[run.last - 1].length;
         size_t at = entries[run.first].start;
         size_t entry = run.first;
         while (at < end) {
-            const HistoryUnit* hit = findEither(units + at, units + end, limit, key.lower, key.upper);
-            if (hit == units + end) break;
-            const auto position = static_cast<size_t>(hit - units);
-            // Most hits are not the word; only those that are go on to the entry.
-            if (position - entries[run.first].start < key.offset || position - key.offset + key.word->size() > end ||
-                !wordAt(hit - key.offset, *key.word)) {
-                at = position + 1;
+            const size_t place = findKey(units, at, end, limit, *key);
+            if (place == end) break;
+            if (place + length > limit || !wordAt(units + place, *key->word)) { // most places are not the word
+                at = place + 1;
                 continue;
             }
             const auto holder = std::upper_bound(entries.begin() + static_cast<std::ptrdiff_t>(entry),
-                                                 entries.begin() + static_cast<std::ptrdiff_t>(run.last), position,
+                                                 entries.begin() + static_cast<std::ptrdiff_t>(run.last), place,
                                                  startsAfter);
             entry = static_cast<size_t>(holder - entries.begin()) - 1;
-            if (position - entries[entry].start < key.offset) { // the word would begin before the entry
-                at = position + 1;
-                continue;
-            }
             if (take(entry)) return taken;
             at = entries[entry].start + entries[entry].length + 1;
             ++entry;
