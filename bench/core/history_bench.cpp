@@ -30,6 +30,20 @@ void LoadHistory100kLines(benchmark::State& state) {
 }
 BENCHMARK(LoadHistory100kLines)->Unit(benchmark::kMillisecond);
 
+// The floor of a load: the same file's bytes read and decoded into one buffer.
+void ReadAndDecode100kLinesFloor(benchmark::State& state) {
+    const fs::path root = freshFolder("load100k-floor");
+    writeBytes(root / "history.txt", bytesFromLines(launchedTexts(100000, 0)));
+    for (auto _ : state) {
+        const std::string bytes = readBytes(root / "history.txt");
+        std::u16string units(bytes.size(), u'\0');
+        units.resize(decodeUtf8(bytes, units.data()));
+        benchmark::DoNotOptimize(units.data());
+    }
+    state.SetLabel("floor");
+}
+BENCHMARK(ReadAndDecode100kLinesFloor)->Unit(benchmark::kMillisecond);
+
 // 100,000 lines of which 2,000 repeat earlier ones; this month's file exists, so no rebuild.
 void LoadHistory100kWith2kDuplicates(benchmark::State& state) {
     const fs::path root = freshFolder("load");

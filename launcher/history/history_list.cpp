@@ -89,11 +89,19 @@ void HistoryList::appendFileBytes(std::string_view bytes) {
     // four-byte one) and a 0 after each line, with some slack; a line that
     // could overrun it (invalid bytes decode one by one) makes more first.
     size_t lineEnds = 0, continuations = 0, fourByteLeads = 0;
-    for (const char byte : bytes) {
-        const auto value = static_cast<unsigned char>(byte);
-        lineEnds += value == '\n';
-        continuations += (value & 0xC0) == 0x80;
-        fourByteLeads += value >= 0xF0;
+    // Byte-wide counts over short blocks: the compiler keeps them in vector lanes.
+    for (size_t block = 0; block < bytes.size(); block += 255) {
+        const size_t end = std::min(bytes.size(), block + 255);
+        uint8_t ends = 0, follows = 0, leads = 0;
+        for (size_t i = block; i < end; ++i) {
+            const auto value = static_cast<unsigned char>(bytes[i]);
+            ends += value == '\n';
+            follows += (value & 0xC0) == 0x80;
+            leads += value >= 0xF0;
+        }
+        lineEnds += ends;
+        continuations += follows;
+        fourByteLeads += leads;
     }
     constexpr size_t slack = 4096;
     const size_t oldSize = units_.size();
@@ -241,7 +249,8 @@ const std::vector<HistoryList::Run>& HistoryList::runs() const {
     }
     sampled_.fill(0);
     const size_t stride = units_.size() / 65536 + 1;
-    for (size_t i = 0; i < units_.size(); i += stride) ++sampled_[bucketOf(static_cast<char32_t>(units_[i]))];
+    sampledTotal_ = 0;
+    for (size_t i = 0; i < units_.size(); i += stride, ++sampledTotal_) ++sampled_[bucketOf(static_cast<char32_t>(units_[i]))];
     derivedStale_ = false;
     return runs_;
 }
@@ -249,6 +258,11 @@ const std::vector<HistoryList::Run>& HistoryList::runs() const {
 uint32_t HistoryList::sampledCount(char32_t loweredUnit) const {
     runs();
     return sampled_[bucketOf(loweredUnit)];
+}
+
+uint32_t HistoryList::sampledTotal() const {
+    runs();
+    return sampledTotal_;
 }
 
 bool operator==(const HistoryList& a, const HistoryList& b) {

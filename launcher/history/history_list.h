@@ -66,6 +66,7 @@ public:
     // How often the buffer holds a unit (A-Z folded), from a sample: enough to
     // tell which unit of a query is rarest.
     uint32_t sampledCount(char32_t loweredUnit) const;
+    uint32_t sampledTotal() const;
     // Units held by removed entries, until the next compaction.
     size_t wastedUnits() const { return units_.size() - liveUnits_; }
 
@@ -105,6 +106,7 @@ private:
     size_t liveUnits_ = 0; // text and terminators of the entries
     mutable std::vector<Run> runs_;
     mutable std::array<uint32_t, 256> sampled_{};
+    mutable uint32_t sampledTotal_ = 0;
     mutable bool derivedStale_ = true;
 };
 

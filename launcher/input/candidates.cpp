@@ -18,6 +18,7 @@ struct ScanKey {
     size_t first = 0; // places in the word
     size_t second = 0;
     HistoryUnit firstLower = 0, firstUpper = 0, secondLower = 0, secondUpper = 0;
+    bool paired = false; // a rare first unit is left alone: a second would only slow the scan
 };
 
 HistoryUnit upperOf(char32_t unit) {
@@ -56,7 +57,10 @@ std::optional<ScanKey> scanKeyFor(const HistoryList& history, const CompiledQuer
     if (!key) return key;
     uint32_t count = 0;
     const size_t second = rarestPlace(history, *key->word, key->first, count);
-    if (second != key->first) key->second = second;
+    if (second != key->first && fewest > history.sampledTotal() / 256) {
+        key->second = second;
+        key->paired = true;
+    }
     key->firstLower = static_cast<HistoryUnit>((*key->word)[key->first]);
     key->firstUpper = upperOf(static_cast<char32_t>((*key->word)[key->first]));
     key->secondLower = static_cast<HistoryUnit>((*key->word)[key->second]);
@@ -68,20 +72,24 @@ std::optional<ScanKey> scanKeyFor(const HistoryList& history, const CompiledQuer
 // units stand where they would. A block of places at a time, which the
 // compiler turns into a few vector instructions; blocks read on up to limit
 // (the buffer's end) so that a short run costs no place-by-place tail.
+template <bool paired>
 size_t findKey(const HistoryUnit* units, size_t at, size_t end, size_t limit, const ScanKey& key) {
     const HistoryUnit* const first = units + key.first;
     const HistoryUnit* const second = units + key.second;
     const size_t reach = std::max(key.first, key.second);
     const auto holds = [&](size_t place) {
         return (first[place] == key.firstLower || first[place] == key.firstUpper) &&
-               (second[place] == key.secondLower || second[place] == key.secondUpper);
+               (!paired || second[place] == key.secondLower || second[place] == key.secondUpper);
     };
     constexpr size_t block = 32;
     while (at < end && at + reach + block <= limit) {
         unsigned seen = 0;
         for (size_t i = 0; i < block; ++i) {
-            seen |= static_cast<unsigned>((first[at + i] == key.firstLower) | (first[at + i] == key.firstUpper)) &
-                    static_cast<unsigned>((second[at + i] == key.secondLower) | (second[at + i] == key.secondUpper));
+            unsigned here = static_cast<unsigned>((first[at + i] == key.firstLower) | (first[at + i] == key.firstUpper));
+            if constexpr (paired) {
+                here &= static_cast<unsigned>((second[at + i] == key.secondLower) | (second[at + i] == key.secondUpper));
+            }
+            seen |= here;
         }
         if (seen) break;
         at += block;
@@ -146,7 +154,8 @@ std::vector<std::wstring> collectCandidates(const HistoryList& historyList, cons
         size_t at = entries[run.first].start;
         size_t entry = run.first;
         while (at < end) {
-            const size_t place = findKey(units, at, end, limit, *key);
+            const size_t place = key->paired ? findKey<true>(units, at, end, limit, *key)
+                                             : findKey<false>(units, at, end, limit, *key);
             if (place == end) break;
             if (place + length > limit || !wordAt(units + place, *key->word)) { // most places are not the word
                 at = place + 1;
