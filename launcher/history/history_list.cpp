@@ -76,6 +76,7 @@ void HistoryList::append(HistoryView text) {
     const auto start = static_cast<uint32_t>(units_.size());
     units_.insert(units_.end(), text.begin(), text.end());
     units_.push_back(terminator);
+    if (entries_.size() == entries_.capacity()) entries_.reserve(entries_.size() + entries_.size() / 8 + 16);
     entries_.push_back({start, static_cast<uint32_t>(text.size())});
     liveUnits_ += text.size() + 1;
     derivedStale_ = true;
