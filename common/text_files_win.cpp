@@ -60,5 +60,9 @@ bool writeFileAtomically(const std::wstring& path, const std::string& bytes, con
 }
 
 bool writeTextLines(const std::wstring& path, const TextLines& lines) {
-    return writeFileAtomically(path, bytesFromLines(lines), writeWholeChunk);
+    return writeTextFile(path, bytesFromLines(lines));
+}
+
+bool writeTextFile(const std::wstring& path, const std::string& bytes) {
+    return writeFileAtomically(path, bytes, writeWholeChunk);
 }

@@ -13,6 +13,8 @@ bool readFileBytes(const std::wstring& path, std::string& bytes);
 // Writes into a temporary file beside the target and then replaces the
 // target, so a failure at any point leaves the old file as it was.
 bool writeTextLines(const std::wstring& path, const TextLines& lines);
+// The same for a file's bytes made elsewhere.
+bool writeTextFile(const std::wstring& path, const std::string& bytes);
 
 // Writes one chunk to an open file; the seam lets tests fail a write part-way.
 using ChunkWriter = std::function<bool(void* file, const char* data, unsigned long size)>;

@@ -1,19 +1,22 @@
 #include "text_lines.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
 constexpr char32_t replacementChar = 0xFFFD;
 
 // Writes one code point as UTF-16 at out[n]; the caller has made room.
-void putUtf16(std::wstring& out, size_t& n, char32_t cp) {
+template <class Unit>
+void putUtf16(Unit* out, size_t& n, char32_t cp) {
     if (cp >= 0x10000) {
         cp -= 0x10000;
-        out[n++] = static_cast<wchar_t>(0xD800 + (cp >> 10));
-        out[n++] = static_cast<wchar_t>(0xDC00 + (cp & 0x3FF));
+        out[n++] = static_cast<Unit>(0xD800 + (cp >> 10));
+        out[n++] = static_cast<Unit>(0xDC00 + (cp & 0x3FF));
     } else {
-        out[n++] = static_cast<wchar_t>(cp);
+        out[n++] = static_cast<Unit>(cp);
     }
 }
 
@@ -39,17 +42,25 @@ bool secondByteFits(unsigned char lead, unsigned char second) {
     }
 }
 
-} // namespace
-
-std::wstring wideFromUtf8(std::string_view bytes) {
-    // Never more code units than bytes; written in place and cut to size at the end.
-    std::wstring out(bytes.size(), L'\0');
+template <class Unit>
+size_t decodeInto(std::string_view bytes, Unit* out) {
     size_t n = 0;
     size_t i = 0;
     while (i < bytes.size()) {
+        // Eight ASCII bytes at a time: most history text is paths and addresses.
+        if (bytes.size() - i >= 8) {
+            uint64_t chunk;
+            std::memcpy(&chunk, bytes.data() + i, 8);
+            if ((chunk & 0x8080808080808080u) == 0) {
+                for (int k = 0; k < 8; ++k) out[n + k] = static_cast<Unit>(static_cast<unsigned char>(bytes[i + k]));
+                n += 8;
+                i += 8;
+                continue;
+            }
+        }
         const auto lead = static_cast<unsigned char>(bytes[i]);
         if (lead < 0x80) { // the common case, without the sequence bookkeeping
-            out[n++] = static_cast<wchar_t>(lead);
+            out[n++] = static_cast<Unit>(lead);
             ++i;
             continue;
         }
@@ -67,7 +78,7 @@ std::wstring wideFromUtf8(std::string_view bytes) {
             }
         }
         if (!whole) {
-            out[n++] = static_cast<wchar_t>(replacementChar);
+            out[n++] = static_cast<Unit>(replacementChar);
             i += taken;
             continue;
         }
@@ -76,7 +87,18 @@ std::wstring wideFromUtf8(std::string_view bytes) {
         putUtf16(out, n, cp);
         i += length;
     }
-    out.resize(n);
+    return n;
+}
+
+} // namespace
+
+size_t decodeUtf8(std::string_view bytes, wchar_t* out) { return decodeInto(bytes, out); }
+size_t decodeUtf8(std::string_view bytes, char16_t* out) { return decodeInto(bytes, out); }
+
+std::wstring wideFromUtf8(std::string_view bytes) {
+    // Never more code units than bytes; written in place and cut to size at the end.
+    std::wstring out(bytes.size(), L'\0');
+    out.resize(decodeInto(bytes, out.data()));
     return out;
 }
 
@@ -86,7 +108,8 @@ namespace {
 constexpr size_t maxUtf8PerUnit = 3;
 
 // Encodes into room the caller has made; returns the number of bytes written.
-size_t putUtf8(char* out, std::wstring_view text) {
+template <class Unit>
+size_t putUtf8(char* out, std::basic_string_view<Unit> text) {
     char* const start = out;
     for (size_t i = 0; i < text.size(); ++i) {
         char32_t cp = static_cast<char32_t>(text[i]) & 0xFFFF;
@@ -119,7 +142,30 @@ size_t putUtf8(char* out, std::wstring_view text) {
     return static_cast<size_t>(out - start);
 }
 
+// The bytes putUtf8 writes for the text.
+template <class Unit>
+size_t utf8SizeOf(std::basic_string_view<Unit> text) {
+    size_t size = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char32_t unit = static_cast<char32_t>(text[i]) & 0xFFFF;
+        if (unit < 0x80) size += 1;
+        else if (unit < 0x800) size += 2;
+        else if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() &&
+                 (static_cast<char32_t>(text[i + 1]) & 0xFFFF) >= 0xDC00 &&
+                 (static_cast<char32_t>(text[i + 1]) & 0xFFFF) <= 0xDFFF) {
+            size += 4;
+            ++i;
+        } else size += 3;
+    }
+    return size;
+}
+
 } // namespace
+
+size_t utf8Size(std::wstring_view text) { return utf8SizeOf(text); }
+size_t utf8Size(std::u16string_view text) { return utf8SizeOf(text); }
+size_t encodeUtf8(std::wstring_view text, char* out) { return putUtf8(out, text); }
+size_t encodeUtf8(std::u16string_view text, char* out) { return putUtf8(out, text); }
 
 std::string utf8FromWide(std::wstring_view text) {
     std::string out(text.size() * maxUtf8PerUnit, '\0');
@@ -170,7 +216,7 @@ std::string bytesFromLines(const TextLines& lines) {
     std::string bytes(units * maxUtf8PerUnit + lines.size(), '\0');
     size_t n = 0;
     for (const auto& line : lines) {
-        n += putUtf8(bytes.data() + n, line);
+        n += putUtf8(bytes.data() + n, std::wstring_view(line));
         bytes[n++] = '\n';
     }
     bytes.resize(n);

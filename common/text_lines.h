@@ -11,6 +11,16 @@ using TextLines = std::vector<std::wstring>;
 std::wstring wideFromUtf8(std::string_view bytes);
 std::string utf8FromWide(std::wstring_view text);
 
+// The same conversions into room the caller has made, for buffers that hold
+// many texts: decoding writes at most bytes.size() units, encoding exactly
+// utf8Size bytes. Both return how much they wrote.
+size_t decodeUtf8(std::string_view bytes, wchar_t* out);
+size_t decodeUtf8(std::string_view bytes, char16_t* out);
+size_t utf8Size(std::wstring_view text);
+size_t utf8Size(std::u16string_view text);
+size_t encodeUtf8(std::wstring_view text, char* out);
+size_t encodeUtf8(std::u16string_view text, char* out);
+
 // An editor may save a file as UTF-16 with a byte-order mark (FF FE or FE FF).
 // No UTF-8 text starts with either pair, so the mark alone decides.
 bool hasUtf16ByteOrderMark(std::string_view bytes);

@@ -1,5 +1,7 @@
 // History files: loading, recording and period rebuilds over an in-memory folder.
 #include "launcher/history/history_store.h"
+#include "launcher/input/candidates.h"
+#include "launcher/input/matching.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -9,9 +11,18 @@
 
 namespace {
 
-void requireUnique(const TextList& list) {
-    std::unordered_set<std::wstring> seen(list.begin(), list.end());
+void requireUnique(const HistoryList& list) {
+    const TextList texts = list.texts();
+    std::unordered_set<std::wstring> seen(texts.begin(), texts.end());
     if (seen.size() != list.size()) std::abort();
+}
+
+// The scan of the buffer takes exactly what the plain rule takes, in order.
+void requirePlainCandidates(const HistoryList& list, const std::wstring& query) {
+    TextList plain;
+    for (const std::wstring& text : list.texts())
+        if (plain.size() < maxCandidates && matchesQuery(text, query)) plain.push_back(text);
+    if (collectCandidates(list, query, L"", {}) != plain) std::abort();
 }
 
 } // namespace
@@ -36,13 +47,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     HistoryFolder folder;
     folder.pathOf = [](const std::wstring& name) { return name; };
-    folder.readLines = [&](const std::wstring& path) {
+    folder.readBytes = [&](const std::wstring& path) -> std::optional<std::string> {
         const auto found = files.find(path);
-        return found == files.end() ? TextLines{} : found->second;
+        return found == files.end() ? std::string() : bytesFromLines(found->second);
     };
-    folder.writeLines = [&](const std::wstring& path, const TextLines& lines) {
+    folder.writeBytes = [&](const std::wstring& path, const std::string& bytes) {
         if (path.empty() || path == L"err.txt") std::abort();
-        files[path] = lines;
+        files[path] = linesFromBytes(bytes);
     };
     folder.listEntries = [&]() -> std::optional<std::vector<FolderEntry>> {
         std::vector<FolderEntry> entries;
@@ -59,14 +70,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     requireUnique(store.historyList);
     requireUnique(store.monthList);
     for (const std::wstring& text : header) {
+        requirePlainCandidates(store.historyList, text);
         recordLaunch(store, text, folder);
-        if (store.historyList.empty() || store.historyList.front() != text) std::abort();
+        if (store.historyList.empty() || store.historyList.text(0) != text) std::abort();
     }
     requireUnique(store.historyList);
     reloadHistory(store, 0, folder);
     requireUnique(store.historyList);
     reloadHistory(store, 3, folder);
     requireUnique(store.historyList);
-    if (!store.historyList.empty()) deleteHistoryEntry(store, store.historyList.front(), folder);
+    if (!store.historyList.empty()) deleteHistoryEntry(store, store.historyList.text(0), folder);
+    for (const std::wstring& text : header) requirePlainCandidates(store.historyList, text);
     return 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The launcher's lists: history and the item list files of the config folder.
 #include "config_store.h"
+#include "launcher/history/history_list.h"
 
 #include <cstdint>
 #include <string>
@@ -14,8 +15,8 @@ struct DataStore {
     int32_t bookmarkIndex = -1;
     std::wstring historyPath;
     std::wstring monthPath;
-    std::vector<std::wstring> historyList;
-    std::vector<std::wstring> monthList;
+    HistoryList historyList;
+    HistoryList monthList;
     std::vector<std::wstring> bookmarkLines;
     Table hotkeyRows;
     Table menuRows;

@@ -5,53 +5,16 @@
 
 #include <algorithm>
 #include <string_view>
-#include <cstdint>
-#include <functional>
 
-bool moveToFront(TextList& list, const std::wstring& text) {
-    const auto found = std::find(list.begin(), list.end(), text);
-    if (found == list.begin() && found != list.end()) return false;
-    if (found == list.end()) {
-        list.insert(list.begin(), text);
-        return true;
-    }
-    // Shift the entries before it down by one instead of erase + insert.
-    std::rotate(list.begin(), found, found + 1);
-    return false;
-}
-
-void dropDuplicates(TextList& list) {
-    // Open addressing over the kept entries: one pass, no allocation per entry,
-    // which matters for histories of a hundred thousand lines.
-    size_t capacity = 16;
-    while (capacity < list.size() * 2) capacity <<= 1;
-    std::vector<uint64_t> slots(capacity); // hash in the high half, kept position + 1 in the low
-    const std::hash<std::wstring_view> hasher;
-    size_t kept = 0;
-    for (size_t i = 0; i < list.size(); ++i) {
-        const size_t hash = hasher(list[i]);
-        const auto tag = static_cast<uint32_t>(hash >> 32 ^ hash);
-        size_t slot = hash & (capacity - 1);
-        bool seen = false;
-        for (; slots[slot] != 0; slot = (slot + 1) & (capacity - 1)) {
-            if (static_cast<uint32_t>(slots[slot] >> 32) == tag && list[(slots[slot] & 0xFFFFFFFFu) - 1] == list[i]) {
-                seen = true;
-                break;
-            }
-        }
-        if (seen) continue;
-        if (kept != i) list[kept] = std::move(list[i]);
-        slots[slot] = static_cast<uint64_t>(tag) << 32 | static_cast<uint64_t>(kept + 1);
-        ++kept;
-    }
-    list.resize(kept);
-}
-
-bool removeFirst(TextList& list, const std::wstring& text) {
-    const auto found = std::find(list.begin(), list.end(), text);
-    if (found == list.end()) return false;
-    list.erase(found);
-    return true;
+bool isInterruptedWrite(std::wstring_view name) {
+    // The writer names its file after the target, the process id and ".tmp".
+    constexpr std::wstring_view target = L".txt.", tail = L".tmp";
+    if (name.size() <= target.size() + tail.size() || name.substr(name.size() - tail.size()) != tail) return false;
+    name.remove_suffix(tail.size());
+    const size_t digits = name.size() - 1 - name.find_last_not_of(L"0123456789");
+    if (digits == 0 || digits > 10) return false;
+    name.remove_suffix(digits);
+    return name.size() > target.size() && name.substr(name.size() - target.size()) == target;
 }
 
 std::wstring formatTime(const char* format, const std::tm& time) {
@@ -125,6 +88,7 @@ std::vector<std::wstring> allPeriodFileNames(std::vector<FolderEntry> entries) {
     std::vector<std::wstring> names;
     for (FolderEntry& entry : entries) {
         if (entry.isFolder || entry.name == L"." || entry.name == L".." || entry.name == L"history.txt") continue;
+        if (isInterruptedWrite(entry.name)) continue;
         names.push_back(std::move(entry.name));
     }
     std::sort(names.begin(), names.end(), precedesInFolderOrder);

@@ -1,20 +1,24 @@
 #pragma once
 // List rules of the history and the month arithmetic of its periods.
+#include "history_list.h"
+
 #include <ctime>
 #include <optional>
 #include <string>
 #include <vector>
 
-using TextList = std::vector<std::wstring>;
-
 // Puts the text first. True only when it was not in the list before.
-bool moveToFront(TextList& list, const std::wstring& text);
+inline bool moveToFront(HistoryList& list, std::wstring_view text) { return list.moveToFront(text); }
 
 // Keeps the first occurrence of each text, in order.
-void dropDuplicates(TextList& list);
+inline void dropDuplicates(HistoryList& list) { list.dropDuplicates(); }
 
 // Removes the first entry equal to the text; false when there is none.
-bool removeFirst(TextList& list, const std::wstring& text);
+inline bool removeFirst(HistoryList& list, std::wstring_view text) { return list.removeFirst(text); }
+
+// Whether a name in the history folder is a temporary file of an interrupted
+// whole-file write ("202612.txt.4711.tmp", see writeFileAtomically): never data.
+bool isInterruptedWrite(std::wstring_view name);
 
 // strftime into 10 characters at most; "err" when the result does not fit.
 std::wstring formatTime(const char* format, const std::tm& time);

@@ -1,22 +1,19 @@
 #include "history_store.h"
 
-#include <iterator>
+#include <string>
 
 namespace {
 
-void appendLines(TextList& list, std::optional<TextLines> read) {
-    if (!read) return;
-    TextLines& lines = *read;
-    if (list.empty()) {
-        list = std::move(lines);
-        return;
-    }
-    list.insert(list.end(), std::make_move_iterator(lines.begin()), std::make_move_iterator(lines.end()));
+// An unreadable file adds nothing; the result says whether it could be read.
+bool appendFile(HistoryList& list, const std::wstring& path, const HistoryFolder& folder) {
+    const std::optional<std::string> bytes = folder.readBytes(path);
+    if (bytes) list.appendFileBytes(*bytes);
+    return bytes.has_value();
 }
 
 // An empty path stands for a file that must not be written this run.
-void writeUnlessUnset(const std::wstring& path, const TextList& list, const HistoryFolder& folder) {
-    if (!path.empty()) folder.writeLines(path, list);
+void writeUnlessUnset(const std::wstring& path, const HistoryList& list, const HistoryFolder& folder) {
+    if (!path.empty()) folder.writeBytes(path, list.fileBytes());
 }
 
 void rebuildHistory(DataStore& data, int months, const HistoryFolder& folder) {
@@ -26,12 +23,12 @@ void rebuildHistory(DataStore& data, int months, const HistoryFolder& folder) {
         // Without a current month there is nothing to count back from.
         if (const auto current = monthNumber(folder.localTime("%Y%m"))) {
             for (const std::wstring& name : periodFileNames(*current, months)) {
-                appendLines(data.historyList, folder.readLines(folder.pathOf(name)));
+                appendFile(data.historyList, folder.pathOf(name), folder);
             }
         }
     } else if (const auto entries = folder.listEntries()) {
         for (const std::wstring& name : allPeriodFileNames(*entries)) {
-            appendLines(data.historyList, folder.readLines(folder.pathOf(name)));
+            appendFile(data.historyList, folder.pathOf(name), folder);
         }
     }
     dropDuplicates(data.historyList);
@@ -41,9 +38,8 @@ void rebuildHistory(DataStore& data, int months, const HistoryFolder& folder) {
 
 void loadHistory(DataStore& data, const HistoryFolder& folder) {
     data.historyPath = folder.pathOf(L"history.txt");
-    auto history = folder.readLines(data.historyPath);
-    if (!history) data.historyPath.clear();
-    data.historyList = std::move(history).value_or(TextLines{});
+    data.historyList.clear();
+    if (!appendFile(data.historyList, data.historyPath, folder)) data.historyPath.clear();
     data.monthList.clear();
     data.monthPath.clear();
     const std::wstring month = folder.localTime("%Y%m");
@@ -54,9 +50,14 @@ void loadHistory(DataStore& data, const HistoryFolder& folder) {
         return;
     }
     data.monthPath = folder.pathOf(month + L".txt");
-    auto monthLines = folder.readLines(data.monthPath);
-    if (!monthLines) data.monthPath.clear();
-    data.monthList = std::move(monthLines).value_or(TextLines{});
+    if (!appendFile(data.monthList, data.monthPath, folder)) {
+        // Held by another program: taking it for empty would rebuild the
+        // history without this month and write that over "history.txt".
+        data.monthPath.clear();
+        data.historyPath.clear();
+        dropDuplicates(data.historyList);
+        return;
+    }
     if (!data.monthList.empty()) {
         dropDuplicates(data.historyList);
         dropDuplicates(data.monthList);

@@ -10,9 +10,9 @@
 // folder beside the executable; tests and benchmarks pass their own.
 struct HistoryFolder {
     std::function<std::wstring(const std::wstring& name)> pathOf;
-    // No lines for a missing file; nothing for one that exists but cannot be read.
-    std::function<std::optional<TextLines>(const std::wstring& path)> readLines;
-    std::function<void(const std::wstring& path, const TextLines& lines)> writeLines;
+    // A file's bytes: none for a missing file; nothing for one that exists but cannot be read.
+    std::function<std::optional<std::string>(const std::wstring& path)> readBytes;
+    std::function<void(const std::wstring& path, const std::string& bytes)> writeBytes;
     // Nothing when the folder cannot be listed.
     std::function<std::optional<std::vector<FolderEntry>>()> listEntries;
     std::function<std::wstring(const char* format)> localTime;
@@ -21,7 +21,9 @@ struct HistoryFolder {
 // Start-up: "history.txt" and this month's file; at the first start in a
 // month the history is rebuilt from the month files of the saved period.
 // A file that exists but cannot be read gets an empty path: it is never
-// written over during this run, so its content survives.
+// written over during this run, so its content survives. A month file that
+// cannot be read is no first start either: "history.txt" stays the history
+// and, since this month's launches could not be kept, neither file is written.
 void loadHistory(DataStore& data, const HistoryFolder& folder);
 
 // The text goes first in both lists; a list to which it is new is written at once.

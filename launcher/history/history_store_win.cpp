@@ -4,6 +4,8 @@
 #include "common/scoped_win.h"
 #include "common/text_files_win.h"
 
+#include <cwchar>
+
 namespace {
 
 std::optional<std::vector<FolderEntry>> listHistoryFolder() {
@@ -17,13 +19,32 @@ std::optional<std::vector<FolderEntry>> listHistoryFolder() {
     return entries;
 }
 
-std::optional<TextLines> readHistoryFile(const std::wstring& path) {
+std::optional<std::string> readHistoryFile(const std::wstring& path) {
     std::string bytes;
-    if (readFileBytes(path, bytes)) return linesFromBytes(bytes);
+    if (readFileBytes(path, bytes)) return bytes;
     // Missing is empty; present but unreadable (locked, no access) must not be overwritten.
     const DWORD error = GetLastError();
-    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return TextLines{};
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return std::string();
     return std::nullopt;
+}
+
+bool processIsRunning(DWORD id) {
+    ScopedKernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id));
+    DWORD code = 0;
+    return process.valid() && GetExitCodeProcess(process.get(), &code) && code == STILL_ACTIVE;
+}
+
+// What an interrupted write left behind. The file of a writer that still
+// runs (a second start meets the first instance's) is left to it.
+void removeInterruptedWrites() {
+    const std::optional<std::vector<FolderEntry>> entries = listHistoryFolder();
+    if (!entries) return;
+    for (const FolderEntry& entry : *entries) {
+        if (entry.isFolder || !isInterruptedWrite(entry.name)) continue;
+        const size_t digits = entry.name.find_last_not_of(L"0123456789", entry.name.size() - 5) + 1;
+        const auto writer = static_cast<DWORD>(std::wcstoul(entry.name.c_str() + digits, nullptr, 10));
+        if (!processIsRunning(writer)) DeleteFileW(historyFilePath(entry.name).c_str());
+    }
 }
 
 } // namespace
@@ -31,15 +52,18 @@ std::optional<TextLines> readHistoryFile(const std::wstring& path) {
 HistoryFolder historyFolderBesideExe() {
     HistoryFolder folder;
     folder.pathOf = historyFilePath;
-    folder.readLines = readHistoryFile;
+    folder.readBytes = readHistoryFile;
     // Write failures are silent: the lists in memory stay as they are.
-    folder.writeLines = [](const std::wstring& path, const TextLines& lines) { writeTextLines(path, lines); };
+    folder.writeBytes = [](const std::wstring& path, const std::string& bytes) { writeTextFile(path, bytes); };
     folder.listEntries = listHistoryFolder;
     folder.localTime = formatLocalTime;
     return folder;
 }
 
-void loadHistory(DataStore& data) { loadHistory(data, historyFolderBesideExe()); }
+void loadHistory(DataStore& data) {
+    removeInterruptedWrites();
+    loadHistory(data, historyFolderBesideExe());
+}
 
 void recordLaunch(DataStore& data, const std::wstring& text) { recordLaunch(data, text, historyFolderBesideExe()); }
 

@@ -1,5 +1,7 @@
 #pragma once
 // The candidate list: the most recent history entries that match the query.
+#include "launcher/history/history_list.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -8,12 +10,12 @@ constexpr size_t maxCandidates = 15;
 
 // Walks the history from the front and stops at the 15th entry that matches
 // the query, contains the folder (as a second query) and matches no
-// notShowList item.
-std::vector<std::wstring> collectCandidates(const std::vector<std::wstring>& historyList, const std::wstring& query,
+// notShowList item (a blank item hides nothing). Only taken entries are copied.
+std::vector<std::wstring> collectCandidates(const HistoryList& historyList, const std::wstring& query,
                                             const std::wstring& folder,
                                             const std::vector<std::wstring>& notShowList);
 
 // What the candidate list shows: the collected entries shortened by the F12 levels.
-std::vector<std::wstring> candidatesFor(const std::vector<std::wstring>& historyList, const std::wstring& query,
+std::vector<std::wstring> candidatesFor(const HistoryList& historyList, const std::wstring& query,
                                         const std::wstring& folder, const std::vector<std::wstring>& notShowList,
                                         int32_t parentLevels);

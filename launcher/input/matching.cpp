@@ -7,25 +7,32 @@
 
 namespace {
 
-wchar_t foldUnit(wchar_t unit) {
-    return (unit >= L'A' && unit <= L'Z') ? static_cast<wchar_t>(unit - L'A' + L'a') : unit;
+template <class Unit>
+Unit foldUnit(Unit unit) {
+    return (unit >= Unit('A') && unit <= Unit('Z')) ? static_cast<Unit>(unit - Unit('A') + Unit('a')) : unit;
 }
 
 // Whether the lowered word occurs in the text, folding the text as it goes
-// so that no lowered copy of every history line is made.
-bool containsFolded(std::wstring_view text, std::wstring_view word) {
+// so that no lowered copy of every history line is made. History text is
+// UTF-16 units on every platform; the comparison is of unit values.
+template <class Unit>
+bool containsFolded(std::basic_string_view<Unit> text, std::wstring_view word) {
     if (word.size() > text.size()) return false;
     if (word.empty()) return true;
     // The first unit is looked for in both cases with find_if (which the
     // library unrolls); that scan is most of the time spent on a long history.
-    const wchar_t first = word[0];
-    const wchar_t firstUpper = (first >= L'a' && first <= L'z') ? static_cast<wchar_t>(first - L'a' + L'A') : first;
-    const auto isFirst = [first, firstUpper](wchar_t unit) { return unit == first || unit == firstUpper; };
+    const auto first = static_cast<char32_t>(word[0]);
+    const char32_t firstUpper = (first >= U'a' && first <= U'z') ? first - U'a' + U'A' : first;
+    const auto isFirst = [first, firstUpper](Unit unit) {
+        return static_cast<char32_t>(unit) == first || static_cast<char32_t>(unit) == firstUpper;
+    };
     const auto end = text.begin() + static_cast<std::ptrdiff_t>(text.size() - word.size() + 1);
     for (auto start = std::find_if(text.begin(), end, isFirst); start != end;
          start = std::find_if(start + 1, end, isFirst)) {
         size_t i = 1;
-        while (i < word.size() && foldUnit(start[static_cast<std::ptrdiff_t>(i)]) == word[i]) ++i;
+        while (i < word.size() &&
+               static_cast<char32_t>(foldUnit(start[static_cast<std::ptrdiff_t>(i)])) == static_cast<char32_t>(word[i]))
+            ++i;
         if (i == word.size()) return true;
     }
     return false;
@@ -48,7 +55,10 @@ CompiledQuery compileQuery(std::wstring_view query) {
     return compiled;
 }
 
-bool matchesCompiled(std::wstring_view text, const CompiledQuery& query) {
+namespace {
+
+template <class Unit>
+bool matchesWords(std::basic_string_view<Unit> text, const CompiledQuery& query) {
     for (const std::wstring& word : query.required)
         if (!containsFolded(text, word)) return false;
     for (const std::wstring& word : query.excluded) {
@@ -58,6 +68,18 @@ bool matchesCompiled(std::wstring_view text, const CompiledQuery& query) {
         if (word.empty() || containsFolded(text, word)) return false;
     }
     return true;
+}
+
+} // namespace
+
+bool matchesCompiled(std::wstring_view text, const CompiledQuery& query) { return matchesWords(text, query); }
+bool matchesCompiled(std::u16string_view text, const CompiledQuery& query) { return matchesWords(text, query); }
+
+bool matchesListEntry(std::wstring_view text, const CompiledQuery& entry) {
+    return !entry.empty() && matchesCompiled(text, entry);
+}
+bool matchesListEntry(std::u16string_view text, const CompiledQuery& entry) {
+    return !entry.empty() && matchesCompiled(text, entry);
 }
 
 bool matchesQuery(std::wstring_view text, std::wstring_view query) {

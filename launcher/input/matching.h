@@ -16,4 +16,10 @@ struct CompiledQuery {
 
 CompiledQuery compileQuery(std::wstring_view query);
 bool matchesCompiled(std::wstring_view text, const CompiledQuery& query);
+// The same over UTF-16 units where wchar_t is wider (history text in the native build).
+bool matchesCompiled(std::u16string_view text, const CompiledQuery& query);
+// An entry of a setting list (autoClose, notShowTask, notShowList) as a query.
+// An entry without any word would match everything, so it matches nothing.
+bool matchesListEntry(std::wstring_view text, const CompiledQuery& entry);
+bool matchesListEntry(std::u16string_view text, const CompiledQuery& entry);
 bool matchesQuery(std::wstring_view text, std::wstring_view query);

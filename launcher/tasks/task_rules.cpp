@@ -23,8 +23,7 @@ bool isExcludedByFacts(const WindowFacts& facts) {
 
 bool matchesAnyEntry(const std::wstring& title, const std::vector<std::wstring>& entries) {
     for (const std::wstring& entry : entries) {
-        if (splitFields(entry, L' ').empty()) continue;
-        if (matchesQuery(title, entry)) return true;
+        if (matchesListEntry(title, compileQuery(entry))) return true;
     }
     return false;
 }

@@ -1,7 +1,10 @@
 #include "launcher/history/history_store.h"
+#include "launcher/input/candidates.h"
+#include "launcher/input/matching.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -19,13 +22,13 @@ struct FakeFolder {
     HistoryFolder folder() {
         HistoryFolder f;
         f.pathOf = [](const std::wstring& name) { return L"H\\" + name; };
-        f.readLines = [this](const std::wstring& path) -> std::optional<TextLines> {
+        f.readBytes = [this](const std::wstring& path) -> std::optional<std::string> {
             if (unreadable.count(path.substr(2))) return std::nullopt;
             const auto found = files.find(path.substr(2));
-            return found == files.end() ? TextLines{} : found->second;
+            return found == files.end() ? std::string() : bytesFromLines(found->second);
         };
-        f.writeLines = [this](const std::wstring& path, const TextLines& lines) {
-            files[path.substr(2)] = lines;
+        f.writeBytes = [this](const std::wstring& path, const std::string& bytes) {
+            files[path.substr(2)] = linesFromBytes(bytes);
             writes.push_back(path.substr(2));
         };
         f.listEntries = [this]() -> std::optional<std::vector<FolderEntry>> {
@@ -53,24 +56,24 @@ struct Stores {
 } // namespace
 
 TEST(HistoryLists, MoveToFrontReportsOnlyNewTexts) {
-    TextList list{L"a", L"b", L"c"};
+    HistoryList list = TextList{L"a", L"b", L"c"};
     EXPECT_FALSE(moveToFront(list, L"a"));
     EXPECT_EQ(list, (TextList{L"a", L"b", L"c"}));
     EXPECT_FALSE(moveToFront(list, L"c"));
     EXPECT_EQ(list, (TextList{L"c", L"a", L"b"}));
     EXPECT_TRUE(moveToFront(list, L"C")); // case matters
     EXPECT_EQ(list, (TextList{L"C", L"c", L"a", L"b"}));
-    TextList empty;
+    HistoryList empty;
     EXPECT_TRUE(moveToFront(empty, L""));
     EXPECT_EQ(empty, (TextList{L""}));
 }
 
 TEST(HistoryLists, DropDuplicatesKeepsFirstOccurrencesInOrder) {
     const std::wstring longText(100, L'x'); // beyond any small-string buffer
-    TextList list{L"a", L"b", L"a", longText, L"", L"b", longText, L"c", L""};
+    HistoryList list = TextList{L"a", L"b", L"a", longText, L"", L"b", longText, L"c", L""};
     dropDuplicates(list);
     EXPECT_EQ(list, (TextList{L"a", L"b", longText, L"", L"c"}));
-    TextList none;
+    HistoryList none;
     dropDuplicates(none);
     EXPECT_TRUE(none.empty());
 }
@@ -113,13 +116,55 @@ TEST(HistoryPeriods, AllTakesEveryFileButHistoryTxtInCaseFoldedNameOrder) {
     const auto names = allPeriodFileNames({
         {L"b.txt", false}, {L".", true}, {L"history.txt", false}, {L"sub", true}, {L"202601.txt", false},
         {L"A_1.txt", false}, {L"a1.txt", false}, {L"..", true}, {L"notes.txt", false}, {L"History.TXT", false},
-        {L"Zeta", false}, {L"_x", false},
+        {L"Zeta", false}, {L"_x", false}, {L"202612.txt.4711.tmp", false}, {L"history.txt.12.tmp", false},
     });
     // Upper-case folding puts "_" (0x5F) after the letters, as NTFS does.
     EXPECT_EQ(names, (std::vector<std::wstring>{L"202601.txt", L"a1.txt", L"A_1.txt", L"b.txt", L"History.TXT",
                                                 L"notes.txt", L"Zeta", L"_x"}));
     EXPECT_TRUE(precedesInFolderOrder(L"ä", L"Z") == false); // Latin-1 letters fold too and sort after ASCII
     EXPECT_TRUE(precedesInFolderOrder(L"ab", L"ABC"));
+    // Only the names the atomic writer gives its temporary file are passed over.
+    EXPECT_TRUE(isInterruptedWrite(L"notes.txt.1.tmp"));
+    for (const wchar_t* name : {L"a.tmp", L"a.txt.tmp", L".txt.1.tmp", L"a.txt.x1.tmp", L"a.log.1.tmp", L"a.txt.1.tmp.x"})
+        EXPECT_FALSE(isInterruptedWrite(name)) << name;
+}
+
+// Offsets, runs and compaction against a plain list doing the same.
+TEST(HistoryLists, TheBufferAgreesWithAPlainListThroughMovesRemovalsAndGrowth) {
+    TextList plain;
+    for (int i = 0; i < 300; ++i) plain.push_back((i % 3 ? L"C:\\f\\" : L"写真") + std::to_wstring(i));
+    HistoryList list;
+    list.appendFileBytes(bytesFromLines(plain));
+    const auto plainCandidates = [&plain](const std::wstring& query) {
+        TextList taken;
+        for (const std::wstring& entry : plain)
+            if (taken.size() < maxCandidates && matchesQuery(entry, query)) taken.push_back(entry);
+        return taken;
+    };
+    uint32_t seed = 7;
+    for (int step = 0; step < 2000; ++step) {
+        seed = seed * 1664525u + 1013904223u;
+        const std::wstring text = step % 4 == 0 ? L"new" + std::to_wstring(step) : plain[seed % plain.size()];
+        const auto found = std::find(plain.begin(), plain.end(), text);
+        if (step % 3 == 1) { // removals outnumber additions, so compaction runs
+            ASSERT_EQ(removeFirst(list, text), found != plain.end());
+            if (found != plain.end()) plain.erase(found);
+        } else if (moveToFront(list, text) != (found == plain.end())) {
+            FAIL() << "moveToFront reported wrongly at step " << step;
+        } else {
+            plain.erase(std::remove(plain.begin(), plain.end(), text), plain.end());
+            plain.insert(plain.begin(), text);
+        }
+        if (plain.empty()) plain.push_back(L"x"), list.push_back(L"x");
+        size_t live = 0;
+        for (const HistoryView entry : list) live += entry.size() + 1;
+        ASSERT_LE(list.wastedUnits(), live) << "no compaction by step " << step;
+        if (step % 97 != 0) continue;
+        ASSERT_EQ(list, plain) << step;
+        ASSERT_EQ(list.fileBytes(), bytesFromLines(plain));
+        for (const wchar_t* query : {L"1", L"f 2 ^3", L"真1", L"NEW", L"zz"})
+            ASSERT_EQ(collectCandidates(list, query, L"", {}), plainCandidates(query)) << query << " at step " << step;
+    }
 }
 
 TEST(HistoryStore, SameMonthStartReadsHistoryTxtWithoutItsDuplicates) {
@@ -179,7 +224,7 @@ TEST(HistoryStore, RecordingWritesAListOnlyWhenTheTextIsNewToIt) {
 
     recordLaunch(s.data, L"second", folder); // known to both: moved in memory only
     EXPECT_EQ(fake.writes.size(), 1u);
-    EXPECT_EQ(s.data.monthList.front(), L"second");
+    EXPECT_EQ(s.data.monthList.text(0), L"second");
 
     recordLaunch(s.data, L"new", folder); // new to both: both files at once, with the moves above
     EXPECT_EQ(fake.writes, (std::vector<std::wstring>{L"202612.txt", L"history.txt", L"202612.txt"}));
@@ -218,7 +263,7 @@ TEST(HistoryStore, ReloadingAPeriodReadsNewestFirstAndTheSamePeriodTwiceOnce) {
 
     s.data.historyList.push_back(L"launched since");
     reloadHistory(s.data, 1, folder); // the current period again: untouched
-    EXPECT_EQ(s.data.historyList.back(), L"launched since");
+    EXPECT_EQ(s.data.historyList.text(s.data.historyList.size() - 1), L"launched since");
 
     reloadHistory(s.data, 0, folder);
     EXPECT_EQ(s.data.historyList, (TextList{L"nov", L"both", L"dec", L"jan"}));
@@ -256,13 +301,18 @@ TEST(HistoryStore, AFileThatCannotBeReadIsNeverWrittenOver) {
     fake.unreadable = {L"202612.txt"};
     Stores s(1);
     loadHistory(s.data, fake.folder());
-    // Read as a first start in the month, but the locked month file is left alone.
-    EXPECT_EQ(s.data.historyList, (TextList{L"last month"}));
+    // A held month file is no first start: "history.txt" stays the history, and
+    // neither file is written this run.
+    EXPECT_EQ(s.data.historyList, (TextList{L"kept"}));
     EXPECT_TRUE(s.data.monthPath.empty());
+    EXPECT_TRUE(s.data.historyPath.empty());
     recordLaunch(s.data, L"new", fake.folder());
+    deleteHistoryEntry(s.data, L"kept", fake.folder());
     saveHistoryLists(s.data, fake.folder());
+    EXPECT_TRUE(fake.writes.empty());
     EXPECT_EQ(fake.files[L"202612.txt"], (TextList{L"this month"}));
-    EXPECT_EQ(fake.files[L"history.txt"], (TextList{L"new", L"last month"}));
+    EXPECT_EQ(fake.files[L"history.txt"], (TextList{L"kept"}));
+    fake.files[L"history.txt"] = {L"new", L"last month"};
 
     fake.unreadable = {L"history.txt"};
     fake.writes.clear();

@@ -85,8 +85,9 @@ TEST(Candidates, FolderIsASecondQueryAndNotShowListItemsAreQueries) {
                                                                      L"C:\\a\\y.txt"}));
     EXPECT_EQ(collectCandidates(history, L"recycle", L"", notShow), (Texts{L"C:\\a\\recycle-keep"}));
     EXPECT_EQ(collectCandidates(history, L"txt", L"C:\\A", notShow), (Texts{L"C:\\a\\y.txt"}));
-    // A lone "^" matches nothing, so as a notShowList item it hides nothing.
+    // A lone "^" matches nothing, and a blank item ("zzz, ") has no word: neither hides anything.
     EXPECT_EQ(collectCandidates(history, L"", L"", {L"^"}).size(), 4u);
+    EXPECT_EQ(collectCandidates(history, L"txt", L"", {L"zzz", L" ", L"\x3000 "}).size(), 2u);
 }
 
 TEST(Candidates, ParentLevelsShortenAndMergeAfterTheLimit) {

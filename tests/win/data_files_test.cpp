@@ -163,9 +163,18 @@ TEST_F(DataFiles, AllReadsEveryFileButHistoryTxtAndSubFolders) {
     store.historyMonths = 6;
     DataStore data;
     data.config = &store;
+    // What interrupted writes left: one of a writer long gone, one of a writer that still runs (this one).
+    const std::wstring stale = historyFilePath(L"202401.txt.4000000000.tmp");
+    const std::wstring running = historyFilePath(L"B.txt." + std::to_wstring(GetCurrentProcessId()) + L".tmp");
+    writeBytes(stale, "stale\n");
+    writeBytes(running, "partial\n");
     reloadHistory(data, 0);
     EXPECT_EQ(data.historyList, (TextList{L"jan", L"shared", L"b", L"note"}));
     EXPECT_EQ(store.historyMonths, 0);
+
+    std::unique_ptr<DataStore> started(createDataStore(&store));
+    EXPECT_FALSE(exists(stale));
+    EXPECT_TRUE(exists(running));
 }
 
 TEST_F(DataFiles, ReadOnlyFilesAndBlockedFoldersNeitherCrashNorLoseTheLists) {
@@ -190,15 +199,21 @@ TEST_F(DataFiles, ReadOnlyFilesAndBlockedFoldersNeitherCrashNorLoseTheLists) {
     EXPECT_EQ(readOnly->historyList, (TextList{L"b", L"a"}));
     EXPECT_EQ(bytesOf(readOnly->monthPath), "b\na\n");
 
-    // A month file held open without sharing is read as absent but never written over.
+    // A month file held open without sharing is no first start: "history.txt" is the
+    // history as it stands, and neither file is written in that run, not even once released.
+    SetFileAttributesW(historyFilePath(L"history.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
+    const std::string historyBytes = bytesOf(historyFilePath(L"history.txt")); // Wine replaced even the read-only one
     const std::wstring monthFile = historyFilePath(currentMonth() + L".txt");
     const HANDLE lock = CreateFileW(monthFile.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     std::unique_ptr<DataStore> locked(createDataStore(&store));
+    EXPECT_EQ(locked->historyList, linesFromBytes(historyBytes));
     recordLaunch(*locked, L"c");
-    saveHistoryLists(*locked);
     CloseHandle(lock);
+    recordLaunch(*locked, L"d");
+    saveHistoryLists(*locked);
     EXPECT_EQ(bytesOf(monthFile), "b\na\n");
+    EXPECT_EQ(bytesOf(historyFilePath(L"history.txt")), historyBytes);
 
     // The same for the config folder: defaults, and a silent failure to save.
     clean();
