@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 namespace {
 
 bool writeWholeChunk(void* file, const char* data, unsigned long size) {
@@ -22,12 +24,25 @@ bool readFileBytes(const std::wstring& path, std::string& bytes) {
     ScopedFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) return false;
-    char buffer[64 * 1024];
+    // Read straight into room for the whole file: copying through a small
+    // buffer and growing the text doubled the time for a large history.
+    LARGE_INTEGER size{};
+    if (GetFileSizeEx(file.get(), &size) && size.QuadPart < (LONGLONG{1} << 31))
+        bytes.resize(static_cast<size_t>(size.QuadPart) + 1);
+    size_t filled = 0;
     for (;;) {
+        if (filled == bytes.size()) bytes.resize(std::max<size_t>(64 * 1024, bytes.size() * 2));
+        const auto room = static_cast<DWORD>(std::min<size_t>(bytes.size() - filled, DWORD{1} << 30));
         DWORD read = 0;
-        if (!ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr)) return false;
-        if (read == 0) return true;
-        bytes.append(buffer, read);
+        if (!ReadFile(file.get(), bytes.data() + filled, room, &read, nullptr)) {
+            bytes.clear();
+            return false;
+        }
+        filled += read;
+        if (read == 0) {
+            bytes.resize(filled);
+            return true;
+        }
     }
 }
 
