@@ -3,6 +3,7 @@
 // listed, and a task view refill with 200 windows; each beside its floor
 // measured in the same run.
 //   folder_probe [runs] [launcher.exe]
+#include "process_memory_win.h"
 #include "common/folders_win.h"
 #include "common/text_files_win.h"
 
@@ -169,13 +170,7 @@ std::wstring textOf(HWND control) {
 }
 
 double privateMb(const Launcher& launcher) {
-    PROCESS_MEMORY_COUNTERS_EX counters{};
-    counters.cb = sizeof counters;
-    GetProcessMemoryInfo(launcher.process.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                         sizeof counters);
-    // Wine leaves PrivateUsage empty; the commit charge is the same figure on Windows.
-    const SIZE_T bytes = counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
-    return static_cast<double>(bytes) / (1024.0 * 1024.0);
+    return static_cast<double>(processMemory(launcher.process.hProcess).privateBytes) / (1024.0 * 1024.0);
 }
 
 // Letters as virtual keys: Wine delivers typed characters (KEYEVENTF_UNICODE)

@@ -2,6 +2,7 @@
 // bare window program: time from process creation until a visible top-level
 // window of the process exists, in alternating runs, as ratios pair by pair.
 //   startup_probe [runs]
+#include "process_memory_win.h"
 #include "common/folders_win.h"
 #include "common/text_files_win.h"
 
@@ -62,13 +63,9 @@ RunResult timeOneStart(const std::wstring& program, const std::wstring& folder) 
     if (search.found) {
         result.milliseconds = std::chrono::duration<double, std::milli>(Clock::now() - started).count();
         WaitForInputIdle(info.hProcess, 5000);
-        PROCESS_MEMORY_COUNTERS_EX counters{};
-        counters.cb = sizeof counters;
-        if (GetProcessMemoryInfo(info.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters)) {
-            // Wine leaves PrivateUsage empty; the commit charge is the same figure on Windows.
-            result.privateBytes = counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
-            result.workingSet = counters.WorkingSetSize;
-        }
+        const ProcessMemory memory = processMemory(info.hProcess);
+        result.privateBytes = memory.privateBytes;
+        result.workingSet = memory.workingSet;
         PostMessageW(search.found, WM_CLOSE, 0, 0);
     }
     if (WaitForSingleObject(info.hProcess, 30000) != WAIT_OBJECT_0) TerminateProcess(info.hProcess, 1);
