@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -19,31 +20,35 @@ std::wstring temporaryPathFor(const std::wstring& path) {
 
 } // namespace
 
-bool readFileBytes(const std::wstring& path, std::string& bytes) {
+bool readOpenFile(void* file, std::string& bytes, size_t limit) {
     bytes.clear();
-    ScopedFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) return false;
     // Read straight into room for the whole file: copying through a small
     // buffer and growing the text doubled the time for a large history.
     LARGE_INTEGER size{};
-    if (GetFileSizeEx(file.get(), &size) && size.QuadPart < (LONGLONG{1} << 31))
-        bytes.resize(static_cast<size_t>(size.QuadPart) + 1);
+    if (GetFileSizeEx(file, &size) && size.QuadPart < (LONGLONG{1} << 31))
+        bytes.resize(std::min(static_cast<size_t>(size.QuadPart), limit) + 1);
     size_t filled = 0;
     for (;;) {
         if (filled == bytes.size()) bytes.resize(std::max<size_t>(64 * 1024, bytes.size() * 2));
         const auto room = static_cast<DWORD>(std::min<size_t>(bytes.size() - filled, DWORD{1} << 30));
         DWORD read = 0;
-        if (!ReadFile(file.get(), bytes.data() + filled, room, &read, nullptr)) {
+        if (!ReadFile(file, bytes.data() + filled, room, &read, nullptr)) {
             bytes.clear();
             return false;
         }
         filled += read;
-        if (read == 0) {
+        if (read == 0 || filled > limit) {
             bytes.resize(filled);
             return true;
         }
     }
+}
+
+bool readFileBytes(const std::wstring& path, std::string& bytes) {
+    bytes.clear();
+    ScopedFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file.valid() && readOpenFile(file.get(), bytes, SIZE_MAX);
 }
 
 TextLines readTextLines(const std::wstring& path) {

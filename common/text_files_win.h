@@ -2,6 +2,7 @@
 // Whole-file reading and writing of UTF-8 line files.
 #include "text_lines.h"
 
+#include <cstddef>
 #include <functional>
 #include <string>
 
@@ -9,6 +10,8 @@
 // read-only file is read like any other.
 TextLines readTextLines(const std::wstring& path);
 bool readFileBytes(const std::wstring& path, std::string& bytes);
+// Reads an open file to its end, or stops once it holds more than limit bytes.
+bool readOpenFile(void* file, std::string& bytes, size_t limit);
 
 // Writes into a temporary file beside the target and then replaces the
 // target, so a failure at any point leaves the old file as it was.

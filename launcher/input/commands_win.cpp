@@ -40,15 +40,10 @@ std::optional<std::string> readClipFile(const std::wstring& path) {
     LARGE_INTEGER size{};
     if (!isOrdinaryFile(file.get()) || !GetFileSizeEx(file.get(), &size) || size.QuadPart > clipFileLimit)
         return std::nullopt;
-    char buffer[64 * 1024];
-    for (;;) {
-        DWORD read = 0;
-        if (!ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr)) return std::string();
-        if (read == 0) return bytes;
-        bytes.append(buffer, read);
-        // It may have grown since its size was asked.
-        if (bytes.size() > static_cast<size_t>(clipFileLimit)) return std::nullopt;
-    }
+    if (!readOpenFile(file.get(), bytes, static_cast<size_t>(clipFileLimit))) return std::string();
+    // It may have grown since its size was asked.
+    if (bytes.size() > static_cast<size_t>(clipFileLimit)) return std::nullopt;
+    return bytes;
 }
 
 void copyFile(const std::wstring& path) {
