@@ -3,6 +3,8 @@
 // plain facts so that the rules can be checked without a desktop.
 #include "task_window.h"
 
+#include "common/kana_query.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -29,6 +31,7 @@ struct TaskFilterSettings {
     std::vector<std::wstring> notShowTaskList;
     bool autoCloseArmed = false;
     bool taskZeroShow = false;
+    KanaMatching kana; // for the query only: the two lists keep the exact rule
 };
 
 struct TaskFilterResult {
