@@ -1,5 +1,7 @@
 #include "kana_folding.h"
 
+#include <cstdint>
+
 namespace {
 
 // Full-width katakana for U+FF65..U+FF9F.
@@ -27,12 +29,15 @@ char32_t joined(char32_t kana, char32_t mark) {
     return 0;
 }
 
+// Without branches, so that a loop of it runs in vector lanes; leaves half-width katakana as they are.
 char32_t foldUnit(char32_t unit) {
-    if (unit >= 0xFF01 && unit <= 0xFF5E) unit -= 0xFF01 - 0x21;
-    if (unit >= U'A' && unit <= U'Z') return unit + (U'a' - U'A');
-    if (unit >= 0x30A1 && unit <= 0x30F6) return unit - 0x60;
+    unit -= (unit - 0xFF01u <= 0xFF5Eu - 0xFF01u) ? 0xFF01u - 0x21u : 0u;
+    unit += (unit - U'A' <= 25u) ? 32u : 0u;
+    unit -= (unit - 0x30A1u <= 0x30F6u - 0x30A1u) ? 0x60u : 0u;
     return unit;
 }
+
+bool isHalfWidthKana(char32_t unit) { return unit - 0xFF65u <= 0xFF9Fu - 0xFF65u; }
 
 // Folds text into out, returning the units written (never more than read);
 // out may be the text itself, as each unit is written after it is read.
@@ -41,7 +46,7 @@ size_t foldInto(const In* in, size_t count, KanaUnit* out) {
     size_t n = 0;
     for (size_t i = 0; i < count; ++i) {
         auto unit = static_cast<char32_t>(in[i]);
-        if (unit >= 0xFF65 && unit <= 0xFF9F) {
+        if (isHalfWidthKana(unit)) {
             unit = halfWidthKana[unit - 0xFF65];
             if (i + 1 < count) {
                 const auto mark = static_cast<char32_t>(in[i + 1]);
@@ -90,13 +95,22 @@ KanaText foldWideKana(std::wstring_view text) { return foldKana(unitsOf(text, fa
 KanaText foldTypedKana(std::wstring_view text) { return foldKana(unitsOf(text, true)); }
 
 void foldKanaBuffer(const KanaUnit* in, size_t count, KanaUnit* out) {
-    size_t start = 0;
-    while (start < count) {
-        size_t end = start;
+    // Unit for unit first, which is all but texts with half-width katakana
+    // need; those are folded again, their shorter fold padded with 0.
+    bool halfWidth = false;
+    for (size_t i = 0; i < count; ++i) {
+        const auto unit = static_cast<char32_t>(static_cast<uint16_t>(in[i]));
+        out[i] = static_cast<KanaUnit>(foldUnit(unit));
+        halfWidth |= isHalfWidthKana(unit);
+    }
+    if (!halfWidth) return;
+    for (size_t i = 0; i < count; ++i) {
+        if (!isHalfWidthKana(static_cast<uint16_t>(in[i]))) continue;
+        size_t start = i, end = i;
+        while (start > 0 && in[start - 1] != 0) --start;
         while (end < count && in[end] != 0) ++end;
         size_t n = start + foldInto(in + start, end - start, out + start);
         while (n < end) out[n++] = 0;
-        if (end < count) out[end] = 0;
-        start = end + 1;
+        i = end;
     }
 }

@@ -38,13 +38,14 @@ bool validUtf8(std::string_view bytes) {
 }
 
 // Appends a field folded and followed by 0, or nothing for an empty field.
-void appendField(std::vector<KanaUnit>& units, std::string_view field) {
-    if (field.empty()) return;
+size_t appendField(std::vector<KanaUnit>& units, std::string_view field) {
+    if (field.empty()) return 0;
     const size_t at = units.size();
     units.resize(at + field.size());
     const size_t decoded = decodeUtf8(field, units.data() + at);
     units.resize(at + foldKanaInPlace(units.data() + at, decoded));
     units.push_back(0);
+    return 1;
 }
 
 // One line as its reading and words; false (and nothing kept) for a line that is none.
@@ -53,14 +54,14 @@ bool appendLine(std::vector<KanaUnit>& units, std::string_view line) {
     const size_t tab = line.find('\t');
     if (tab == 0 || tab == std::string_view::npos || line.find('\0') != std::string_view::npos) return false;
     const size_t start = units.size();
+    size_t words = 0;
     appendField(units, line.substr(0, tab));
     for (size_t at = tab + 1; at <= line.size();) {
         const size_t end = std::min(line.find('\t', at), line.size());
-        appendField(units, line.substr(at, end - at));
+        words += appendField(units, line.substr(at, end - at));
         at = end + 1;
     }
-    const size_t fields = static_cast<size_t>(std::count(units.begin() + static_cast<std::ptrdiff_t>(start), units.end(), KanaUnit(0)));
-    if (fields < 2) {
+    if (words == 0) {
         units.resize(start);
         return false;
     }
@@ -99,7 +100,19 @@ ReadingDictionary readReadingDictionary(std::string_view bytes) {
     }
     dictionary.units.shrink_to_fit();
     dictionary.readings.shrink_to_fit();
-    std::sort(dictionary.readings.begin(), dictionary.readings.end(),
-              [&dictionary](uint32_t a, uint32_t b) { return dictionary.textAt(a) < dictionary.textAt(b); });
+    // Sorted by the first four units held in one number, the texts compared only where those agree.
+    std::vector<std::pair<uint64_t, uint32_t>> keyed;
+    keyed.reserve(dictionary.readings.size());
+    for (const uint32_t start : dictionary.readings) {
+        const KanaView reading = dictionary.textAt(start);
+        uint64_t key = 0;
+        for (size_t i = 0; i < 4; ++i) key = key << 16 | (i < reading.size() ? static_cast<uint16_t>(reading[i]) : 0u);
+        keyed.emplace_back(key, start);
+    }
+    std::sort(keyed.begin(), keyed.end(), [&dictionary](const auto& a, const auto& b) {
+        if (a.first != b.first) return a.first < b.first;
+        return dictionary.textAt(a.second) < dictionary.textAt(b.second);
+    });
+    for (size_t i = 0; i < keyed.size(); ++i) dictionary.readings[i] = keyed[i].second;
     return dictionary;
 }

@@ -4,23 +4,29 @@
 #include "matching.h"
 
 #include <algorithm>
-#include <array>
 #include <climits>
 #include <cwchar>
 #include <optional>
 
 namespace {
 
-// The first two units of a form of a query word, where an entry may hold it.
+// Two units of a form of a query word at their places in it, the rarest two
+// by the folded history's counts, which every entry holding the form holds.
 struct Start {
     HistoryUnit first = 0;
     HistoryUnit second = 0;
-    bool single = false; // a one-unit form: any second unit will do
-    bool operator==(const Start& other) const {
-        return first == other.first && second == other.second && single == other.single;
+    uint32_t firstAt = 0;
+    uint32_t secondAt = 0;
+    HistoryUnit opening = 0; // the form's first unit, for the scan of many forms by their first units
+    bool operator==(const Start& o) const {
+        return first == o.first && second == o.second && firstAt == o.firstAt && secondAt == o.secondAt &&
+               opening == o.opening;
     }
-    bool operator<(const Start& other) const {
-        return first != other.first ? first < other.first : second != other.second ? second < other.second : single < other.single;
+    bool operator<(const Start& o) const {
+        if (opening != o.opening) return opening < o.opening;
+        if (first != o.first) return first < o.first;
+        if (second != o.second) return second < o.second;
+        return firstAt != o.firstAt ? firstAt < o.firstAt : secondAt < o.secondAt;
     }
 };
 
@@ -30,8 +36,6 @@ struct WordScan {
     std::vector<Start> starts;
     uint64_t estimate = 0; // how many places of the history the starts stop at, by the counts
 };
-
-constexpr size_t blockStarts = 4;
 
 // Forms with a unit the history never holds cannot occur in it.
 bool present(const HistoryList& history, KanaView form) {
@@ -45,45 +49,61 @@ WordScan scanOf(const HistoryList& history, const KanaWord& word) {
     scan.word = &word;
     const auto add = [&](KanaView form) {
         if (!present(history, form)) return;
-        scan.starts.push_back({form[0], form.size() > 1 ? form[1] : HistoryUnit(0), form.size() == 1});
+        uint32_t first = 0, second = 0;
+        for (uint32_t i = 1; i < form.size(); ++i) {
+            if (history.foldedCount(form[i]) < history.foldedCount(form[first])) first = i;
+        }
+        second = first;
+        for (uint32_t i = 0; i < form.size(); ++i) {
+            if (i != first && (second == first || history.foldedCount(form[i]) < history.foldedCount(form[second])))
+                second = i;
+        }
+        scan.starts.push_back({form[first], form[second], first, second, form[0]});
     };
     for (const KanaText& form : word.own) add(form);
     for (const KanaView form : word.words) add(form);
     std::sort(scan.starts.begin(), scan.starts.end());
     scan.starts.erase(std::unique(scan.starts.begin(), scan.starts.end()), scan.starts.end());
-    for (const Start& start : scan.starts) {
-        const uint32_t first = history.foldedCount(start.first);
-        scan.estimate += start.single ? first : std::min(first, history.foldedCount(start.second));
-    }
+    for (const Start& start : scan.starts) scan.estimate += history.foldedCount(start.first);
     return scan;
 }
 
 // The first place from at up to end where one of the starts holds, blocks
-// reading on up to limit. The starts are padded to a fixed count so that the
-// compiler unrolls the comparisons over a block.
-size_t findStart(const HistoryUnit* units, size_t at, size_t end, size_t limit,
-                 const std::array<Start, blockStarts>& starts) {
-    const auto holds = [&](size_t place) {
+// reading on up to limit. The count of starts is fixed at compile time so
+// that the comparisons over a block unroll into vector instructions.
+template <size_t count>
+size_t findStart(const HistoryUnit* units, size_t at, size_t end, size_t limit, const Start* starts, size_t reach) {
+    const auto holdsAt = [&](size_t place) {
         unsigned seen = 0;
-        for (const Start& s : starts)
-            seen |= static_cast<unsigned>(units[place] == s.first) &
-                    (static_cast<unsigned>(units[place + 1] == s.second) | static_cast<unsigned>(s.single));
-        return seen != 0;
+        for (size_t k = 0; k < count; ++k)
+            seen |= static_cast<unsigned>(units[place + starts[k].firstAt] == starts[k].first) &
+                    static_cast<unsigned>(units[place + starts[k].secondAt] == starts[k].second);
+        return seen;
     };
     constexpr size_t block = 32;
-    while (at < end && at + 1 + block <= limit) {
+    while (at < end && at + reach + block <= limit) {
         unsigned seen = 0;
-        for (size_t i = 0; i < block; ++i) {
-            for (const Start& s : starts)
-                seen |= static_cast<unsigned>(units[at + i] == s.first) &
-                        (static_cast<unsigned>(units[at + i + 1] == s.second) | static_cast<unsigned>(s.single));
-        }
+        for (size_t i = 0; i < block; ++i) seen |= holdsAt(at + i);
         if (seen) break;
         at += block;
     }
-    for (; at < end && at + 1 < limit; ++at)
-        if (holds(at)) return at;
+    for (; at < end && at + reach < limit; ++at)
+        if (holdsAt(at)) return at;
     return end;
+}
+
+using FindStart = size_t (*)(const HistoryUnit*, size_t, size_t, size_t, const Start*, size_t);
+
+// The scan for a count of starts, padded with copies of the last up to a size compiled for.
+FindStart findStartFor(std::vector<Start>& starts) {
+    const size_t sizes[] = {1, 2, 3, 4, 6, 8};
+    const FindStart finds[] = {findStart<1>, findStart<2>, findStart<3>, findStart<4>, findStart<6>, findStart<8>};
+    for (size_t i = 0; i < std::size(sizes); ++i) {
+        if (starts.size() > sizes[i]) continue;
+        starts.resize(sizes[i], starts.back());
+        return finds[i];
+    }
+    return nullptr;
 }
 
 size_t findFirstUnit(const HistoryUnit* units, size_t at, size_t end, const std::vector<uint64_t>& bits) {
@@ -138,15 +158,14 @@ std::vector<std::wstring> collectCandidates(const HistoryList& historyList, cons
         }
         return taken;
     }
-    std::array<Start, blockStarts> padded{};
     std::vector<uint64_t> firstBits;
-    const bool blocked = lead->starts.size() <= blockStarts;
-    if (blocked) {
-        for (size_t i = 0; i < blockStarts; ++i) padded[i] = lead->starts[std::min(i, lead->starts.size() - 1)];
-    } else {
+    size_t reach = 0;
+    for (const Start& start : lead->starts) reach = std::max<size_t>(reach, std::max(start.firstAt, start.secondAt));
+    const FindStart find = findStartFor(lead->starts);
+    if (!find) {
         firstBits.assign(65536 / 64, 0);
         for (const Start& start : lead->starts)
-            firstBits[static_cast<uint16_t>(start.first) / 64] |= uint64_t(1) << (static_cast<uint16_t>(start.first) % 64);
+            firstBits[static_cast<uint16_t>(start.opening) / 64] |= uint64_t(1) << (static_cast<uint16_t>(start.opening) % 64);
     }
     // As in the exact walk: runs hold their entries in history order, so a
     // scan of each run tries the entries in that order.
@@ -157,7 +176,8 @@ std::vector<std::wstring> collectCandidates(const HistoryList& historyList, cons
         size_t at = entries[run.first].start;
         size_t entry = run.first;
         while (at < end) {
-            const size_t place = blocked ? findStart(folded, at, end, limit, padded) : findFirstUnit(folded, at, end, firstBits);
+            const size_t place = find ? find(folded, at, end, limit, lead->starts.data(), reach)
+                                      : findFirstUnit(folded, at, end, firstBits);
             if (place == end) break;
             const auto holder = std::upper_bound(entries.begin() + static_cast<std::ptrdiff_t>(entry),
                                                  entries.begin() + static_cast<std::ptrdiff_t>(run.last), place,
