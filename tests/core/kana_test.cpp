@@ -18,7 +18,10 @@ std::u16string described(std::string_view word) {
     const auto reading = readRomaji(word);
     if (!reading) return u"none";
     std::u16string text = plain(reading->complete);
-    for (const KanaText& ending : reading->endings) text += u"|" + plain(ending);
+    for (const KanaText& ending : reading->endings) {
+        text += u'|';
+        text += plain(ending);
+    }
     return text;
 }
 
