@@ -25,8 +25,16 @@ KanaWord compileWord(KanaText typed, const KanaMatching& kana) {
     const std::vector<KanaText> readings = readingsOf(*reading);
     word.own.insert(word.own.end(), readings.begin(), readings.end());
     if (!kana.dictionary || reading->complete.empty()) return word;
-    for (const KanaText& prefix : readings)
-        kana.dictionary->forEachWord(prefix, [&word](KanaView found) { word.words.push_back(found); });
+    // The dictionary is for kanji: its Latin names and symbols ("K" under かりうむ)
+    // would let "ka" find every "k", and a romaji word finds ASCII as itself.
+    const auto notAscii = [](KanaView found) {
+        return std::any_of(found.begin(), found.end(), [](KanaUnit unit) { return unit >= 0x80; });
+    };
+    for (const KanaText& prefix : readings) {
+        kana.dictionary->forEachWord(prefix, [&](KanaView found) {
+            if (notAscii(found)) word.words.push_back(found);
+        });
+    }
     std::sort(word.words.begin(), word.words.end());
     word.words.erase(std::unique(word.words.begin(), word.words.end()), word.words.end());
     if (word.words.size() > wordsScannedAlone) {
@@ -87,9 +95,9 @@ KanaQuery compileKanaQuery(std::wstring_view query, const KanaMatching& kana) {
     return compiled;
 }
 
-bool matchesKana(KanaView folded, const KanaQuery& query) {
+bool matchesKana(KanaView folded, const KanaQuery& query, const KanaWord* found) {
     for (const KanaWord& word : query.required)
-        if (!word.occursIn(folded)) return false;
+        if (&word != found && !word.occursIn(folded)) return false;
     for (const KanaWord& word : query.excluded) {
         // A lone "^" excludes everything, as without kanaMatch.
         if (word.typed.empty() || word.occursIn(folded)) return false;

@@ -33,5 +33,5 @@ struct KanaQuery {
 };
 
 KanaQuery compileKanaQuery(std::wstring_view query, const KanaMatching& kana);
-// The text folded with foldKana.
-bool matchesKana(KanaView folded, const KanaQuery& query);
+// The text folded with foldKana; found, a required word already seen in it, is not looked for again.
+bool matchesKana(KanaView folded, const KanaQuery& query, const KanaWord* found = nullptr);

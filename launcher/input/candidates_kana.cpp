@@ -17,13 +17,16 @@ struct Start {
     HistoryUnit second = 0;
     uint32_t firstAt = 0;
     uint32_t secondAt = 0;
-    HistoryUnit opening = 0; // the form's first unit, for the scan of many forms by their first units
+    // The form's first two units (next 0 for a one-unit form), for the scan of many forms by where they open.
+    HistoryUnit opening = 0;
+    HistoryUnit next = 0;
     bool operator==(const Start& o) const {
         return first == o.first && second == o.second && firstAt == o.firstAt && secondAt == o.secondAt &&
-               opening == o.opening;
+               opening == o.opening && next == o.next;
     }
     bool operator<(const Start& o) const {
         if (opening != o.opening) return opening < o.opening;
+        if (next != o.next) return next < o.next;
         if (first != o.first) return first < o.first;
         if (second != o.second) return second < o.second;
         return firstAt != o.firstAt ? firstAt < o.firstAt : secondAt < o.secondAt;
@@ -44,11 +47,13 @@ bool present(const HistoryList& history, KanaView form) {
     return !form.empty();
 }
 
+// Past this many kept forms, the rest are kept without comparing them.
+constexpr size_t maxFormsCompared = 1024;
+
 WordScan scanOf(const HistoryList& history, const KanaWord& word) {
     WordScan scan;
     scan.word = &word;
     const auto add = [&](KanaView form) {
-        if (!present(history, form)) return;
         uint32_t first = 0, second = 0;
         for (uint32_t i = 1; i < form.size(); ++i) {
             if (history.foldedCount(form[i]) < history.foldedCount(form[first])) first = i;
@@ -58,10 +63,22 @@ WordScan scanOf(const HistoryList& history, const KanaWord& word) {
             if (i != first && (second == first || history.foldedCount(form[i]) < history.foldedCount(form[second])))
                 second = i;
         }
-        scan.starts.push_back({form[first], form[second], first, second, form[0]});
+        scan.starts.push_back({form[first], form[second], first, second, form[0], form.size() > 1 ? form[1] : HistoryUnit(0)});
     };
-    for (const KanaText& form : word.own) add(form);
-    for (const KanaView form : word.words) add(form);
+    // A form holding another form of the word adds no entry: "k" finds whatever "ka" does.
+    std::vector<KanaView> forms;
+    for (const KanaText& form : word.own)
+        if (present(history, form)) forms.push_back(form);
+    for (const KanaView form : word.words)
+        if (present(history, form)) forms.push_back(form);
+    std::sort(forms.begin(), forms.end(), [](KanaView a, KanaView b) { return a.size() < b.size(); });
+    std::vector<KanaView> kept;
+    for (const KanaView form : forms) {
+        const bool holdsKept = kept.size() < maxFormsCompared &&
+                               std::any_of(kept.begin(), kept.end(), [form](KanaView k) { return form.find(k) != KanaView::npos; });
+        if (!holdsKept) kept.push_back(form);
+    }
+    for (const KanaView form : kept) add(form);
     std::sort(scan.starts.begin(), scan.starts.end());
     scan.starts.erase(std::unique(scan.starts.begin(), scan.starts.end()), scan.starts.end());
     for (const Start& start : scan.starts) scan.estimate += history.foldedCount(start.first);
@@ -96,6 +113,7 @@ using FindStart = size_t (*)(const HistoryUnit*, size_t, size_t, size_t, const S
 
 // The scan for a count of starts, padded with copies of the last up to a size compiled for.
 FindStart findStartFor(std::vector<Start>& starts) {
+    // More starts cost more in each block than the bitmaps of where forms open.
     const size_t sizes[] = {1, 2, 3, 4, 6, 8};
     const FindStart finds[] = {findStart<1>, findStart<2>, findStart<3>, findStart<4>, findStart<6>, findStart<8>};
     for (size_t i = 0; i < std::size(sizes); ++i) {
@@ -106,11 +124,41 @@ FindStart findStartFor(std::vector<Start>& starts) {
     return nullptr;
 }
 
-size_t findFirstUnit(const HistoryUnit* units, size_t at, size_t end, const std::vector<uint64_t>& bits) {
-    for (; at < end; ++at) {
-        const auto unit = static_cast<uint16_t>(units[at]);
-        if (bits[unit / 64] >> (unit % 64) & 1) return at;
+// Where many forms open: a one-unit form by its unit, a longer one by its
+// first two units hashed. Either may stop the scan where no form stands,
+// never fail to stop where one does.
+struct Openings {
+    std::vector<uint64_t> single = std::vector<uint64_t>(65536 / 64);
+    std::vector<uint64_t> pairs = std::vector<uint64_t>(65536 / 64);
+
+    static uint32_t pairOf(HistoryUnit a, HistoryUnit b) {
+        return (static_cast<uint32_t>(static_cast<uint16_t>(a)) * 40503u + static_cast<uint16_t>(b)) & 0xFFFFu;
     }
+    static void mark(std::vector<uint64_t>& bits, uint32_t at) { bits[at / 64] |= uint64_t(1) << (at % 64); }
+    static unsigned test(const std::vector<uint64_t>& bits, uint32_t at) {
+        return static_cast<unsigned>(bits[at / 64] >> (at % 64) & 1);
+    }
+    explicit Openings(const std::vector<Start>& starts) {
+        for (const Start& start : starts) {
+            if (start.next == 0) mark(single, static_cast<uint16_t>(start.opening));
+            else mark(pairs, pairOf(start.opening, start.next));
+        }
+    }
+    unsigned at(const HistoryUnit* units, size_t place) const {
+        return test(single, static_cast<uint16_t>(units[place])) | test(pairs, pairOf(units[place], units[place + 1]));
+    }
+};
+
+size_t findOpening(const HistoryUnit* units, size_t at, size_t end, size_t limit, const Openings& openings) {
+    constexpr size_t block = 16;
+    while (at < end && at + 1 + block <= limit) {
+        unsigned seen = 0;
+        for (size_t i = 0; i < block; ++i) seen |= openings.at(units, at + i);
+        if (seen) break;
+        at += block;
+    }
+    for (; at < end && at + 1 < limit; ++at)
+        if (openings.at(units, at)) return at;
     return end;
 }
 
@@ -135,9 +183,10 @@ std::vector<std::wstring> collectCandidates(const HistoryList& historyList, cons
         const HistoryUnit* text = folded + entry.start;
         return KanaView(text, static_cast<size_t>(std::find(text, text + entry.length, HistoryUnit(0)) - text));
     };
-    const auto take = [&](size_t index) {
+    // The whole rule for one entry; found is a word the scan has already seen in it.
+    const auto take = [&](size_t index, const KanaWord* found) {
         const HistoryView entry = historyList[index];
-        if (!matchesKana(foldedEntry(index), typed) || !matchesCompiled(entry, inFolder)) return false;
+        if (!matchesKana(foldedEntry(index), typed, found) || !matchesCompiled(entry, inFolder)) return false;
         for (const CompiledQuery& item : hidden) {
             if (matchesListEntry(entry, item)) return false;
         }
@@ -154,19 +203,14 @@ std::vector<std::wstring> collectCandidates(const HistoryList& historyList, cons
     }
     if (!lead) {
         for (size_t i = 0; i < historyList.size(); ++i) {
-            if (take(i)) break;
+            if (take(i, nullptr)) break;
         }
         return taken;
     }
-    std::vector<uint64_t> firstBits;
     size_t reach = 0;
     for (const Start& start : lead->starts) reach = std::max<size_t>(reach, std::max(start.firstAt, start.secondAt));
     const FindStart find = findStartFor(lead->starts);
-    if (!find) {
-        firstBits.assign(65536 / 64, 0);
-        for (const Start& start : lead->starts)
-            firstBits[static_cast<uint16_t>(start.opening) / 64] |= uint64_t(1) << (static_cast<uint16_t>(start.opening) % 64);
-    }
+    const std::optional<Openings> openings = find ? std::nullopt : std::optional<Openings>(lead->starts);
     // As in the exact walk: runs hold their entries in history order, so a
     // scan of each run tries the entries in that order.
     const size_t limit = historyList.unitCount();
@@ -177,7 +221,7 @@ std::vector<std::wstring> collectCandidates(const HistoryList& historyList, cons
         size_t entry = run.first;
         while (at < end) {
             const size_t place = find ? find(folded, at, end, limit, lead->starts.data(), reach)
-                                      : findFirstUnit(folded, at, end, firstBits);
+                                      : findOpening(folded, at, end, limit, *openings);
             if (place == end) break;
             const auto holder = std::upper_bound(entries.begin() + static_cast<std::ptrdiff_t>(entry),
                                                  entries.begin() + static_cast<std::ptrdiff_t>(run.last), place,
@@ -189,7 +233,7 @@ std::vector<std::wstring> collectCandidates(const HistoryList& historyList, cons
                 at = place + 1;
                 continue;
             }
-            if (take(entry)) return taken;
+            if (take(entry, lead->word)) return taken;
             at = entries[entry].start + entries[entry].length + 1;
             ++entry;
         }

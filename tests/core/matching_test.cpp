@@ -48,7 +48,7 @@ namespace {
 
 const ReadingDictionary& smallDictionary() {
     static const ReadingDictionary dictionary =
-        readReadingDictionary("みつもり\t見積\nぎじろく\t議事録\nでんたく\t電卓\nめも\tメモ\nか\t火\t課\n");
+        readReadingDictionary("みつもり\t見積\nぎじろく\t議事録\nでんたく\t電卓\nめも\tメモ\nか\t火\t課\nかりうむ\tK\n");
     return dictionary;
 }
 
@@ -76,6 +76,7 @@ TEST(Matching, KanaMatchFoldsWidthKanaAndReadsRomaji) {
         {L"議事録", L"giji ^mitsu", false, false, true},
         {L"電卓", L"d", false, false, false}, // no complete kana: no dictionary
         {L"課題", L"ka", false, false, true},
+        {L"Kit", L"kariu", false, false, false}, // a dictionary's Latin words are not its kanji
         {L"ｶﾞｲﾄﾞ", L"gaido", false, true, true},
         {L"がっこう", L"gakk", false, true, true},
         {L"", L"^", false, false, false},
