@@ -1,6 +1,6 @@
 #include "candidates.h"
 
-#include "matching.h"
+#include "common/matching.h"
 #include "text_helpers.h"
 
 #include <algorithm>

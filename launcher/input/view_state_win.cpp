@@ -2,7 +2,7 @@
 
 #include "input_handlers_win.h"
 #include "launch_request.h"
-#include "matching.h"
+#include "common/matching.h"
 #include "launcher/tasks/item_view_fill_win.h"
 #include "text_helpers.h"
 #include "launcher/shell/controller_win.h"

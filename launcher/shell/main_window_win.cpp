@@ -9,7 +9,7 @@
 #include "launcher/data/config_store_win.h"
 #include "launcher/data/data_store_win.h"
 #include "launcher/input/input_handlers_win.h"
-#include "launcher/input/matching.h"
+#include "common/matching.h"
 #include "launcher/input/view_state_win.h"
 #include "launcher/resources/resource.h"
 #include "launcher/tasks/item_view_fill_win.h"

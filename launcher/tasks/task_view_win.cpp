@@ -7,7 +7,7 @@
 
 #include "launcher/data/config_store.h"
 #include "launcher/input/input_handlers_win.h"
-#include "launcher/input/matching.h"
+#include "common/matching.h"
 #include "launcher/shell/controller_win.h"
 #include "launcher/shell/main_window_win.h"
 
