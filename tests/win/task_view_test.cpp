@@ -3,7 +3,7 @@
 
 #include "launcher/data/config_store.h"
 #include "launcher/input/input_handlers_win.h"
-#include "launcher/shell/controller_win.h"
+#include "launcher/input/controller_win.h"
 #include "launcher/tasks/task_view_state_win.h"
 #include "launcher/tasks/window_enumeration_win.h"
 
@@ -268,7 +268,7 @@ TEST_F(TaskViewTest, RowsFromTheTwentyFirstOnShowTheQuestionMark) {
     for (int i = 1; i <= 25; ++i) windows.create(L"zqtask icon" + std::to_wstring(i));
     typeQuery(L"zqtask icon");
     ASSERT_EQ(rows().size(), 25u);
-    const HIMAGELIST images = mw().controller->itemView->icons.imageList;
+    const HIMAGELIST images = mw().controller->itemView->display.icons.imageList;
     ASSERT_NE(images, nullptr);
     EXPECT_EQ(ListView_GetImageList(mw().itemView, LVSIL_SMALL), images);
     const auto question = iconPixels(LoadIconW(nullptr, IDI_QUESTION));
