@@ -125,6 +125,22 @@ TEST_F(TaskViewTest, TypingNarrowsAndTitlesWaitForTheNextKeystroke) {
     EXPECT_TRUE(listed(L"zqtask Renamed"));
 }
 
+TEST_F(TaskViewTest, KeystrokesThatRunOutOfMemoryLeaveTheRefreshToTheNextOnes) {
+    startLauncher();
+    TestWindows windows;
+    // The n-th allocation of a keystroke fails, for every n the keystroke reaches.
+    for (int nth = 1; nth < 100000; ++nth) {
+        failingAllocation = nth;
+        typeQuery(nth % 2 ? L"zqtask" : L"zqtas");
+        const bool failed = failingAllocation == 0;
+        failingAllocation = 0;
+        if (!failed) break;
+    }
+    windows.create(L"zqtask late");
+    typeQuery(L"zqtask late");
+    EXPECT_TRUE(listed(L"zqtask late"));
+}
+
 TEST_F(TaskViewTest, RefreshThreadRedrawsOnANewWindowAndDismissesWhenIdle) {
     startLauncher();
     tasks().refreshPeriodMs = 50;
