@@ -58,8 +58,7 @@ extern std::atomic<int32_t> activityCounter;
 
 int64_t secondsSinceStart();
 
-void updateTitle(MainWindow& mainWindow);
+// The calls the lower folders make up to the window.
 void setViewColours(MainWindow& mainWindow, const std::wstring& text);
-void focusInput(MainWindow& mainWindow);
 void showLauncher(MainWindow& mainWindow);
 std::wstring windowText(HWND window);
