@@ -1,6 +1,6 @@
 #pragma once
 // Folder entries as item view rows: their paths and their order.
-#include "launcher/tasks/task_window.h"
+#include "item_entry.h"
 
 #include <cstddef>
 #include <cstdint>

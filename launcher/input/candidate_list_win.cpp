@@ -2,11 +2,11 @@
 // typing goes back to the input line.
 #include "input_handlers_win.h"
 
+#include "controller_win.h"
 #include "text_helpers.h"
 #include "view_state_win.h"
 #include "launcher/history/history_store_win.h"
-#include "launcher/shell/controller_win.h"
-#include "launcher/shell/main_window_win.h"
+#include "launcher/shell/main_window.h"
 
 namespace {
 

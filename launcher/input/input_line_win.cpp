@@ -2,13 +2,13 @@
 // digits and Shift+digits choose rows and candidates.
 #include "input_handlers_win.h"
 
+#include "controller_win.h"
 #include "key_rules.h"
 #include "launch_request.h"
 #include "text_helpers.h"
 #include "view_state_win.h"
 #include "launcher/data/data_store.h"
-#include "launcher/shell/controller_win.h"
-#include "launcher/shell/main_window_win.h"
+#include "launcher/shell/main_window.h"
 #include "launcher/tasks/task_view_state_win.h"
 
 #include <commctrl.h>
@@ -91,7 +91,7 @@ void onCtrlSpace(InputEditHandler& handler) {
     if (handler.viewState->askingToDelete()) return;
     Controller& controller = *handler.controller;
     TaskViewState& taskView = *controller.taskView;
-    if (!listsTasks(*controller.itemView)) {
+    if (!listsTasks(controller.itemView->display)) {
         handler.viewState->deleteListedFiles();
         controller.setInputText(L"");
     } else if (SendMessageW(controller.mainWindow->itemView, LVM_GETITEMCOUNT, 0, 0) == 0) {

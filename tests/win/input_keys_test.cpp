@@ -2,7 +2,7 @@
 #include "launcher_driver.h"
 
 #include "common/text_files_win.h"
-#include "launcher/input/launching_win.h"
+#include "launcher/input/shell_open_win.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include "launcher/data/data_store.h"
 #include "launcher/input/input_handlers_win.h"
 #include "launcher/input/view_state_win.h"
-#include "launcher/shell/controller_win.h"
+#include "launcher/input/controller_win.h"
 #include "launcher/shell/main_window_win.h"
 #include "launcher/shell/startup_win.h"
 #include "launcher/tasks/task_view_state_win.h"

@@ -4,7 +4,7 @@
 
 #include "common/folders_win.h"
 #include "common/text_files_win.h"
-#include "launcher/input/launching_win.h"
+#include "launcher/input/shell_open_win.h"
 
 #include <gtest/gtest.h>
 

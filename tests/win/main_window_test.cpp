@@ -5,7 +5,7 @@
 #include "common/display_scale_win.h"
 #include "common/dpi_scale.h"
 #include "common/text_files_win.h"
-#include "launcher/shell/controller_win.h"
+#include "launcher/input/controller_win.h"
 #include "launcher/shell/title.h"
 
 #include <commctrl.h>

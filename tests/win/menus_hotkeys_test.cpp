@@ -4,7 +4,7 @@
 
 #include "launcher/data/data_store.h"
 #include "launcher/history/history_lists.h"
-#include "launcher/shell/controller_win.h"
+#include "launcher/input/controller_win.h"
 #include "launcher/shell/item_rows.h"
 #include "launcher/shell/menu_commands_win.h"
 #include "launcher/shell/messages.h"
