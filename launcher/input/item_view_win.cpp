@@ -2,6 +2,7 @@
 // tasks, anything else returns to the input line.
 #include "input_handlers_win.h"
 
+#include "key_results_win.h"
 #include "view_state_win.h"
 #include "launcher/shell/controller_win.h"
 #include "launcher/shell/main_window_win.h"
@@ -10,8 +11,6 @@
 #include <commctrl.h>
 
 namespace {
-
-constexpr LRESULT consumedMinusOne = -1;
 
 int32_t nextRow(const ItemViewHandler& handler, UINT flags) {
     return static_cast<int32_t>(ListView_GetNextItem(handler.listView, -1, flags));

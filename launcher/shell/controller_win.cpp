@@ -1,6 +1,7 @@
 #include "controller_win.h"
 
 #include "main_window_win.h"
+#include "common/controls_win.h"
 #include "launcher/input/matching.h"
 #include "launcher/input/view_state_win.h"
 #include "launcher/tasks/task_view_state_win.h"

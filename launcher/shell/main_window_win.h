@@ -62,4 +62,3 @@ void updateTitle(MainWindow& mainWindow);
 void setViewColours(MainWindow& mainWindow, const std::wstring& text);
 void focusInput(MainWindow& mainWindow);
 void showLauncher(MainWindow& mainWindow);
-std::wstring windowText(HWND window);

@@ -5,6 +5,7 @@
 #include "task_threads_win.h"
 #include "window_enumeration_win.h"
 
+#include "common/controls_win.h"
 #include "launcher/data/config_store.h"
 #include "launcher/input/input_handlers_win.h"
 #include "launcher/input/matching.h"

@@ -6,6 +6,7 @@
 #include "launcher/input/launch_request.h"
 #include "launcher/shell/controller_win.h"
 #include "launcher/shell/messages.h"
+#include "common/controls_win.h"
 #include "common/scoped_win.h"
 
 #include <atomic>

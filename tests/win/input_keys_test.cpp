@@ -1,6 +1,7 @@
 // The input line, candidate list and item view driven with real key input.
 #include "launcher_driver.h"
 
+#include "common/controls_win.h"
 #include "common/text_files_win.h"
 #include "launcher/input/launching_win.h"
 

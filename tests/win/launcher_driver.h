@@ -3,6 +3,7 @@
 // test program, keys through SendInput, waits by polling with a timeout.
 #include "launcher_fixture_win.h"
 
+#include "common/controls_win.h"
 #include "launcher/data/config_store.h"
 #include "launcher/data/data_store.h"
 #include "launcher/input/input_handlers_win.h"

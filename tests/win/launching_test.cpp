@@ -2,6 +2,7 @@
 // program, shortcuts and tools supply the program, Ctrl opens folders.
 #include "launcher_driver.h"
 
+#include "common/controls_win.h"
 #include "common/folders_win.h"
 #include "common/text_files_win.h"
 #include "launcher/input/launching_win.h"
