@@ -8,7 +8,6 @@
 
 #include <cstdlib>
 #include <cwctype>
-#include <vector>
 
 void removeTree(const std::wstring& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
