@@ -7,7 +7,7 @@
 #include "common/scoped_win.h"
 #include "common/text_files_win.h"
 #include "launcher/history/history_lists.h"
-#include "launcher/shell/main_window.h"
+#include "launcher/shell/main_window_record_win.h"
 #include "launcher/tasks/task_view_state_win.h"
 #include "launcher/tasks/window_enumeration_win.h"
 

@@ -7,8 +7,9 @@
 #include "launch_request.h"
 #include "text_helpers.h"
 #include "view_state_win.h"
+#include "common/controls_win.h"
 #include "launcher/data/data_store.h"
-#include "launcher/shell/main_window.h"
+#include "launcher/shell/main_window_record_win.h"
 #include "launcher/tasks/task_view_state_win.h"
 
 #include <commctrl.h>

@@ -9,7 +9,7 @@
 #include "launcher/data/data_store.h"
 #include "launcher/folders/folder_listing_win.h"
 #include "launcher/history/history_store_win.h"
-#include "launcher/shell/main_window.h"
+#include "launcher/shell/main_window_record_win.h"
 
 #include <shlwapi.h>
 

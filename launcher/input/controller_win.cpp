@@ -3,7 +3,8 @@
 
 #include "view_state_win.h"
 #include "common/matching.h"
-#include "launcher/shell/main_window.h"
+#include "launcher/shell/main_window_record_win.h"
+#include "common/controls_win.h"
 #include "launcher/tasks/task_view_state_win.h"
 
 void Controller::onInputChanged() {

@@ -3,15 +3,14 @@
 #include "input_handlers_win.h"
 
 #include "controller_win.h"
+#include "key_results_win.h"
 #include "view_state_win.h"
-#include "launcher/shell/main_window.h"
+#include "launcher/shell/main_window_record_win.h"
 #include "launcher/tasks/task_view_state_win.h"
 
 #include <commctrl.h>
 
 namespace {
-
-constexpr LRESULT consumedMinusOne = -1;
 
 int32_t nextRow(const ItemViewHandler& handler, UINT flags) {
     return static_cast<int32_t>(ListView_GetNextItem(handler.listView, -1, flags));

@@ -5,7 +5,7 @@
 #include "launch_request.h"
 #include "text_helpers.h"
 #include "common/matching.h"
-#include "launcher/shell/main_window.h"
+#include "launcher/shell/main_window_record_win.h"
 #include "launcher/tasks/item_view_fill_win.h"
 #include "launcher/tasks/task_view_state_win.h"
 

@@ -16,6 +16,7 @@
 #include "launcher/resources/resource.h"
 #include "launcher/tasks/item_view_fill_win.h"
 #include "launcher/tasks/task_view_state_win.h"
+#include "common/controls_win.h"
 
 #include <commctrl.h>
 
@@ -39,11 +40,6 @@ void createControls(MainWindow& mw, HWND window, HINSTANCE instance) {
     mw.itemView = createChild(window, instance, WC_LISTVIEWW, nullptr,
                               WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_OWNERDATA, otherControlId, {0, 0, 10, 10});
     mw.bookmarkList = createChild(window, instance, L"LISTBOX", nullptr, listStyle, otherControlId, {0, 30, 500, 200});
-}
-
-WNDPROC subclass(HWND control, WNDPROC procedure) {
-    return reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
 }
 
 void createController(MainWindow& mw) {
@@ -322,14 +318,6 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
 
 int64_t secondsSinceStart() {
     return wholeSecondsBetween(startTime, std::chrono::steady_clock::now());
-}
-
-std::wstring windowText(HWND window) {
-    const int length = GetWindowTextLengthW(window);
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    const int copied = GetWindowTextW(window, text.data(), length + 1);
-    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
-    return text;
 }
 
 void updateTitle(MainWindow& mw) {

@@ -1,6 +1,6 @@
 #pragma once
 // The procedure of the launcher's main window, and what only the shell calls.
-#include "main_window.h"
+#include "main_window_record_win.h"
 
 #include <windows.h>
 

@@ -2,7 +2,7 @@
 
 #include "task_view_state_win.h"
 #include "window_enumeration_win.h"
-#include "launcher/shell/main_window.h"
+#include "launcher/shell/main_window_record_win.h"
 
 namespace {
 

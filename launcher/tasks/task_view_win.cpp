@@ -5,8 +5,9 @@
 #include "task_threads_win.h"
 #include "window_enumeration_win.h"
 #include "common/matching.h"
+#include "common/controls_win.h"
 #include "launcher/data/config_store.h"
-#include "launcher/shell/main_window.h"
+#include "launcher/shell/main_window_record_win.h"
 
 #include <utility>
 

@@ -6,6 +6,7 @@
 #include "launcher/input/launch_request.h"
 #include "launcher/input/controller_win.h"
 #include "launcher/input/commands.h"
+#include "common/controls_win.h"
 #include "common/scoped_win.h"
 
 #include <atomic>

@@ -1,6 +1,7 @@
 #include "launcher_fixture_win.h"
 #include "test_windows_win.h"
 
+#include "common/controls_win.h"
 #include "launcher/data/config_store.h"
 #include "launcher/folders/folder_listing_win.h"
 #include "launcher/input/input_handlers_win.h"

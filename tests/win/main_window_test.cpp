@@ -1,4 +1,5 @@
 #include "launcher_fixture_win.h"
+#include "tests/support/test_input_win.h"
 #include "tests/support/test_support_win.h"
 
 #include "launcher/data/config_store.h"

@@ -2,6 +2,7 @@
 #include "tests/support/test_support_win.h"
 #include "launcher_fixture_win.h"
 
+#include "common/controls_win.h"
 #include "launcher/data/data_store.h"
 #include "launcher/history/history_lists.h"
 #include "launcher/input/controller_win.h"

@@ -61,4 +61,3 @@ int64_t secondsSinceStart();
 // The calls the lower folders make up to the window.
 void setViewColours(MainWindow& mainWindow, const std::wstring& text);
 void showLauncher(MainWindow& mainWindow);
-std::wstring windowText(HWND window);
