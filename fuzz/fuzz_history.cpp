@@ -1,7 +1,7 @@
 // History files: loading, recording and period rebuilds over an in-memory folder.
 #include "launcher/history/history_store.h"
 #include "launcher/input/candidates.h"
-#include "launcher/input/matching.h"
+#include "common/matching.h"
 
 #include <cstdint>
 #include <cstdlib>

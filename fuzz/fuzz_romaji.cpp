@@ -1,7 +1,7 @@
 // The romaji reader over any bytes: a reading is kana only, its endings are
 // none of them the start of another, and the word matches its own reading.
 #include "common/romaji_reading.h"
-#include "launcher/input/matching.h"
+#include "common/matching.h"
 
 #include <cstdint>
 #include <cstdlib>

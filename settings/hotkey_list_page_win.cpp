@@ -3,6 +3,8 @@
 #include "default_files_win.h"
 #include "hotkey_page_win.h"
 #include "key_names.h"
+#include "common/character_codes.h"
+#include "common/controls_win.h"
 #include "common/display_scale_win.h"
 #include "common/dpi_scale.h"
 #include "common/numbers.h"
@@ -14,7 +16,6 @@ namespace {
 
 constexpr LRESULT swallowed = -1;
 constexpr int unnamedKey = 255;
-constexpr wchar_t escapeCharacter = 27;
 
 void setItemText(HWND listView, int item, int column, const std::wstring& text) {
     std::wstring copy = text;
@@ -68,7 +69,7 @@ LRESULT handleCommandEdit(SettingsWindow& sw, HWND edit, UINT message, WPARAM wP
         break;
     case WM_CHAR:
         // A TAB would split the row into more fields than it was written with.
-        if (wParam == unnamedKey || wParam == escapeCharacter || wParam == L'\t') return swallowed;
+        if (wParam == unnamedKey || wParam == escapeCharacter || wParam == tabCharacter) return swallowed;
         break;
     default: break;
     }
@@ -149,7 +150,7 @@ void updateExtraPageButtons(SettingsWindow& sw) {
     const HotkeyEditor& editor = *sw.editor;
     const int clash = findHotkeyRow(theHotkeyList->rows, decimalText(editor.keyCode),
                                     decimalText(modifierBitsOf(editor)));
-    const ExtraPageButtons buttons = extraPageButtons(controlText(editor.commandEdit),
+    const ExtraPageButtons buttons = extraPageButtons(windowText(editor.commandEdit),
                                                       GetWindowTextLengthW(editor.keyEdit) > 0, clash, selectedRow(sw));
     EnableWindow(sw.addButton, buttons.add && theHotkeyList->fileRead);
     EnableWindow(sw.updateButton, buttons.update);
@@ -158,7 +159,7 @@ void updateExtraPageButtons(SettingsWindow& sw) {
 
 void addHotkeyRow(SettingsWindow& sw) {
     const HotkeyEditor& editor = *sw.editor;
-    const std::wstring command = controlText(editor.commandEdit);
+    const std::wstring command = windowText(editor.commandEdit);
     // The button state is only a hint: check again what is added.
     if (!theHotkeyList->fileRead || !commandAcceptable(command) || GetWindowTextLengthW(editor.keyEdit) == 0) return;
     theHotkeyList->rows.push_back(makeHotkeyRow(command, editor.keyCode, modifierBitsOf(editor)));
@@ -167,7 +168,7 @@ void addHotkeyRow(SettingsWindow& sw) {
 }
 
 void updateHotkeyRow(SettingsWindow& sw) {
-    if (!commandAcceptable(controlText(sw.editor->commandEdit)) || GetWindowTextLengthW(sw.editor->keyEdit) == 0) {
+    if (!commandAcceptable(windowText(sw.editor->commandEdit)) || GetWindowTextLengthW(sw.editor->keyEdit) == 0) {
         return;
     }
     if (!removeSelectedRow(sw)) return;

@@ -5,6 +5,7 @@
 #include "hotkey_page_win.h"
 #include "launcher_control_win.h"
 #include "resources/resource.h"
+#include "common/controls_win.h"
 #include "common/display_scale_win.h"
 #include "common/dpi_scale.h"
 #include "common/folders_win.h"
@@ -42,10 +43,6 @@ HWND createControl(HWND parent, HINSTANCE instance, const ControlDefinition& con
         scaledToDpi(ControlRect{control.x, control.y, control.width, control.height}, windowDpi(parent));
     return CreateWindowExW(0, control.className, control.text, WS_CHILD | WS_VISIBLE | control.style, place.x,
                            place.y, place.width, place.height, parent, id, instance, nullptr);
-}
-
-WNDPROC subclass(HWND control, WNDPROC procedure) {
-    return reinterpret_cast<WNDPROC>(SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
 }
 
 void show(HWND control, bool visible) {
@@ -241,15 +238,6 @@ void toBasicPage(SettingsWindow& sw) {
 }
 
 } // namespace
-
-std::wstring controlText(HWND control) {
-    const int length = GetWindowTextLengthW(control);
-    if (length <= 0) return {};
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    const int copied = GetWindowTextW(control, text.data(), length + 1);
-    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
-    return text;
-}
 
 void switchPage(SettingsWindow& sw) {
     if (sw.onBasicPage) {

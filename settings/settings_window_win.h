@@ -74,4 +74,3 @@ int runSettingsTool(HINSTANCE instance, int showCommand);
 
 void switchPage(SettingsWindow& sw);
 void updateButtons(SettingsWindow& sw);
-std::wstring controlText(HWND control);

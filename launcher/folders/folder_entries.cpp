@@ -1,6 +1,6 @@
 #include "folder_entries.h"
 
-#include "launcher/input/matching.h"
+#include "common/matching.h"
 
 #include <algorithm>
 

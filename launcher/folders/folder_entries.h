@@ -1,7 +1,7 @@
 #pragma once
 // Folder entries as item view rows: their paths and their order.
 #include "common/kana_query.h"
-#include "launcher/tasks/task_window.h"
+#include "item_entry.h"
 
 #include <cstddef>
 #include <cstdint>

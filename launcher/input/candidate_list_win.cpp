@@ -2,15 +2,15 @@
 // typing goes back to the input line.
 #include "input_handlers_win.h"
 
+#include "controller_win.h"
+#include "key_results_win.h"
 #include "text_helpers.h"
 #include "view_state_win.h"
+#include "common/character_codes.h"
 #include "launcher/history/history_store_win.h"
-#include "launcher/shell/controller_win.h"
-#include "launcher/shell/main_window_win.h"
+#include "launcher/shell/main_window_record_win.h"
 
 namespace {
-
-constexpr LRESULT consumedMinusOne = -1;
 
 int32_t selection(const CandidateListHandler& handler) {
     return static_cast<int32_t>(SendMessageW(handler.listBox, LB_GETCURSEL, 0, 0));
@@ -83,15 +83,15 @@ LRESULT onKeyUp(CandidateListHandler& handler, HWND window, WPARAM key, LPARAM l
 LRESULT onChar(CandidateListHandler& handler, HWND window, WPARAM wParam, LPARAM lParam) {
     Controller& controller = *handler.controller;
     switch (wParam) {
-    case 8:
+    case backspaceCharacter:
         if (const std::wstring* candidate = selectedCandidate(handler)) {
             controller.setInputText(folderOf(*candidate));
             backToInput(handler);
         }
         break;
-    case 13:
-    case 10: backToInput(handler); break;
-    case 27: return consumedMinusOne;
+    case returnCharacter:
+    case lineFeedCharacter: backToInput(handler); break;
+    case escapeCharacter: return consumedMinusOne;
     default:
         // The character starts a new query, handled by the input line's own rules.
         controller.setInputText(L"");

@@ -1,7 +1,7 @@
 #include "candidates.h"
 
-#include "matching.h"
 #include "text_helpers.h"
+#include "common/matching.h"
 
 #include <algorithm>
 #include <climits>

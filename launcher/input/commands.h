@@ -4,6 +4,10 @@
 #include <string_view>
 #include <vector>
 
+// The message box of a clipf command on a file it cannot copy.
+inline constexpr wchar_t clipFileRefusedText[] = L"コピーできるのは16MBまでの通常のファイルです。";
+inline constexpr wchar_t clipFileRefusedCaption[] = L"コピーに失敗";
+
 enum class CommandWord { none, clip, clipf, date, dates, file, exec, show, txt };
 
 struct ParsedCommand {

@@ -1,15 +1,13 @@
 #include "commands_win.h"
 
 #include "commands.h"
+#include "controller_win.h"
 #include "launch_request.h"
-
+#include "text_helpers.h"
 #include "common/scoped_win.h"
 #include "common/text_files_win.h"
-#include "launcher/shell/controller_win.h"
-#include "launcher/shell/main_window_win.h"
-#include "launcher/shell/messages.h"
-#include "text_helpers.h"
 #include "launcher/history/history_lists.h"
+#include "launcher/shell/main_window_record_win.h"
 #include "launcher/tasks/task_view_state_win.h"
 #include "launcher/tasks/window_enumeration_win.h"
 

@@ -2,21 +2,21 @@
 // digits and Shift+digits choose rows and candidates.
 #include "input_handlers_win.h"
 
+#include "controller_win.h"
+#include "key_results_win.h"
 #include "key_rules.h"
 #include "launch_request.h"
 #include "text_helpers.h"
 #include "view_state_win.h"
+#include "common/character_codes.h"
+#include "common/controls_win.h"
 #include "launcher/data/data_store.h"
-#include "launcher/shell/controller_win.h"
-#include "launcher/shell/main_window_win.h"
+#include "launcher/shell/main_window_record_win.h"
 #include "launcher/tasks/task_view_state_win.h"
 
 #include <commctrl.h>
 
 namespace {
-
-constexpr LRESULT consumed = 0;
-constexpr LRESULT consumedMinusOne = -1;
 
 bool keyDown(int key) {
     return GetKeyState(key) < 0;
@@ -91,7 +91,7 @@ void onCtrlSpace(InputEditHandler& handler) {
     if (handler.viewState->askingToDelete()) return;
     Controller& controller = *handler.controller;
     TaskViewState& taskView = *controller.taskView;
-    if (!listsTasks(*controller.itemView)) {
+    if (!listsTasks(controller.itemView->display)) {
         handler.viewState->deleteListedFiles();
         controller.setInputText(L"");
     } else if (SendMessageW(controller.mainWindow->itemView, LVM_GETITEMCOUNT, 0, 0) == 0) {
@@ -106,12 +106,12 @@ LRESULT onChar(InputEditHandler& handler, HWND window, WPARAM wParam, LPARAM lPa
     Controller& controller = *handler.controller;
     const wchar_t character = static_cast<wchar_t>(wParam);
     switch (character) {
-    case 13:
-    case 10: handler.submitInput(); return consumed;
-    case 8: onBackspace(handler); break;
-    case 27:
-    case 9: return consumed;
-    case 32:
+    case returnCharacter:
+    case lineFeedCharacter: handler.submitInput(); return consumed;
+    case backspaceCharacter: onBackspace(handler); break;
+    case escapeCharacter:
+    case tabCharacter: return consumed;
+    case spaceCharacter:
         if (keyDown(VK_CONTROL)) {
             onCtrlSpace(handler);
             return consumedMinusOne;

@@ -2,16 +2,15 @@
 // tasks, anything else returns to the input line.
 #include "input_handlers_win.h"
 
+#include "controller_win.h"
+#include "key_results_win.h"
 #include "view_state_win.h"
-#include "launcher/shell/controller_win.h"
-#include "launcher/shell/main_window_win.h"
+#include "launcher/shell/main_window_record_win.h"
 #include "launcher/tasks/task_view_state_win.h"
 
 #include <commctrl.h>
 
 namespace {
-
-constexpr LRESULT consumedMinusOne = -1;
 
 int32_t nextRow(const ItemViewHandler& handler, UINT flags) {
     return static_cast<int32_t>(ListView_GetNextItem(handler.listView, -1, flags));
@@ -50,10 +49,10 @@ LRESULT onKeyDown(ItemViewHandler& handler, HWND window, WPARAM key, LPARAM lPar
     switch (key) {
     case VK_RETURN: controller.activateItem(focused); return consumedMinusOne;
     case VK_DELETE:
-        if (listsTasks(handler)) closeTasks(handler, true);
+        if (listsTasks(handler.display)) closeTasks(handler, true);
         break;
     case VK_BACK:
-        if (listsTasks(handler)) closeTasks(handler, false);
+        if (listsTasks(handler.display)) closeTasks(handler, false);
         break;
     case VK_DOWN:
         if (count > 0 && focused == count - 1) {

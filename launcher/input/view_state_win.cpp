@@ -1,12 +1,12 @@
 #include "view_state_win.h"
 
+#include "controller_win.h"
 #include "input_handlers_win.h"
 #include "launch_request.h"
-#include "matching.h"
-#include "launcher/tasks/item_view_fill_win.h"
 #include "text_helpers.h"
-#include "launcher/shell/controller_win.h"
-#include "launcher/shell/main_window_win.h"
+#include "common/matching.h"
+#include "launcher/shell/main_window_record_win.h"
+#include "launcher/tasks/item_view_fill_win.h"
 #include "launcher/tasks/task_view_state_win.h"
 
 void ViewState::changeFolder(const std::wstring& path) {
@@ -41,7 +41,7 @@ void ViewState::showCandidates(const std::vector<std::wstring>& list) {
 
 void ViewState::filterFolderEntries(const std::wstring& loweredQuery) {
     filterEntries(allFolderEntries, loweredQuery, folderEntries);
-    fillItemView(*itemView, folderEntries);
+    fillItemView(itemView->display, mainWindow->itemView, folderEntries);
 }
 
 namespace {

@@ -1,6 +1,6 @@
 #include "hotkey_manager_win.h"
 
-#include "controller_win.h"
+#include "launcher/input/controller_win.h"
 #include "item_rows.h"
 #include "main_window_win.h"
 #include "messages.h"

@@ -1,23 +1,26 @@
 #include "main_window_win.h"
 
-#include "controller_win.h"
 #include "hotkey_manager_win.h"
 #include "layout.h"
 #include "menu_commands_win.h"
 #include "notify_icon_win.h"
 #include "title.h"
+#include "common/display_scale_win.h"
+#include "common/folders_win.h"
+#include "common/matching.h"
 #include "launcher/data/config_store_win.h"
 #include "launcher/data/data_store_win.h"
+#include "launcher/input/controller_win.h"
 #include "launcher/input/input_handlers_win.h"
-#include "launcher/input/matching.h"
 #include "launcher/input/view_state_win.h"
 #include "launcher/resources/resource.h"
 #include "launcher/tasks/item_view_fill_win.h"
 #include "launcher/tasks/task_view_state_win.h"
-#include "common/display_scale_win.h"
-#include "common/folders_win.h"
+#include "common/controls_win.h"
 
 #include <commctrl.h>
+
+#include <utility>
 
 namespace {
 
@@ -37,11 +40,6 @@ void createControls(MainWindow& mw, HWND window, HINSTANCE instance) {
     mw.itemView = createChild(window, instance, WC_LISTVIEWW, nullptr,
                               WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_OWNERDATA, otherControlId, {0, 0, 10, 10});
     mw.bookmarkList = createChild(window, instance, L"LISTBOX", nullptr, listStyle, otherControlId, {0, 30, 500, 200});
-}
-
-WNDPROC subclass(HWND control, WNDPROC procedure) {
-    return reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
 }
 
 void createController(MainWindow& mw) {
@@ -77,8 +75,8 @@ void createController(MainWindow& mw) {
     theItemViewHandler = items;
 
     auto* taskView = new TaskViewState();
-    taskView->itemView = items;
-    taskView->inputHandler = inputEdit;
+    taskView->mainWindow = &mw;
+    taskView->display = &items->display;
     taskView->config = mw.config;
     controller->taskView = taskView;
 
@@ -110,7 +108,8 @@ LRESULT onCreate(HWND window, const CREATESTRUCTW* creation) {
     // cost tens of milliseconds the window need not wait for: they follow as
     // the first message, once it is up. Until then the task step is held back.
     PostMessageW(window, WM_CREATED, 0, 0);
-    mw.controller->taskView->refreshFree = false;
+    TaskViewState& taskView = *mw.controller->taskView;
+    taskView.heldUntilCreated.emplace(taskView.refreshFree);
     mw.controller->view->changeFolder(mw.config->statusText);
     mw.windowCreated = true;
     mw.lastActivationSeconds = secondsSinceStart();
@@ -124,11 +123,11 @@ LRESULT onCreated(MainWindow& mw) {
     if (mw.controller->view->shownFolder.empty()) {
         // Still part of the creation, before the window first had the focus:
         // this listing closes no autoClose window yet.
-        const bool armed = taskView.autoCloseArmed.exchange(false);
+        const bool armed = std::exchange(taskView.autoCloseArmed, false);
         refreshTaskList(taskView, lowerText(windowText(mw.inputLine)));
         taskView.autoCloseArmed = armed;
     }
-    taskView.refreshFree = true;
+    taskView.heldUntilCreated.reset();
     return 0;
 }
 
@@ -261,7 +260,12 @@ LRESULT onDestroy(MainWindow& mw) {
 
 LRESULT onNotify(MainWindow& mw, NMHDR& header) {
     if (header.hwndFrom != mw.itemView || !mw.controller || !mw.controller->itemView) return 0;
-    return onItemViewNotify(*mw.controller->itemView, header);
+    return onItemViewNotify(mw.controller->itemView->display, header);
+}
+
+LRESULT onTasksIdle(MainWindow& mw) {
+    if (mw.controller->taskView->taskViewActive) mw.controller->dismiss();
+    return 0;
 }
 
 LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -289,9 +293,9 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TRAYICON: showLauncher(mw); return 0;
     case WM_CREATED: return onCreated(mw);
     case WM_TASKS_CHANGED:
-    case WM_TASKS_IDLE:
-    case WM_TASKS_AUTO_ACTIVATE:
-    case WM_TASKS_DELAYED_CLOSE: return onTaskMessage(*mw.controller->taskView, message, wParam);
+    case WM_TASKS_DELAYED_CLOSE: return onTaskMessage(*mw.controller->taskView, message);
+    case WM_TASKS_IDLE: return onTasksIdle(mw);
+    case WM_TASKS_AUTO_ACTIVATE: mw.controller->autoActivate(static_cast<int32_t>(wParam)); return 0;
     default:
         if (isTaskbarCreatedMessage(message)) {
             addNotifyIcon(mw);
@@ -314,14 +318,6 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
 
 int64_t secondsSinceStart() {
     return wholeSecondsBetween(startTime, std::chrono::steady_clock::now());
-}
-
-std::wstring windowText(HWND window) {
-    const int length = GetWindowTextLengthW(window);
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    const int copied = GetWindowTextW(window, text.data(), length + 1);
-    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
-    return text;
 }
 
 void updateTitle(MainWindow& mw) {

@@ -1,65 +1,10 @@
 #pragma once
-// The launcher's one top-level window and the process-wide objects around it.
-#include "clock.h"
+// The procedure of the launcher's main window, and what only the shell calls.
+#include "main_window_record_win.h"
 
 #include <windows.h>
-#include <shellapi.h>
-
-#include <atomic>
-#include <cstdint>
-#include <string>
-
-struct ConfigStore;
-struct Controller;
-struct DataStore;
-struct HotkeyManager;
-
-constexpr UINT WM_TRAYICON = WM_USER + 1;
-// Posted to itself at creation: the part that waits until the window is up.
-constexpr UINT WM_CREATED = WM_USER + 2;
-constexpr int inputLineId = 100;
-constexpr int otherControlId = 1;
-
-struct MainWindow {
-    ConfigStore* config = nullptr;
-    DataStore* data = nullptr;
-    int64_t lastActivationSeconds = 0;
-    std::atomic<bool> inputFromList{false};
-    HWND statusLine = nullptr;
-    HWND inputLine = nullptr;
-    HWND candidateList = nullptr;
-    HWND itemView = nullptr;
-    HWND window = nullptr;
-    HWND bookmarkList = nullptr;
-    Controller* controller = nullptr;
-
-    // Shell state kept for the whole run.
-    bool windowCreated = false;
-    // Set once the window is being closed: the deactivation that destroying
-    // the active window brings must not clear the texts that are saved.
-    bool closing = false;
-    HBRUSH listBrush = nullptr;
-    HBRUSH bookmarkBrush = nullptr;
-    HBRUSH textBrush = nullptr;
-    NOTIFYICONDATAW notifyIcon{};
-};
-
-// Process-wide objects, built once at start and never freed.
-extern ConfigStore* theConfig;
-extern DataStore* theData;
-extern MainWindow* theMainWindow;
-extern HotkeyManager* theHotkeyManager;
-extern HINSTANCE theInstance;
-extern SteadyTime startTime;
-// Bumped on every user action; worker threads compare snapshots of it.
-extern std::atomic<int32_t> activityCounter;
-
-int64_t secondsSinceStart();
 
 LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 void updateTitle(MainWindow& mainWindow);
-void setViewColours(MainWindow& mainWindow, const std::wstring& text);
 void focusInput(MainWindow& mainWindow);
-void showLauncher(MainWindow& mainWindow);
-std::wstring windowText(HWND window);

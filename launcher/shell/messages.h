@@ -1,6 +1,4 @@
 #pragma once
-// The fixed texts the launcher shows in message boxes.
+// The fixed texts of the message box that reports a failed hotkey.
 inline constexpr wchar_t hotkeyFailureText[] = L"ホットキーの設定に失敗しました。";
 inline constexpr wchar_t hotkeyFailureCaption[] = L"ホットキーの設定に失敗";
-inline constexpr wchar_t clipFileRefusedText[] = L"コピーできるのは16MBまでの通常のファイルです。";
-inline constexpr wchar_t clipFileRefusedCaption[] = L"コピーに失敗";

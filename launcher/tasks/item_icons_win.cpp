@@ -1,7 +1,7 @@
 #include "item_icons_win.h"
 
 #include "common/scoped_win.h"
-#include "launcher/input/matching.h"
+#include "common/matching.h"
 
 #include <shellapi.h>
 #include <shlwapi.h>

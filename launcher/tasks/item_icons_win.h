@@ -1,7 +1,7 @@
 #pragma once
 // The item view's images: one image list for the whole run, to which each
 // distinct icon is added once; rows refer to their image by its index.
-#include "task_window.h"
+#include "launcher/folders/item_entry.h"
 
 #include <windows.h>
 #include <commctrl.h>

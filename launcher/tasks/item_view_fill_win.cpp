@@ -1,9 +1,7 @@
 #include "item_view_fill_win.h"
 
-#include "item_icons_win.h"
-
+#include "item_view_display_win.h"
 #include "launcher/folders/folder_entries.h"
-#include "launcher/input/input_handlers_win.h"
 
 #include <algorithm>
 #include <cwchar>
@@ -18,20 +16,20 @@ constexpr uint16_t unmeasured = 0xFFFF;
 constexpr int widthSlack = 2;
 constexpr size_t mostMeasuredRows = 8;
 
-size_t rowCount(const ItemViewHandler& itemView) {
-    if (listsTasks(itemView)) return itemView.tasks ? itemView.tasks->size() : 0;
-    return itemView.entries ? itemView.entries->size() : 0;
+size_t rowCount(const ItemViewDisplay& display) {
+    if (listsTasks(display)) return display.tasks ? display.tasks->size() : 0;
+    return display.entries ? display.entries->size() : 0;
 }
 
 // False past the end of the list, which may have changed under the view.
-bool rowName(const ItemViewHandler& itemView, size_t row, std::wstring_view& name) {
-    if (listsTasks(itemView)) {
-        if (!itemView.tasks || row >= itemView.tasks->size()) return false;
-        name = (*itemView.tasks)[row].title;
+bool rowName(const ItemViewDisplay& display, size_t row, std::wstring_view& name) {
+    if (listsTasks(display)) {
+        if (!display.tasks || row >= display.tasks->size()) return false;
+        name = (*display.tasks)[row].title;
         return true;
     }
-    if (!itemView.entries || !itemView.entries->has(row)) return false;
-    name = itemView.entries->name(row);
+    if (!display.entries || !display.entries->has(row)) return false;
+    name = display.entries->name(row);
     return true;
 }
 
@@ -55,33 +53,33 @@ void writeLabel(std::wstring_view name, size_t row, wchar_t* buffer, int capacit
     buffer[fromPrefix + fromName] = L'\0';
 }
 
-int rowImage(ItemViewHandler& itemView, size_t row) {
-    ItemIcons& icons = itemView.icons;
-    if (row >= itemView.rowImages.size()) return icons.question;
-    int& image = itemView.rowImages[row];
+int rowImage(ItemViewDisplay& display, size_t row) {
+    ItemIcons& icons = display.icons;
+    if (row >= display.rowImages.size()) return icons.question;
+    int& image = display.rowImages[row];
     if (image != -1) return image;
-    if (listsTasks(itemView)) {
-        if (itemView.tasks && row < itemView.tasks->size())
-            image = windowImage(icons, static_cast<HWND>((*itemView.tasks)[row].window));
-    } else if (itemView.entries && itemView.entries->has(row)) {
-        image = folderEntryImage(icons, (*itemView.entries)[row]);
+    if (listsTasks(display)) {
+        if (display.tasks && row < display.tasks->size())
+            image = windowImage(icons, static_cast<HWND>((*display.tasks)[row].window));
+    } else if (display.entries && display.entries->has(row)) {
+        image = folderEntryImage(icons, (*display.entries)[row]);
     }
     if (image == -1) image = icons.question;
     return image;
 }
 
-LRESULT answerDisplayInfo(ItemViewHandler& itemView, NMLVDISPINFOW& info) {
+LRESULT answerDisplayInfo(ItemViewDisplay& display, NMLVDISPINFOW& info) {
     LVITEMW& item = info.item;
     if (item.iItem < 0) return 0;
     size_t row = static_cast<size_t>(item.iItem);
-    if (!itemView.measuredRows.empty()) {
-        if (row >= itemView.measuredRows.size()) return 0;
-        row = itemView.measuredRows[row];
+    if (!display.measuredRows.empty()) {
+        if (row >= display.measuredRows.size()) return 0;
+        row = display.measuredRows[row];
     }
     std::wstring_view name;
-    const bool known = rowName(itemView, row, name);
+    const bool known = rowName(display, row, name);
     if (item.mask & LVIF_TEXT) writeLabel(name, row, item.pszText, item.cchTextMax);
-    if (item.mask & LVIF_IMAGE) item.iImage = known ? rowImage(itemView, row) : itemView.icons.question;
+    if (item.mask & LVIF_IMAGE) item.iImage = known ? rowImage(display, row) : display.icons.question;
     return 0;
 }
 
@@ -94,15 +92,15 @@ bool labelStartsWith(std::wstring_view name, size_t row, const wchar_t* text, si
 // Typing in the focused view selects the next row whose text begins with
 // what was typed, from the given row on and then from the top, as the view
 // does by itself with rows it holds.
-LRESULT findRow(const ItemViewHandler& itemView, const NMLVFINDITEMW& find) {
+LRESULT findRow(const ItemViewDisplay& display, const NMLVFINDITEMW& find) {
     if (!(find.lvfi.flags & (LVFI_PARTIAL | LVFI_STRING)) || !find.lvfi.psz) return -1;
-    const size_t count = rowCount(itemView);
+    const size_t count = rowCount(display);
     const size_t length = std::wcslen(find.lvfi.psz);
     const size_t start = find.iStart > 0 ? std::min(static_cast<size_t>(find.iStart), count) : 0;
     auto search = [&](size_t from, size_t to) -> LRESULT {
         for (size_t row = from; row < to; ++row) {
             std::wstring_view name;
-            if (rowName(itemView, row, name) && labelStartsWith(name, row, find.lvfi.psz, length))
+            if (rowName(display, row, name) && labelStartsWith(name, row, find.lvfi.psz, length))
                 return static_cast<LRESULT>(row);
         }
         return -1;
@@ -112,12 +110,12 @@ LRESULT findRow(const ItemViewHandler& itemView, const NMLVFINDITEMW& find) {
     return search(0, start);
 }
 
-int characterWidth(ItemViewHandler& itemView, HDC& dc, wchar_t character) {
-    uint16_t& width = itemView.characterWidths[static_cast<uint16_t>(character)];
+int characterWidth(ItemViewDisplay& display, HWND listView, HDC& dc, wchar_t character) {
+    uint16_t& width = display.characterWidths[static_cast<uint16_t>(character)];
     if (width == unmeasured) {
         if (!dc) {
             dc = CreateCompatibleDC(nullptr);
-            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(itemView.listView, WM_GETFONT, 0, 0)));
+            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(listView, WM_GETFONT, 0, 0)));
         }
         SIZE size{};
         GetTextExtentPoint32W(dc, &character, 1, &size);
@@ -128,21 +126,21 @@ int characterWidth(ItemViewHandler& itemView, HDC& dc, wchar_t character) {
 
 // Text widths add up character by character in the view's font, so a row's
 // width is a sum of widths measured once for the whole run.
-int estimatedWidth(ItemViewHandler& itemView, HDC& dc, std::wstring_view name, size_t row) {
+int estimatedWidth(ItemViewDisplay& display, HWND listView, HDC& dc, std::wstring_view name, size_t row) {
     wchar_t prefix[2];
     const size_t prefixLength = labelPrefix(row, prefix);
     int width = 0;
-    for (size_t i = 0; i < prefixLength; ++i) width += characterWidth(itemView, dc, prefix[i]);
+    for (size_t i = 0; i < prefixLength; ++i) width += characterWidth(display, listView, dc, prefix[i]);
     const size_t shown = std::min(name.size(), longestLabel - prefixLength);
-    for (size_t i = 0; i < shown; ++i) width += characterWidth(itemView, dc, name[i]);
+    for (size_t i = 0; i < shown; ++i) width += characterWidth(display, listView, dc, name[i]);
     return width;
 }
 
 // As wide as sizing the column over every row made it, but the view itself
 // measures only the few widest rows: measuring all of them took longer than
 // a keystroke may.
-void fitColumn(ItemViewHandler& itemView, size_t count) {
-    if (itemView.characterWidths.empty()) itemView.characterWidths.assign(0x10000, unmeasured);
+void fitColumn(ItemViewDisplay& display, HWND listView, size_t count) {
+    if (display.characterWidths.empty()) display.characterWidths.assign(0x10000, unmeasured);
     HDC dc = nullptr;
     std::vector<std::pair<int, size_t>> widest; // width and row, widest first once sorted
     int most = 0;
@@ -153,8 +151,8 @@ void fitColumn(ItemViewHandler& itemView, size_t count) {
     };
     for (size_t row = 0; row < count; ++row) {
         std::wstring_view name;
-        if (!rowName(itemView, row, name)) continue;
-        const int width = estimatedWidth(itemView, dc, name, row);
+        if (!rowName(display, row, name)) continue;
+        const int width = estimatedWidth(display, listView, dc, name, row);
         if (width < most - widthSlack) continue;
         most = std::max(most, width);
         widest.emplace_back(width, row);
@@ -163,24 +161,22 @@ void fitColumn(ItemViewHandler& itemView, size_t count) {
     if (dc) DeleteDC(dc);
     keepWidest();
 
-    const HWND listView = itemView.listView;
-    const auto known = itemView.columnWidths.find(most);
-    if (known != itemView.columnWidths.end()) {
+    const auto known = display.columnWidths.find(most);
+    if (known != display.columnWidths.end()) {
         if (ListView_GetColumnWidth(listView, 0) != known->second) ListView_SetColumnWidth(listView, 0, known->second);
         return;
     }
-    itemView.measuredRows.clear();
-    for (const auto& entry : widest) itemView.measuredRows.push_back(entry.second);
-    ListView_SetItemCountEx(listView, itemView.measuredRows.size(), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+    display.measuredRows.clear();
+    for (const auto& entry : widest) display.measuredRows.push_back(entry.second);
+    ListView_SetItemCountEx(listView, display.measuredRows.size(), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
     ListView_SetColumnWidth(listView, 0, LVSCW_AUTOSIZE);
-    itemView.measuredRows.clear();
+    display.measuredRows.clear();
     ListView_SetItemCountEx(listView, 0, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
-    itemView.columnWidths[most] = ListView_GetColumnWidth(listView, 0);
+    display.columnWidths[most] = ListView_GetColumnWidth(listView, 0);
 }
 
-void refill(ItemViewHandler& itemView) {
-    const HWND listView = itemView.listView;
-    const size_t count = rowCount(itemView);
+void refill(ItemViewDisplay& display, HWND listView) {
+    const size_t count = rowCount(display);
     // Hidden while refilled, so that it repaints once: a visible view redraws
     // its scroll bars at once when its row count changes, which took tens of
     // milliseconds per keystroke under Wine. Hiding a focused window hands the
@@ -191,11 +187,11 @@ void refill(ItemViewHandler& itemView) {
     // Drops the selection, the focused row and the scroll position, as
     // removing every row always did.
     ListView_DeleteAllItems(listView);
-    itemView.rowImages.assign(std::min(count, rowsWithOwnIcon), -1);
-    ensureItemImages(itemView.icons);
-    if (ListView_GetImageList(listView, LVSIL_SMALL) != itemView.icons.imageList)
-        ListView_SetImageList(listView, itemView.icons.imageList, LVSIL_SMALL);
-    fitColumn(itemView, count);
+    display.rowImages.assign(std::min(count, rowsWithOwnIcon), -1);
+    ensureItemImages(display.icons);
+    if (ListView_GetImageList(listView, LVSIL_SMALL) != display.icons.imageList)
+        ListView_SetImageList(listView, display.icons.imageList, LVSIL_SMALL);
+    fitColumn(display, listView, count);
     ListView_SetItemCountEx(listView, count, 0);
     SendMessageW(listView, WM_SETREDRAW, TRUE, 0);
     ShowWindow(listView, SW_RESTORE);
@@ -204,22 +200,22 @@ void refill(ItemViewHandler& itemView) {
 
 } // namespace
 
-void fillItemView(ItemViewHandler& itemView, const std::vector<TaskWindow>& tasks) {
-    itemView.listing = ItemListing::tasks;
-    itemView.tasks = &tasks;
-    refill(itemView);
+void fillItemView(ItemViewDisplay& display, HWND listView, const std::vector<TaskWindow>& tasks) {
+    display.listing = ItemListing::tasks;
+    display.tasks = &tasks;
+    refill(display, listView);
 }
 
-void fillItemView(ItemViewHandler& itemView, const ListedEntries& entries) {
-    itemView.listing = ItemListing::folderEntries;
-    itemView.entries = &entries;
-    refill(itemView);
+void fillItemView(ItemViewDisplay& display, HWND listView, const ListedEntries& entries) {
+    display.listing = ItemListing::folderEntries;
+    display.entries = &entries;
+    refill(display, listView);
 }
 
-LRESULT onItemViewNotify(ItemViewHandler& itemView, NMHDR& header) {
+LRESULT onItemViewNotify(ItemViewDisplay& display, NMHDR& header) {
     switch (header.code) {
-    case LVN_GETDISPINFOW: return answerDisplayInfo(itemView, reinterpret_cast<NMLVDISPINFOW&>(header));
-    case LVN_ODFINDITEMW: return findRow(itemView, reinterpret_cast<NMLVFINDITEMW&>(header));
+    case LVN_GETDISPINFOW: return answerDisplayInfo(display, reinterpret_cast<NMLVDISPINFOW&>(header));
+    case LVN_ODFINDITEMW: return findRow(display, reinterpret_cast<NMLVFINDITEMW&>(header));
     default: return 0;
     }
 }

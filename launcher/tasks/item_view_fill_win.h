@@ -10,14 +10,14 @@
 #include <vector>
 
 class ListedEntries;
-struct ItemViewHandler;
+struct ItemViewDisplay;
 
 // Only the first rows fetch a real icon; the rest share the fallback icon.
 constexpr size_t rowsWithOwnIcon = 20;
 
 // The lists must outlive the fill: the view reads them until the next one.
-void fillItemView(ItemViewHandler& itemView, const std::vector<TaskWindow>& tasks);
-void fillItemView(ItemViewHandler& itemView, const ListedEntries& entries);
+void fillItemView(ItemViewDisplay& display, HWND listView, const std::vector<TaskWindow>& tasks);
+void fillItemView(ItemViewDisplay& display, HWND listView, const ListedEntries& entries);
 
 // The view's questions about its rows (WM_NOTIFY from the item view).
-LRESULT onItemViewNotify(ItemViewHandler& itemView, NMHDR& header);
+LRESULT onItemViewNotify(ItemViewDisplay& display, NMHDR& header);

@@ -1,6 +1,6 @@
 #include "task_rules.h"
 
-#include "launcher/input/matching.h"
+#include "common/matching.h"
 
 #include "common/text_lines.h"
 

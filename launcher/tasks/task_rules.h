@@ -2,6 +2,7 @@
 // Which windows are tasks and which of them the task view shows, decided over
 // plain facts so that the rules can be checked without a desktop.
 #include "task_window.h"
+#include "launcher/folders/item_entry.h"
 
 #include "common/kana_query.h"
 

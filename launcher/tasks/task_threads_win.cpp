@@ -2,9 +2,7 @@
 
 #include "task_view_state_win.h"
 #include "window_enumeration_win.h"
-
-#include "launcher/input/input_handlers_win.h"
-#include "launcher/shell/main_window_win.h"
+#include "launcher/shell/main_window_record_win.h"
 
 namespace {
 
@@ -12,7 +10,7 @@ constexpr DWORD oneShotDelayMs = 1000;
 
 DWORD WINAPI taskRefreshThread(LPVOID parameter) {
     TaskViewState& state = *static_cast<TaskViewState*>(parameter);
-    const HWND mainWindow = GetParent(state.itemView->listView);
+    const HWND mainWindow = state.mainWindow->window;
     int32_t idleRounds = 0;
     int32_t snapshot = activityCounter;
     while (IsWindow(mainWindow)) {

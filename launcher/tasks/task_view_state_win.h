@@ -4,20 +4,23 @@
 // Threads: the lists, the item view and everything that dismisses or activates
 // belong to the user-interface thread. The worker threads only enumerate
 // windows, read the atomics below and post the private messages to the main
-// window, whose procedure hands them to onTaskMessage; they never hold a lock
-// and never wait for the user-interface thread to answer.
+// window, whose procedure hands them to onTaskMessage, or to the controller
+// for the dismissal and the automatic activation; they never hold a lock and
+// never wait for the user-interface thread to answer. The plain flags below
+// belong to the user-interface thread alone.
 #include "task_window.h"
 
 #include <windows.h>
 
 #include <atomic>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 struct ConfigStore;
-struct InputEditHandler;
-struct ItemViewHandler;
+struct ItemViewDisplay;
+struct MainWindow;
 
 // Posted by the worker threads to the main window.
 constexpr UINT WM_TASKS_CHANGED = WM_APP + 1;       // the number of windows changed
@@ -25,17 +28,33 @@ constexpr UINT WM_TASKS_IDLE = WM_APP + 2;          // no user activity for the 
 constexpr UINT WM_TASKS_AUTO_ACTIVATE = WM_APP + 3; // wParam: the activity count when it was started
 constexpr UINT WM_TASKS_DELAYED_CLOSE = WM_APP + 4;
 
+// Takes the task refresh for its lifetime if no other refresh holds it, and
+// frees it again however its holder ends, an exception included. A refresh
+// asked for while another holds it is skipped rather than queued.
+struct RefreshTurn {
+    bool& refreshFree;
+    const bool taken;
+    explicit RefreshTurn(bool& free) : refreshFree(free), taken(free) { free = false; }
+    ~RefreshTurn() {
+        if (taken) refreshFree = true;
+    }
+    RefreshTurn(const RefreshTurn&) = delete;
+    RefreshTurn& operator=(const RefreshTurn&) = delete;
+};
+
 struct TaskViewState {
-    ItemViewHandler* itemView = nullptr;
-    InputEditHandler* inputHandler = nullptr;
+    MainWindow* mainWindow = nullptr;
+    ItemViewDisplay* display = nullptr;
     ConfigStore* config = nullptr;
     HANDLE refreshThread = nullptr;
     std::atomic<bool> taskViewActive{false};
     std::vector<TaskWindow> allTasks;
     std::vector<TaskWindow> shownTasks;
-    std::atomic<bool> refreshFree{true};
-    std::atomic<bool> refreshThreadStarted{false};
-    std::atomic<bool> autoCloseArmed{false};
+    bool refreshFree = true;
+    // From the window's creation until it is first up, the task step waits.
+    std::optional<RefreshTurn> heldUntilCreated;
+    bool refreshThreadStarted = false;
+    bool autoCloseArmed = false;
 
     // Mirrors allTasks.size() for the refresh thread, which must not read the list.
     std::atomic<size_t> knownTaskCount{0};
@@ -56,15 +75,16 @@ struct TaskViewState {
     void setTaskViewActive(bool on);
 };
 
-// The task step of an input change; the caller holds the refresh guard.
+// The task step of an input change; the caller holds the refresh turn.
 void refreshTaskList(TaskViewState& taskView, const std::wstring& loweredQuery);
 // Asks every listed window to close, without waiting.
 void closeListedTasks(TaskViewState& taskView);
 // Ctrl+Space on an empty task view: close whatever is listed a second later.
 void startDelayedClose(TaskViewState& taskView);
 
-// Handles the private messages above on the user-interface thread.
-LRESULT onTaskMessage(TaskViewState& state, UINT message, WPARAM wParam);
+// Handles the private messages above that concern the task view alone, on
+// the user-interface thread.
+LRESULT onTaskMessage(TaskViewState& state, UINT message);
 
 // Restores or shows a window and forces it to the foreground.
 void bringWindowToFront(HWND window);

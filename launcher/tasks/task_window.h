@@ -1,19 +1,10 @@
 #pragma once
-// Rows of the item view: open windows (tasks) and folder entries.
+// An open window (a task) as one row of the item view.
 #include <string>
 
 struct TaskWindow {
     std::wstring title;
     std::wstring className;
     std::wstring lowerTitle;
-    void* window = nullptr;
-};
-
-struct ItemEntry {
-    bool isWindow = false;
-    bool isFolder = false;
-    std::wstring path;
-    std::wstring name;
-    std::wstring lowerName;
     void* window = nullptr;
 };

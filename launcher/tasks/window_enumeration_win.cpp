@@ -1,6 +1,6 @@
 #include "window_enumeration_win.h"
 
-#include "launcher/input/matching.h"
+#include "common/matching.h"
 #include "task_rules.h"
 
 #include "common/scoped_win.h"

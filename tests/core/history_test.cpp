@@ -1,6 +1,6 @@
 #include "launcher/history/history_store.h"
 #include "launcher/input/candidates.h"
-#include "launcher/input/matching.h"
+#include "common/matching.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "launcher/input/candidates.h"
-#include "launcher/input/matching.h"
+#include "common/matching.h"
 #include "launcher/input/text_helpers.h"
 
 #include "common/reading_dictionary.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Properties of the matching rule that must hold for any text and query.
 // Shared by the libFuzzer target and a seeded corpus run in the core tests.
-#include "launcher/input/matching.h"
+#include "common/matching.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -67,24 +67,6 @@ bool answerDialog(const wchar_t* caption, const std::function<void()>& action, s
     return came;
 }
 
-void pressKeys(const std::vector<WORD>& keys, const std::vector<WORD>& held) {
-    std::vector<INPUT> inputs;
-    auto add = [&](WORD key, bool up) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-        inputs.push_back(input);
-    };
-    for (WORD key : held) add(key, false);
-    for (WORD key : keys) {
-        add(key, false);
-        add(key, true);
-    }
-    for (auto it = held.rbegin(); it != held.rend(); ++it) add(*it, true);
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
 void SettingsWindowTest::SetUp() {
     folder_ = uniqueTempFolder(L"halvotune-test");
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "tests/support/test_input_win.h"
 #include "tests/support/test_support_win.h"
 // Test bed for the settings tool's real window inside the test process: a
 // fresh config folder per test, the files prepared as a start would, and the
@@ -24,9 +25,6 @@ std::wstring uniqueTempFolder(const wchar_t* stem);
 // caption with OK, as the user would; false when none came. A message box's
 // text goes to text.
 bool answerDialog(const wchar_t* caption, const std::function<void()>& action, std::wstring* text = nullptr);
-
-// Keys as the user types them, into the window that has the focus.
-void pressKeys(const std::vector<WORD>& keys, const std::vector<WORD>& held = {});
 
 class SettingsWindowTest : public testing::Test {
 protected:

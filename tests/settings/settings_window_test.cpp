@@ -1,5 +1,6 @@
 #include "settings_fixture_win.h"
 
+#include "common/controls_win.h"
 #include "common/display_scale_win.h"
 #include "common/dpi_scale.h"
 #include "common/text_lines.h"
@@ -37,12 +38,12 @@ std::vector<ChildInfo> childrenOf(HWND window) {
         RECT rect{};
         GetWindowRect(child, &rect);
         MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
-        children.push_back({name, controlText(child), GetDlgCtrlID(child), rect});
+        children.push_back({name, windowText(child), GetDlgCtrlID(child), rect});
     }
     return children;
 }
 
-std::wstring textOf(HWND control) { return controlText(control); }
+std::wstring textOf(HWND control) { return windowText(control); }
 
 // Every control of the window in creation order, as placed at 96 dpi.
 const struct {

@@ -1,6 +1,7 @@
 // A new user's first run, from the unpacked package to the second launch:
 //   walkthrough_tests FOLDER   (FOLDER holds the freshly unpacked package)
 #include "tests/process/process_fixture_win.h"
+#include "tests/support/test_input_win.h"
 #include "tests/support/test_support_win.h"
 
 #include "common/folders_win.h"

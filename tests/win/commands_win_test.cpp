@@ -4,8 +4,9 @@
 #include "launcher/data/data_store.h"
 #include "launcher/input/commands_win.h"
 #include "launcher/input/launch_request.h"
-#include "launcher/shell/controller_win.h"
-#include "launcher/shell/messages.h"
+#include "launcher/input/controller_win.h"
+#include "launcher/input/commands.h"
+#include "common/controls_win.h"
 #include "common/scoped_win.h"
 
 #include <atomic>

@@ -1,12 +1,13 @@
 #include "launcher_fixture_win.h"
 #include "test_windows_win.h"
 
+#include "common/controls_win.h"
 #include "launcher/data/config_store.h"
 #include "launcher/folders/folder_listing_win.h"
 #include "launcher/input/input_handlers_win.h"
 #include "launcher/input/launch_request.h"
 #include "launcher/input/view_state_win.h"
-#include "launcher/shell/controller_win.h"
+#include "launcher/input/controller_win.h"
 #include "launcher/tasks/task_view_state_win.h"
 
 namespace {
@@ -94,7 +95,7 @@ TEST_F(FolderViewTest, TypingFiltersTheEntriesByNameAndEscapeReturnsToTheTasks) 
     EXPECT_EQ(itemViewTexts(mw().itemView), (std::vector<std::wstring>{L"1.a", L"2.b"}));
     // Folder rows get the shell's folder icon, file rows a file icon.
     view.filterFolderEntries(L"");
-    const HIMAGELIST images = mw().controller->itemView->icons.imageList;
+    const HIMAGELIST images = mw().controller->itemView->display.icons.imageList;
     const auto rowPixels = [&](int row) { return imagePixels(images, itemImage(mw().itemView, row)); };
     EXPECT_EQ(rowPixels(0), rowPixels(1));
     EXPECT_NE(rowPixels(0), rowPixels(2));

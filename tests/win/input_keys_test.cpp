@@ -1,8 +1,10 @@
 // The input line, candidate list and item view driven with real key input.
 #include "launcher_driver.h"
+#include "seam_guards_win.h"
 
+#include "common/controls_win.h"
 #include "common/text_files_win.h"
-#include "launcher/input/launching_win.h"
+#include "launcher/input/shell_open_win.h"
 
 #include <gtest/gtest.h>
 
@@ -20,17 +22,6 @@ Texts pathHistory(int count) {
     for (int i = 0; i < count; ++i) history.push_back(L"C:\\work\\note" + std::to_wstring(i) + L".txt");
     return history;
 }
-
-// Launches are caught here instead of reaching the shell.
-struct ShellCatcher {
-    Texts opened;
-    ShellCatcher() {
-        replaceShellOpen([this](const std::wstring& file, const wchar_t* parameters) {
-            opened.push_back(parameters ? file + L" | " + parameters : file);
-        });
-    }
-    ~ShellCatcher() { replaceShellOpen(nullptr); }
-};
 
 bool launcherHidden() {
     return !IsWindowVisible(mainWindow().window);

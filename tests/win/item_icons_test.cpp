@@ -6,7 +6,7 @@
 #include "launcher/input/input_handlers_win.h"
 #include "launcher/input/text_helpers.h"
 #include "launcher/input/view_state_win.h"
-#include "launcher/shell/controller_win.h"
+#include "launcher/input/controller_win.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -64,14 +64,14 @@ TEST_F(ItemIconsTest, ReorderedRepeatedAndFilteredRowsKeepTheirOwnIcons) {
                 ASSERT_EQ(itemViewTexts(itemView.listView), labels);
                 for (size_t i = 0; i < view.folderEntries.size(); ++i) {
                     const int row = static_cast<int>(i);
-                    EXPECT_EQ(imagePixels(itemView.icons.imageList, itemImage(itemView.listView, row)),
+                    EXPECT_EQ(imagePixels(itemView.display.icons.imageList, itemImage(itemView.listView, row)),
                               freshPixels(view.folderEntries[i]))
                         << "row " << i << " " << testing::PrintToString(view.folderEntries[i].name);
                 }
             }
         }
         // Each distinct icon is converted once: showing the same rows again adds none.
-        const int images = ImageList_GetImageCount(itemView.icons.imageList);
+        const int images = ImageList_GetImageCount(itemView.display.icons.imageList);
         if (round == 0) imagesAfterFirstRound = images;
         else EXPECT_EQ(images, imagesAfterFirstRound);
     }

@@ -3,6 +3,7 @@
 #include "launcher/data/config_store.h"
 #include "launcher/data/data_store_win.h"
 #include "launcher/shell/main_window_win.h"
+#include "common/controls_win.h"
 #include "common/folders_win.h"
 #include "common/text_files_win.h"
 #include "launcher/resources/resource.h"

@@ -2,7 +2,7 @@
 #include "tests/support/test_support_win.h"
 
 #include "common/folders_win.h"
-#include "launcher/input/launching_win.h"
+#include "launcher/input/shell_open_win.h"
 #include "launcher/tasks/item_view_fill_win.h"
 
 #include <gtest/gtest.h>
@@ -31,7 +31,7 @@ void listTasks(const std::vector<HWND>& windows, size_t count) {
         const std::wstring title = L"task " + std::to_wstring(i);
         taskView.shownTasks.push_back({title, L"STATIC", title, windows[i]});
     }
-    fillItemView(*theMainWindow->controller->itemView, taskView.shownTasks);
+    fillItemView(theMainWindow->controller->itemView->display, theMainWindow->itemView, taskView.shownTasks);
 }
 
 std::wstring scratchFolder(const std::wstring& name) {

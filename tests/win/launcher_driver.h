@@ -2,12 +2,14 @@
 // Drives the real launcher window in this process: one window for the whole
 // test program, keys through SendInput, waits by polling with a timeout.
 #include "launcher_fixture_win.h"
+#include "tests/support/test_input_win.h"
 
+#include "common/controls_win.h"
 #include "launcher/data/config_store.h"
 #include "launcher/data/data_store.h"
 #include "launcher/input/input_handlers_win.h"
 #include "launcher/input/view_state_win.h"
-#include "launcher/shell/controller_win.h"
+#include "launcher/input/controller_win.h"
 #include "launcher/shell/main_window_win.h"
 #include "launcher/shell/startup_win.h"
 #include "launcher/tasks/task_view_state_win.h"
@@ -40,50 +42,16 @@ inline void settle() {
     }
 }
 
-inline INPUT keyInput(WORD key, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    if (key == VK_UP || key == VK_DOWN || key == VK_LEFT || key == VK_RIGHT || key == VK_DELETE)
-        input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
-    return input;
-}
-
-inline INPUT unicodeInput(wchar_t character, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wScan = character;
-    input.ki.dwFlags = KEYEVENTF_UNICODE | (up ? KEYEVENTF_KEYUP : 0);
-    return input;
-}
-
-inline void send(std::vector<INPUT> inputs) {
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+// A key with modifiers held around it, handled before this returns.
+inline void press(WORD key, const std::vector<WORD>& modifiers = {}) {
+    pressKeys({key}, modifiers);
     settle();
 }
 
-// A key with modifiers held around it.
-inline void press(WORD key, std::vector<WORD> modifiers = {}) {
-    std::vector<INPUT> inputs;
-    for (WORD modifier : modifiers) inputs.push_back(keyInput(modifier, false));
-    inputs.push_back(keyInput(key, false));
-    inputs.push_back(keyInput(key, true));
-    for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) inputs.push_back(keyInput(*it, true));
-    send(inputs);
-}
-
-// Characters as the keyboard layout would type them, optionally with Shift
-// held (the Japanese layout's Shift+digit characters have no US key).
+// Characters typed and handled before this returns.
 inline void type(const std::wstring& text, bool withShift = false) {
-    std::vector<INPUT> inputs;
-    if (withShift) inputs.push_back(keyInput(VK_SHIFT, false));
-    for (wchar_t character : text) {
-        inputs.push_back(unicodeInput(character, false));
-        inputs.push_back(unicodeInput(character, true));
-    }
-    if (withShift) inputs.push_back(keyInput(VK_SHIFT, true));
-    send(inputs);
+    typeText(text, withShift);
+    settle();
 }
 
 inline MainWindow& mainWindow() {

@@ -7,10 +7,12 @@
 #include <new>
 
 thread_local bool allocationsFail = false;
+thread_local int failingAllocation = 0;
 
 // The whole test program allocates through these, the launcher's code included.
 void* operator new(std::size_t size) {
-    void* memory = allocationsFail ? nullptr : std::malloc(size ? size : 1);
+    const bool fails = allocationsFail || (failingAllocation > 0 && --failingAllocation == 0);
+    void* memory = fails ? nullptr : std::malloc(size ? size : 1);
     if (!memory) throw std::bad_alloc();
     return memory;
 }

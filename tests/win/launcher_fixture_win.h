@@ -23,6 +23,9 @@ void removeDataFiles();
 
 // While set, every allocation on this thread fails, as when memory runs out.
 extern thread_local bool allocationsFail;
+// While positive, counts this thread's allocations down; the one that takes it
+// to zero fails.
+extern thread_local int failingAllocation;
 
 // A show hotkey that nothing else on the test desktop uses.
 inline const TextLines testHotkeyConfig{L"[hotkey]", L"hotkey=122", L"hotkey2=7"};

@@ -1,10 +1,12 @@
 // Launching from the real window: the shell opens a recording stand-in
 // program, shortcuts and tools supply the program, Ctrl opens folders.
 #include "launcher_driver.h"
+#include "seam_guards_win.h"
 
+#include "common/controls_win.h"
 #include "common/folders_win.h"
 #include "common/text_files_win.h"
-#include "launcher/input/launching_win.h"
+#include "launcher/input/shell_open_win.h"
 
 #include <gtest/gtest.h>
 
@@ -25,16 +27,6 @@ bool endsWith(const std::wstring& text, const std::wstring& end) {
 bool launcherHidden() {
     return !IsWindowVisible(mainWindow().window);
 }
-
-struct ShellCatcher {
-    Texts opened;
-    ShellCatcher() {
-        replaceShellOpen([this](const std::wstring& file, const wchar_t* parameters) {
-            opened.push_back(parameters ? file + L" | " + parameters : file);
-        });
-    }
-    ~ShellCatcher() { replaceShellOpen(nullptr); }
-};
 
 } // namespace
 
@@ -194,7 +186,7 @@ TEST_F(Launching, CtrlSpaceInAFolderDeletesTheListedFilesOnlyWhenConfirmed) {
     type(L"tmp");
     int asked = 0;
     std::wstring typedMeanwhile;
-    replaceDeletionQuestion([&](const std::wstring&) {
+    DeletionAnswers answers([&](const std::wstring&) {
         if (++asked == 1) SendMessageW(mainWindow().inputLine, WM_CHAR, L' ', 0); // Ctrl is still down
         typedMeanwhile = inputText();
         return IDNO;
@@ -204,10 +196,9 @@ TEST_F(Launching, CtrlSpaceInAFolderDeletesTheListedFilesOnlyWhenConfirmed) {
     EXPECT_EQ(typedMeanwhile, L"tmp");
     EXPECT_TRUE(view().idle);
     openWithEntries(); // a question that fails for want of memory gives idle back too
-    replaceDeletionQuestion([](const std::wstring&) -> int { throw std::bad_alloc(); });
+    answers.replace([](const std::wstring&) -> int { throw std::bad_alloc(); });
     press(VK_SPACE, {VK_CONTROL});
     EXPECT_TRUE(view().idle);
-    replaceDeletionQuestion(nullptr);
 }
 
 TEST_F(Launching, ToolKeysOnFolderEntriesAndBackspaceOnACandidate) {

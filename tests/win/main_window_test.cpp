@@ -1,11 +1,12 @@
 #include "launcher_fixture_win.h"
+#include "tests/support/test_input_win.h"
 #include "tests/support/test_support_win.h"
 
 #include "launcher/data/config_store.h"
 #include "common/display_scale_win.h"
 #include "common/dpi_scale.h"
 #include "common/text_files_win.h"
-#include "launcher/shell/controller_win.h"
+#include "launcher/input/controller_win.h"
 #include "launcher/shell/title.h"
 
 #include <commctrl.h>

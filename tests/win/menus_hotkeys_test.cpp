@@ -2,9 +2,10 @@
 #include "tests/support/test_support_win.h"
 #include "launcher_fixture_win.h"
 
+#include "common/controls_win.h"
 #include "launcher/data/data_store.h"
 #include "launcher/history/history_lists.h"
-#include "launcher/shell/controller_win.h"
+#include "launcher/input/controller_win.h"
 #include "launcher/shell/item_rows.h"
 #include "launcher/shell/menu_commands_win.h"
 #include "launcher/shell/messages.h"

@@ -5,7 +5,7 @@
 
 #include "launcher/folders/folder_listing_win.h"
 #include "launcher/input/view_state_win.h"
-#include "launcher/shell/controller_win.h"
+#include "launcher/input/controller_win.h"
 #include "launcher/tasks/window_enumeration_win.h"
 
 #include <cstdio>

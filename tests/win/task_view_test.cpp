@@ -3,7 +3,7 @@
 
 #include "launcher/data/config_store.h"
 #include "launcher/input/input_handlers_win.h"
-#include "launcher/shell/controller_win.h"
+#include "launcher/input/controller_win.h"
 #include "launcher/tasks/task_view_state_win.h"
 #include "launcher/tasks/window_enumeration_win.h"
 
@@ -123,6 +123,22 @@ TEST_F(TaskViewTest, TypingNarrowsAndTitlesWaitForTheNextKeystroke) {
     EXPECT_FALSE(listed(L"zqtask Renamed"));
     typeQuery(L"zqtask");
     EXPECT_TRUE(listed(L"zqtask Renamed"));
+}
+
+TEST_F(TaskViewTest, KeystrokesThatRunOutOfMemoryLeaveTheRefreshToTheNextOnes) {
+    startLauncher();
+    TestWindows windows;
+    // The n-th allocation of a keystroke fails, for every n the keystroke reaches.
+    for (int nth = 1; nth < 100000; ++nth) {
+        failingAllocation = nth;
+        typeQuery(nth % 2 ? L"zqtask" : L"zqtas");
+        const bool failed = failingAllocation == 0;
+        failingAllocation = 0;
+        if (!failed) break;
+    }
+    windows.create(L"zqtask late");
+    typeQuery(L"zqtask late");
+    EXPECT_TRUE(listed(L"zqtask late"));
 }
 
 TEST_F(TaskViewTest, RefreshThreadRedrawsOnANewWindowAndDismissesWhenIdle) {
@@ -268,7 +284,7 @@ TEST_F(TaskViewTest, RowsFromTheTwentyFirstOnShowTheQuestionMark) {
     for (int i = 1; i <= 25; ++i) windows.create(L"zqtask icon" + std::to_wstring(i));
     typeQuery(L"zqtask icon");
     ASSERT_EQ(rows().size(), 25u);
-    const HIMAGELIST images = mw().controller->itemView->icons.imageList;
+    const HIMAGELIST images = mw().controller->itemView->display.icons.imageList;
     ASSERT_NE(images, nullptr);
     EXPECT_EQ(ListView_GetImageList(mw().itemView, LVSIL_SMALL), images);
     const auto question = iconPixels(LoadIconW(nullptr, IDI_QUESTION));

@@ -1,5 +1,8 @@
 #pragma once
 // Ties the controls of the main window to the input, task and folder logic.
+// Its operations live in controller_win.cpp (the input change, dismissing),
+// controller_keys_win.cpp (what the keys do) and controller_launch_win.cpp
+// (browsing a folder or launching a target).
 #include <windows.h>
 
 #include <cstdint>
@@ -40,6 +43,9 @@ struct Controller {
     void copyItemToInput(int32_t index);
     void runTool(int32_t index, WPARAM key, ToolSource source);
     void refreshCandidates(const std::wstring& query);
+    // A second after a filter left a single task, unless anything happened
+    // since the activity count was the snapshot.
+    void autoActivate(int32_t snapshot);
     void setInputText(const std::wstring& text);
 
     // Launching: browse a folder, or open the target and hide.

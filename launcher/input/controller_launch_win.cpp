@@ -1,44 +1,25 @@
-// From a request to a browsed folder or a launched target.
-#include "launching_win.h"
+// The controller's launch-side operations: from a request to a browsed
+// folder or a launched target.
+#include "controller_win.h"
 
 #include "commands_win.h"
 #include "launch_request.h"
-#include "launcher/folders/folder_listing_win.h"
+#include "shell_open_win.h"
 #include "view_state_win.h"
 #include "launcher/data/data_store.h"
+#include "launcher/folders/folder_listing_win.h"
 #include "launcher/history/history_store_win.h"
-#include "launcher/shell/controller_win.h"
-#include "launcher/shell/main_window_win.h"
+#include "launcher/shell/main_window_record_win.h"
 
-#include <shellapi.h>
 #include <shlwapi.h>
 
 namespace {
-
-ShellOpenFunction& shellOpenSeam() {
-    static ShellOpenFunction seam;
-    return seam;
-}
-
-// The result is not examined: a target that cannot be opened is still
-// recorded and the window hidden.
-void openWithShell(const std::wstring& file, const wchar_t* parameters) {
-    if (shellOpenSeam()) {
-        shellOpenSeam()(file, parameters);
-        return;
-    }
-    ShellExecuteW(nullptr, L"open", file.c_str(), parameters, nullptr, SW_SHOWNORMAL);
-}
 
 bool isDirectory(const std::wstring& path) {
     return PathIsDirectoryW(path.c_str()) != FALSE;
 }
 
 } // namespace
-
-void replaceShellOpen(ShellOpenFunction function) {
-    shellOpenSeam() = std::move(function);
-}
 
 void Controller::dispatchRequest(LaunchRequest& request) {
     switch (decideDispatch(request, !view->folderEntries.empty(), isDirectory)) {

@@ -1,13 +1,15 @@
 // The controller's operations behind the keys: activating rows and
 // candidates, tools, focus moves and the candidate refresh.
+#include "controller_win.h"
+
 #include "candidates.h"
 #include "input_handlers_win.h"
 #include "launch_request.h"
 #include "text_helpers.h"
 #include "view_state_win.h"
+#include "common/controls_win.h"
 #include "launcher/data/data_store.h"
-#include "launcher/shell/controller_win.h"
-#include "launcher/shell/main_window_win.h"
+#include "launcher/shell/main_window_record_win.h"
 #include "launcher/tasks/task_view_state_win.h"
 
 #include <commctrl.h>
@@ -51,7 +53,7 @@ LRESULT Controller::forwardKey(HWND window, UINT message, WPARAM wParam, LPARAM 
 
 bool Controller::activateItem(int32_t index) {
     if (index < 0 || index >= itemCount(*mainWindow)) return false;
-    if (listsTasks(*itemView)) {
+    if (listsTasks(itemView->display)) {
         if (static_cast<size_t>(index) < taskView->shownTasks.size()) {
             const HWND window = static_cast<HWND>(taskView->shownTasks[static_cast<size_t>(index)].window);
             if (const HWND parent = GetAncestor(window, GA_PARENT)) bringTaskForward(parent);
@@ -94,7 +96,7 @@ void Controller::copyItemToInput(int32_t index) {
     if (index < 0 || index >= itemCount(*mainWindow)) return;
     const size_t row = static_cast<size_t>(index);
     std::wstring text;
-    if (listsTasks(*itemView)) {
+    if (listsTasks(itemView->display)) {
         // Keeps the automatic activation from acting on the copied title.
         mainWindow->inputFromList = true;
         if (row < taskView->shownTasks.size()) text = taskView->shownTasks[row].title;
@@ -114,7 +116,7 @@ void Controller::runTool(int32_t index, WPARAM key, ToolSource source) {
         if (row >= view->candidates.size()) return;
         request.target = view->candidates[row];
     } else {
-        if (listsTasks(*itemView) || index >= itemCount(*mainWindow)) return;
+        if (listsTasks(itemView->display) || index >= itemCount(*mainWindow)) return;
         if (row < view->folderEntries.size()) request.target = view->folderEntries[row].path;
     }
     if (!config->hasKey(keyName)) return;
@@ -122,6 +124,16 @@ void Controller::runTool(int32_t index, WPARAM key, ToolSource source) {
     if (request.program.empty()) return;
     request.viaTool = true;
     dispatchRequest(request);
+}
+
+void Controller::autoActivate(int32_t snapshot) {
+    if (ctrlDown()) {
+        activityCounter = -1;
+        return;
+    }
+    const int32_t now = activityCounter;
+    if (now > 0 && now == snapshot && windowText(mainWindow->statusLine).empty() && !mainWindow->inputFromList)
+        activateItem(0);
 }
 
 void Controller::refreshCandidates(const std::wstring& query) {

@@ -1,8 +1,10 @@
+// The controller's record-wide operations: the input change and the dismissal.
 #include "controller_win.h"
 
-#include "main_window_win.h"
-#include "launcher/input/matching.h"
-#include "launcher/input/view_state_win.h"
+#include "view_state_win.h"
+#include "common/matching.h"
+#include "launcher/shell/main_window_record_win.h"
+#include "common/controls_win.h"
 #include "launcher/tasks/task_view_state_win.h"
 
 void Controller::onInputChanged() {
@@ -10,10 +12,8 @@ void Controller::onInputChanged() {
     refreshCandidates(lowered);
     if (!view->shownFolder.empty()) {
         view->filterFolderEntries(lowered);
-    } else if (taskView->refreshFree) {
-        taskView->refreshFree = false;
+    } else if (const RefreshTurn turn(taskView->refreshFree); turn.taken) {
         refreshTaskList(*taskView, lowered);
-        taskView->refreshFree = true;
     }
 }
 

@@ -1,0 +1,12 @@
+#pragma once
+// Small operations on child controls that both programs share.
+#include <windows.h>
+
+#include <string>
+
+// The control's whole text; empty when it has none.
+std::wstring windowText(HWND control);
+
+// Replaces the control's window procedure and returns the one it had, which
+// the new procedure passes on to through CallWindowProcW.
+WNDPROC subclass(HWND control, WNDPROC procedure);

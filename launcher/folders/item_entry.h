@@ -1,0 +1,12 @@
+#pragma once
+// A folder entry as one row of the item view.
+#include <string>
+
+struct ItemEntry {
+    bool isWindow = false;
+    bool isFolder = false;
+    std::wstring path;
+    std::wstring name;
+    std::wstring lowerName;
+    void* window = nullptr;
+};

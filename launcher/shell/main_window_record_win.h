@@ -1,0 +1,63 @@
+#pragma once
+// The launcher's one top-level window as data: its handles and state, the
+// process-wide objects around it, and the few calls that reach up to it.
+// The only header of shell/ that the lower folders include.
+#include "clock.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+
+struct ConfigStore;
+struct Controller;
+struct DataStore;
+struct HotkeyManager;
+
+constexpr UINT WM_TRAYICON = WM_USER + 1;
+// Posted to itself at creation: the part that waits until the window is up.
+constexpr UINT WM_CREATED = WM_USER + 2;
+constexpr int inputLineId = 100;
+constexpr int otherControlId = 1;
+
+struct MainWindow {
+    ConfigStore* config = nullptr;
+    DataStore* data = nullptr;
+    int64_t lastActivationSeconds = 0;
+    bool inputFromList = false;
+    HWND statusLine = nullptr;
+    HWND inputLine = nullptr;
+    HWND candidateList = nullptr;
+    HWND itemView = nullptr;
+    HWND window = nullptr;
+    HWND bookmarkList = nullptr;
+    Controller* controller = nullptr;
+
+    // Shell state kept for the whole run.
+    bool windowCreated = false;
+    // Set once the window is being closed: the deactivation that destroying
+    // the active window brings must not clear the texts that are saved.
+    bool closing = false;
+    HBRUSH listBrush = nullptr;
+    HBRUSH bookmarkBrush = nullptr;
+    HBRUSH textBrush = nullptr;
+    NOTIFYICONDATAW notifyIcon{};
+};
+
+// Process-wide objects, built once at start and never freed.
+extern ConfigStore* theConfig;
+extern DataStore* theData;
+extern MainWindow* theMainWindow;
+extern HotkeyManager* theHotkeyManager;
+extern HINSTANCE theInstance;
+extern SteadyTime startTime;
+// Bumped on every user action; worker threads compare snapshots of it.
+extern std::atomic<int32_t> activityCounter;
+
+int64_t secondsSinceStart();
+
+// The calls the lower folders make up to the window.
+void setViewColours(MainWindow& mainWindow, const std::wstring& text);
+void showLauncher(MainWindow& mainWindow);
