@@ -1,7 +1,7 @@
 // The candidate walk with kanaMatch on, over the folded history.
 #include "candidates.h"
 
-#include "matching.h"
+#include "common/matching.h"
 
 #include <algorithm>
 #include <climits>
@@ -210,7 +210,8 @@ std::vector<std::wstring> collectCandidates(const HistoryList& historyList, cons
     size_t reach = 0;
     for (const Start& start : lead->starts) reach = std::max<size_t>(reach, std::max(start.firstAt, start.secondAt));
     const FindStart find = findStartFor(lead->starts);
-    const std::optional<Openings> openings = find ? std::nullopt : std::optional<Openings>(lead->starts);
+    // Built even when unused: an optional here trips GCC's uninitialised-use warning.
+    const Openings openings(find ? std::vector<Start>{} : lead->starts);
     // As in the exact walk: runs hold their entries in history order, so a
     // scan of each run tries the entries in that order.
     const size_t limit = historyList.unitCount();
@@ -221,7 +222,7 @@ std::vector<std::wstring> collectCandidates(const HistoryList& historyList, cons
         size_t entry = run.first;
         while (at < end) {
             const size_t place = find ? find(folded, at, end, limit, lead->starts.data(), reach)
-                                      : findOpening(folded, at, end, limit, *openings);
+                                      : findOpening(folded, at, end, limit, openings);
             if (place == end) break;
             const auto holder = std::upper_bound(entries.begin() + static_cast<std::ptrdiff_t>(entry),
                                                  entries.begin() + static_cast<std::ptrdiff_t>(run.last), place,
