@@ -85,3 +85,8 @@ bool matchesListEntry(std::u16string_view text, const CompiledQuery& entry) {
 bool matchesQuery(std::wstring_view text, std::wstring_view query) {
     return matchesCompiled(text, compileQuery(query));
 }
+
+bool matchesQuery(std::wstring_view text, std::wstring_view query, const KanaMatching& kana) {
+    if (!kana.on) return matchesQuery(text, query);
+    return matchesKana(foldWideKana(text), compileKanaQuery(query, kana));
+}

@@ -1,6 +1,8 @@
 #pragma once
 // The one matching rule: a query's space-separated words must all occur in a
 // text, a word starting with "^" must not, and only A-Z fold to a-z.
+#include "common/kana_query.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,3 +25,7 @@ bool matchesCompiled(std::u16string_view text, const CompiledQuery& query);
 bool matchesListEntry(std::wstring_view text, const CompiledQuery& entry);
 bool matchesListEntry(std::u16string_view text, const CompiledQuery& entry);
 bool matchesQuery(std::wstring_view text, std::wstring_view query);
+
+// What the user types, read by kanaMatch when it is on (common/kana_query.h);
+// off, exactly the rule above. The setting lists keep matchesListEntry.
+bool matchesQuery(std::wstring_view text, std::wstring_view query, const KanaMatching& kana);

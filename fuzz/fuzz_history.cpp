@@ -23,6 +23,12 @@ void requirePlainCandidates(const HistoryList& list, const std::wstring& query) 
     for (const std::wstring& text : list.texts())
         if (plain.size() < maxCandidates && matchesQuery(text, query)) plain.push_back(text);
     if (collectCandidates(list, query, L"", {}) != plain) std::abort();
+    // With kanaMatch the scan of the folded buffer takes what the widened rule takes.
+    const KanaMatching on{true, nullptr};
+    TextList widened;
+    for (const std::wstring& text : list.texts())
+        if (widened.size() < maxCandidates && matchesQuery(text, query, on)) widened.push_back(text);
+    if (collectCandidates(list, query, L"", {}, on) != widened) std::abort();
 }
 
 } // namespace

@@ -16,41 +16,6 @@ using namespace bench_files;
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-// Eleven older months of 9,000 lines and 1,000 this month; "history.txt" holds all of them.
-const fs::path& generatedFolder() {
-    static const fs::path root = [] {
-        const fs::path folder = freshFolder("candidates");
-        TextLines all;
-        for (int month = 12; month >= 1; --month) {
-            const size_t count = month == 12 ? 1000 : 9000;
-            const TextLines lines = launchedTexts(count, all.size());
-            writeBytes(folder / ("2026" + std::string(month < 10 ? "0" : "") + std::to_string(month) + ".txt"),
-                       bytesFromLines(lines));
-            all.insert(all.end(), lines.begin(), lines.end());
-        }
-        writeBytes(folder / "history.txt", bytesFromLines(all));
-        return folder;
-    }();
-    return root;
-}
-
-struct Loaded {
-    ConfigStore config;
-    DataStore data;
-    Loaded() {
-        config.historyMonths = 1;
-        data.config = &config;
-        loadHistory(data, folderAt(generatedFolder(), L"202612"));
-    }
-};
-
-const Loaded& fresh() {
-    static const Loaded loaded;
-    return loaded;
-}
-
 // Launches (a third of them new texts), deletions and period changes, as a
 // launcher that has run for a long time has seen them.
 void churn(Loaded& l) {
@@ -75,43 +40,6 @@ const Loaded& churned() {
     static const bool once = (churn(loaded), true);
     (void)once;
     return loaded;
-}
-
-// The history's text in one buffer, an LF between entries.
-std::basic_string<HistoryUnit> singleBuffer(const HistoryList& history) {
-    std::basic_string<HistoryUnit> text;
-    for (const HistoryView entry : history) {
-        text.append(entry);
-        text.push_back(HistoryUnit('\n'));
-    }
-    return text;
-}
-
-// The folded search the matching rule does, once over the whole buffer.
-size_t foldedSearch(const std::basic_string<HistoryUnit>& text, const std::wstring& word) {
-    const auto upper = static_cast<HistoryUnit>(word[0] >= L'a' && word[0] <= L'z' ? word[0] - 32 : word[0]);
-    const auto lower = static_cast<HistoryUnit>(word[0]);
-    const auto isFirst = [&](HistoryUnit unit) { return unit == lower || unit == upper; };
-    const auto fold = [](HistoryUnit unit) { return unit >= 'A' && unit <= 'Z' ? unit + 32 : unit; };
-    size_t found = 0;
-    const auto end = text.end() - static_cast<std::ptrdiff_t>(word.size() - 1);
-    for (auto at = std::find_if(text.begin(), end, isFirst); at != end; at = std::find_if(at + 1, end, isFirst)) {
-        size_t i = 1;
-        while (i < word.size() && static_cast<wchar_t>(fold(at[static_cast<std::ptrdiff_t>(i)])) == word[i]) ++i;
-        found += i == word.size();
-    }
-    return found;
-}
-
-double floorMilliseconds(const HistoryList& history, const std::wstring& word) {
-    const auto text = singleBuffer(history);
-    double best = 1e9;
-    for (int run = 0; run < 30; ++run) {
-        const auto start = Clock::now();
-        benchmark::DoNotOptimize(foldedSearch(text, word));
-        best = std::min(best, std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-    }
-    return best;
 }
 
 // A query that matches nothing walks the whole history.

@@ -71,6 +71,19 @@ TextList ConfigStore::notShowTaskList() const { return settings()->notShowTaskLi
 TextList ConfigStore::autoCloseList() const { return settings()->autoCloseList; }
 TextList ConfigStore::notShowListList() const { return settings()->notShowListList; }
 
+std::wstring kanaDictionaryPath(const ConfigStore& config, const std::wstring& configFolder) {
+    const std::wstring named = config.valueOf(L"kanaDictionary");
+    const auto separator = [](wchar_t unit) { return unit == L'\\' || unit == L'/'; };
+    // As PathIsRelative has it: a drive or a leading separator is not relative.
+    const bool absolute = (!named.empty() && separator(named[0])) || (named.size() >= 2 && named[1] == L':');
+    if (named.empty() || absolute || configFolder.empty()) return named;
+    return separator(configFolder.back()) ? configFolder + named : configFolder + L"\\" + named;
+}
+
+KanaMatching kanaMatchingOf(const ConfigStore& config, const ReadingDictionary* dictionary) {
+    return {config.isOn(L"kanaMatch"), dictionary};
+}
+
 SettingsMap parseSettings(const TextLines& configLines) {
     SettingsMap map;
     for (const std::wstring& line : configLines) {

@@ -1,5 +1,6 @@
 #pragma once
 // The launcher's settings: "config.txt" (the user's) and "config.ini" (its own window state).
+#include "common/kana_query.h"
 #include "common/text_lines.h"
 
 #include <cstdint>
@@ -60,6 +61,12 @@ private:
     mutable std::mutex settingsLock_;
     std::shared_ptr<const SettingsSnapshot> settings_ = std::make_shared<const SettingsSnapshot>();
 };
+
+// The file kanaDictionary names: an absolute path as it is, another relative
+// to the folder of config.txt; empty without the key.
+std::wstring kanaDictionaryPath(const ConfigStore& config, const std::wstring& configFolder);
+// kanaMatch as the matching functions take it, with the dictionary once it has loaded.
+KanaMatching kanaMatchingOf(const ConfigStore& config, const ReadingDictionary* dictionary);
 
 // Every line with "=" defines key = value, whatever its section; nothing is
 // trimmed, an empty value is skipped, a later line replaces an earlier one.

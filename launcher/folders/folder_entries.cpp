@@ -145,8 +145,15 @@ ItemEntry FolderListing::operator[](size_t index) const {
     return entry;
 }
 
-void filterEntries(const FolderListing& all, const std::wstring& loweredQuery, ListedEntries& listed) {
+void filterEntries(const FolderListing& all, const std::wstring& loweredQuery, ListedEntries& listed,
+                   const KanaMatching& kana) {
     listed.clear();
+    if (kana.on) {
+        const KanaQuery query = compileKanaQuery(loweredQuery, kana);
+        for (size_t i = 0; i < all.size(); ++i)
+            if (matchesKana(foldWideKana(all.lowerName(i)), query)) listed.add(i);
+        return;
+    }
     const CompiledQuery query = compileQuery(loweredQuery);
     for (size_t i = 0; i < all.size(); ++i)
         if (matchesCompiled(all.lowerName(i), query)) listed.add(i);

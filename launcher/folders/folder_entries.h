@@ -1,5 +1,6 @@
 #pragma once
 // Folder entries as item view rows: their paths and their order.
+#include "common/kana_query.h"
 #include "item_entry.h"
 
 #include <cstddef>
@@ -111,4 +112,5 @@ private:
 };
 
 // Keeps the entries whose lower-cased names match the lowered query.
-void filterEntries(const FolderListing& all, const std::wstring& loweredQuery, ListedEntries& listed);
+void filterEntries(const FolderListing& all, const std::wstring& loweredQuery, ListedEntries& listed,
+                   const KanaMatching& kana = {});

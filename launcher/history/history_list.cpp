@@ -1,5 +1,7 @@
 #include "history_list.h"
 
+#include "common/kana_folding.h"
+
 #include <algorithm>
 #include <cstring>
 #include <functional>
@@ -63,6 +65,7 @@ void HistoryList::clear() {
     std::vector<Entry>().swap(entries_);
     liveUnits_ = 0;
     derivedStale_ = true;
+    std::vector<HistoryUnit>().swap(folded_);
 }
 
 void HistoryList::makeRoom(size_t units) {
@@ -238,6 +241,20 @@ void HistoryList::compact() {
     }
     units_.swap(packed);
     derivedStale_ = true;
+    std::vector<HistoryUnit>().swap(folded_);
+}
+
+const HistoryUnit* HistoryList::foldedUnits() const {
+    if (folded_.empty()) foldedCounts_.assign(65536, 0);
+    const size_t done = folded_.size();
+    if (done < units_.size()) {
+        // Lines are only ever added at the end of the buffer, so what is folded stays valid.
+        folded_.reserve(units_.capacity());
+        folded_.resize(units_.size());
+        foldKanaBuffer(units_.data() + done, units_.size() - done, folded_.data() + done);
+        for (size_t i = done; i < folded_.size(); ++i) ++foldedCounts_[static_cast<uint16_t>(folded_[i])];
+    }
+    return folded_.data();
 }
 
 const std::vector<HistoryList::Run>& HistoryList::runs() const {

@@ -67,6 +67,12 @@ public:
     // tell which unit of a query is rarest.
     uint32_t sampledCount(char32_t loweredUnit) const;
     uint32_t sampledTotal() const;
+    // The buffer folded for kanaMatch (common/kana_folding.h) at the same
+    // offsets, an entry's fold padded with 0 to its end: folded on first use,
+    // then only the lines added since.
+    const HistoryUnit* foldedUnits() const;
+    // How often the folded buffer holds a unit; 0 for one it lacks.
+    uint32_t foldedCount(HistoryUnit unit) const { return foldedUnits(), foldedCounts_[static_cast<uint16_t>(unit)]; }
     // Units held by removed entries, until the next compaction.
     size_t wastedUnits() const { return units_.size() - liveUnits_; }
 
@@ -108,6 +114,8 @@ private:
     mutable std::array<uint32_t, 256> sampled_{};
     mutable uint32_t sampledTotal_ = 0;
     mutable bool derivedStale_ = true;
+    mutable std::vector<HistoryUnit> folded_;
+    mutable std::vector<uint32_t> foldedCounts_;
 };
 
 // A wide text as history units: a copy where wchar_t is wider than UTF-16.

@@ -175,6 +175,6 @@ std::vector<std::wstring> collectCandidates(const HistoryList& historyList, cons
 
 std::vector<std::wstring> candidatesFor(const HistoryList& historyList, const std::wstring& query,
                                         const std::wstring& folder, const std::vector<std::wstring>& notShowList,
-                                        int32_t parentLevels) {
-    return reduceToParents(collectCandidates(historyList, query, folder, notShowList), parentLevels);
+                                        int32_t parentLevels, const KanaMatching& kana) {
+    return reduceToParents(collectCandidates(historyList, query, folder, notShowList, kana), parentLevels);
 }

@@ -1,5 +1,6 @@
 #pragma once
 // The candidate list: the most recent history entries that match the query.
+#include "common/kana_query.h"
 #include "launcher/history/history_list.h"
 
 #include <cstdint>
@@ -15,7 +16,14 @@ std::vector<std::wstring> collectCandidates(const HistoryList& historyList, cons
                                             const std::wstring& folder,
                                             const std::vector<std::wstring>& notShowList);
 
+// The same with kanaMatch on: the query read as common/kana_query.h says,
+// over the folded history; the folder and notShowList keep the exact rule.
+// Off, exactly the walk above.
+std::vector<std::wstring> collectCandidates(const HistoryList& historyList, const std::wstring& query,
+                                            const std::wstring& folder,
+                                            const std::vector<std::wstring>& notShowList, const KanaMatching& kana);
+
 // What the candidate list shows: the collected entries shortened by the F12 levels.
 std::vector<std::wstring> candidatesFor(const HistoryList& historyList, const std::wstring& query,
                                         const std::wstring& folder, const std::vector<std::wstring>& notShowList,
-                                        int32_t parentLevels);
+                                        int32_t parentLevels, const KanaMatching& kana = {});

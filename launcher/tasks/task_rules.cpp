@@ -31,13 +31,17 @@ bool matchesAnyEntry(const std::wstring& title, const std::vector<std::wstring>&
 TaskFilterResult filterTasks(const std::vector<TaskWindow>& allTasks, const std::wstring& query,
                              const TaskFilterSettings& settings) {
     TaskFilterResult result;
+    const CompiledQuery plain = compileQuery(query);
+    const KanaQuery kana = settings.kana.on ? compileKanaQuery(query, settings.kana) : KanaQuery();
     for (const TaskWindow& task : allTasks) {
         if (settings.autoCloseArmed && matchesAnyEntry(task.title, settings.autoCloseList)) {
             result.windowsToClose.push_back(task.window);
             continue;
         }
         if (matchesAnyEntry(task.title, settings.notShowTaskList)) continue;
-        if (matchesQuery(task.lowerTitle, query)) result.shownTasks.push_back(task);
+        const bool shown = settings.kana.on ? matchesKana(foldWideKana(task.lowerTitle), kana)
+                                            : matchesCompiled(task.lowerTitle, plain);
+        if (shown) result.shownTasks.push_back(task);
         ++result.counted;
     }
     // Narrowing several windows down to one hands that one over; a desktop

@@ -4,6 +4,8 @@
 #include "task_window.h"
 #include "launcher/folders/item_entry.h"
 
+#include "common/kana_query.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -30,6 +32,7 @@ struct TaskFilterSettings {
     std::vector<std::wstring> notShowTaskList;
     bool autoCloseArmed = false;
     bool taskZeroShow = false;
+    KanaMatching kana; // for the query only: the two lists keep the exact rule
 };
 
 struct TaskFilterResult {

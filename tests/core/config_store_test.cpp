@@ -56,6 +56,25 @@ TEST(ConfigText, IsOnOnlyForExactlyOne) {
     EXPECT_FALSE(config->isOn(L"absent"));
 }
 
+TEST(ConfigText, KanaDictionaryIsAbsoluteOrInTheConfigFolder) {
+    const wchar_t* folder = L"C:\\h\\config";
+    const struct {
+        const wchar_t *value, *path;
+    } cases[] = {
+        {L"migemo-dict", L"C:\\h\\config\\migemo-dict"}, {L"..\\d\\dict", L"C:\\h\\config\\..\\d\\dict"},
+        {L"D:\\dict", L"D:\\dict"}, {L"\\\\server\\dict", L"\\\\server\\dict"}, {L"/usr/share/dict", L"/usr/share/dict"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(kanaDictionaryPath(*storeFrom({std::wstring(L"kanaDictionary=") + c.value}), folder), c.path);
+    EXPECT_EQ(kanaDictionaryPath(*storeFrom({}), folder), L"");
+    const ReadingDictionary dictionary;
+    const auto on = storeFrom({L"kanaMatch=1"});
+    EXPECT_TRUE(kanaMatchingOf(*on, &dictionary).on);
+    EXPECT_EQ(kanaMatchingOf(*on, &dictionary).dictionary, &dictionary);
+    applySettings(*on, {L"kanaMatch=0"}); // the reload
+    EXPECT_FALSE(kanaMatchingOf(*on, nullptr).on);
+}
+
 TEST(ConfigText, ColoursKeepTheLowEightBitsAndMissingOrBadComponentsAreWhite) {
     const auto config = storeFrom({
         L"listR=300", L"listG=-1", L"listB=245abc",

@@ -77,6 +77,8 @@ TEST(FolderTest, ListingKeepsEveryEntryAndFiltersByPosition) {
     EXPECT_EQ(listed[0].name, L"Read.TXT");
     EXPECT_EQ(listed.name(1), L"x.txt");
     EXPECT_FALSE(listed.has(2));
+    filterEntries(listing, L"ｓｕｂ", listed, KanaMatching{true, nullptr});
+    EXPECT_EQ(listed.size(), 1u);
     listing = FolderListing(); // replaced under the rows
     EXPECT_FALSE(listed.has(0));
 }

@@ -33,7 +33,8 @@ TEST(HelpPage, MentionsEveryCommandWordKeySettingAndFile) {
         EXPECT_NE(page.find(key), std::string::npos) << key;
     }
     for (const char* setting : {"autoClose", "notShowTask", "notShowList", "taskZeroShow", "startHide", "listR",
-                                "viewTaskR", "viewFileR", "bookmarkR", "textR", "hotkey2"}) {
+                                "viewTaskR", "viewFileR", "bookmarkR", "textR", "hotkey2", "kanaMatch",
+                                "kanaDictionary", "imeOff", "cmigemo-common"}) {
         EXPECT_NE(page.find(setting), std::string::npos) << setting;
     }
     for (const char* file : {"config.txt", "config.ini", "hotkey.txt", "shortcut.txt", "bookmark.txt", "menu.txt",

@@ -2,6 +2,8 @@
 #include "common/matching.h"
 #include "launcher/input/text_helpers.h"
 
+#include "common/reading_dictionary.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -40,6 +42,51 @@ TEST(Matching, CaretWordsExcludeAndALoneCaretMatchesNothing) {
     EXPECT_TRUE(matchesQuery(L"ab", L"^abc")); // exclusion longer than the text passes
     EXPECT_FALSE(matchesQuery(L"abc", L"^ABC"));
     EXPECT_TRUE(matchesQuery(L"a^b", L"a^b")); // "^" inside a word is ordinary
+}
+
+namespace {
+
+const ReadingDictionary& smallDictionary() {
+    static const ReadingDictionary dictionary =
+        readReadingDictionary("みつもり\t見積\nぎじろく\t議事録\nでんたく\t電卓\nめも\tメモ\nか\t火\t課\nかりうむ\tK\n");
+    return dictionary;
+}
+
+} // namespace
+
+TEST(Matching, KanaMatchFoldsWidthKanaAndReadsRomaji) {
+    const KanaMatching off, on{true, nullptr}, withDictionary{true, &smallDictionary()};
+    const struct {
+        const wchar_t *text, *query;
+        bool off, on, withDictionary;
+    } cases[] = {
+        {L"ＲＥＡＤＭＥ.txt", L"readme", false, true, true},
+        {L"ﾃﾞｰﾀ.csv", L"データ", false, true, true},
+        {L"ダウンロード", L"だうんろーど", false, true, true},
+        {L"a b", L"a\x3000" L"b", false, true, true},
+        {L"C:\\ダウンロード", L"daunro-do", false, true, true},
+        {L"C:\\ダウンロード", L"daunr", false, true, true},
+        {L"C:\\ダウンロード", L"daunk", false, false, false},
+        {L"メモ帳", L"memo", false, true, true},
+        {L"memo.txt", L"memo", true, true, true},
+        {L"メモ帳", L"^memo", true, false, false},
+        {L"見積書.xlsx", L"mitsumori", false, false, true},
+        {L"見積書.xlsx", L"mitumo", false, false, true},
+        {L"見積書.xlsx", L"mitsumor", false, false, true},
+        {L"議事録", L"giji ^mitsu", false, false, true},
+        {L"電卓", L"d", false, false, false}, // no complete kana: no dictionary
+        {L"課題", L"ka", false, false, true},
+        {L"Kit", L"kariu", false, false, false}, // a dictionary's Latin words are not its kanji
+        {L"ｶﾞｲﾄﾞ", L"gaido", false, true, true},
+        {L"がっこう", L"gakk", false, true, true},
+        {L"", L"^", false, false, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(matchesQuery(c.text, c.query, off), c.off) << c.query;
+        EXPECT_EQ(matchesQuery(c.text, c.query), c.off) << c.query;
+        EXPECT_EQ(matchesQuery(c.text, c.query, on), c.on) << c.query;
+        EXPECT_EQ(matchesQuery(c.text, c.query, withDictionary), c.withDictionary) << c.query;
+    }
 }
 
 namespace {
@@ -94,6 +141,22 @@ TEST(Candidates, ParentLevelsShortenAndMergeAfterTheLimit) {
     const Texts history{L"C:\\a\\x.txt", L"D:\\y.txt", L"C:\\a\\z.txt"};
     EXPECT_EQ(candidatesFor(history, L"", L"", {}, 1), (Texts{L"C:\\a", L"D:"}));
     EXPECT_EQ(candidatesFor(history, L"", L"", {}, 0), history);
+}
+
+TEST(Candidates, KanaMatchWalksAsTheRuleAndNotShowListStaysExact) {
+    const KanaMatching on{true, &smallDictionary()};
+    Texts history;
+    for (int i = 0; i < 18; ++i) history.push_back(L"C:\\f\\ダウンロード" + std::to_wstring(i));
+    history.insert(history.begin() + 3, {L"D:\\見積書.xlsx", L"D:\\memo.txt", L"D:\\ﾒﾓ帳.lnk", L"メモ"});
+    for (const wchar_t* query : {L"daunr", L"mitsu", L"memo", L"memo ^txt", L"ﾀﾞｳﾝ 1", L"", L"^d", L"zzqq", L"ka"}) {
+        Texts expected;
+        for (const std::wstring& text : history)
+            if (expected.size() < maxCandidates && matchesQuery(text, query, on) && text != L"メモ") expected.push_back(text);
+        EXPECT_EQ(collectCandidates(history, query, L"", {L"メモ ^帳"}, on), expected) << query;
+    }
+    EXPECT_EQ(collectCandidates(history, L"memo", L"", {L"memo"}, on), (Texts{L"D:\\ﾒﾓ帳.lnk", L"メモ"}));
+    EXPECT_EQ(collectCandidates(history, L"memo", L"", {}, KanaMatching{}), (Texts{L"D:\\memo.txt"}));
+    EXPECT_EQ(candidatesFor(history, L"mitsu", L"D:", {}, 1, on), (Texts{L"D:"}));
 }
 
 TEST(TextHelpers, ReduceToParentsCutsAtTheLastBackslash) {

@@ -96,6 +96,16 @@ TEST(TaskTest, AutoCloseOnlyOnceArmedAndNotShowTaskOnlyHides) {
     EXPECT_EQ(titlesOf(armed.shownTasks), std::vector<std::wstring>{L"Notes"});
     EXPECT_EQ(armed.windowsToClose, std::vector<void*>{all[0].window});
     EXPECT_EQ(armed.counted, 1);
+
+    // kanaMatch widens the query, never the two lists.
+    settings.kana.on = true;
+    const auto kana = tasks({L"ﾒﾓ帳", L"メモ - popup", L"Chat", L"チャット"});
+    settings.autoCloseList = {L"ﾒﾓ"};
+    settings.notShowTaskList = {L"ﾁｬｯﾄ"};
+    const TaskFilterResult widened = filterTasks(kana, L"memo", settings);
+    EXPECT_EQ(titlesOf(widened.shownTasks), std::vector<std::wstring>{L"メモ - popup"});
+    EXPECT_EQ(widened.windowsToClose, std::vector<void*>{kana[0].window});
+    EXPECT_EQ(titlesOf(filterTasks(kana, L"chatto", settings).shownTasks), std::vector<std::wstring>{L"チャット"});
 }
 
 TEST(TaskTest, BlankSettingEntriesMatchNoWindow) {
