@@ -31,11 +31,15 @@ halvo_set_options(halvotune_shell)
 
 set(HALVOTUNE_RESOURCES ${CMAKE_SOURCE_DIR}/settings/resources/settings.rc)
 
+# The manifests carry the project version; the resource scripts find them on the include path.
+configure_file(launcher/resources/halvorunde.manifest.in ${HALVO_GENERATED_DIR}/halvorunde.manifest @ONLY)
+configure_file(settings/resources/halvotune.manifest.in ${HALVO_GENERATED_DIR}/halvotune.manifest @ONLY)
+
 # The resource compiler reports no dependencies: name the files the scripts pull in.
 set_source_files_properties(${HALVORUNDE_RESOURCES} PROPERTIES OBJECT_DEPENDS
-  "${CMAKE_SOURCE_DIR}/launcher/resources/halvorunde.ico;${CMAKE_SOURCE_DIR}/launcher/resources/halvorunde.manifest")
+  "${CMAKE_SOURCE_DIR}/launcher/resources/halvorunde.ico;${HALVO_GENERATED_DIR}/halvorunde.manifest;${HALVO_GENERATED_DIR}/halvo_version.h")
 set_source_files_properties(${HALVOTUNE_RESOURCES} PROPERTIES OBJECT_DEPENDS
-  "${CMAKE_SOURCE_DIR}/settings/resources/halvotune.ico;${CMAKE_SOURCE_DIR}/settings/resources/halvotune.manifest")
+  "${CMAKE_SOURCE_DIR}/settings/resources/halvotune.ico;${HALVO_GENERATED_DIR}/halvotune.manifest;${HALVO_GENERATED_DIR}/halvo_version.h")
 add_executable(Halvotune settings/entry_win.cpp ${HALVOTUNE_RESOURCES})
 target_link_libraries(Halvotune PRIVATE halvotune_shell)
 halvo_set_options(Halvotune)
