@@ -5,7 +5,9 @@ if(MINGW)
 endif()
 
 set(HALVO_DIST_DIR ${CMAKE_BINARY_DIR}/dist)
-set(HALVO_WIN32_LIBS comctl32 shell32 shlwapi dwmapi gdi32 user32 ole32 uuid)
+# Only KnownDLLs and comctl32 (through the manifest) are imported: a library of any other
+# name could be planted beside the programs. dwmapi is loaded from System32 at first use.
+set(HALVO_WIN32_LIBS comctl32 shell32 shlwapi gdi32 user32 ole32 uuid)
 
 halvo_glob_sources(HALVO_COMMON_WIN_SOURCES WIN32 common)
 add_library(halvo_common_win STATIC ${HALVO_COMMON_WIN_SOURCES})
@@ -23,6 +25,7 @@ add_executable(Halvorunde launcher/shell/entry_win.cpp ${HALVORUNDE_RESOURCES})
 target_link_libraries(Halvorunde PRIVATE halvorunde_shell)
 halvo_set_options(Halvorunde)
 halvo_gui_program(Halvorunde)
+halvo_strip_program(Halvorunde)
 
 halvo_glob_sources(HALVOTUNE_SHELL_SOURCES WIN32 settings)
 add_library(halvotune_shell STATIC ${HALVOTUNE_SHELL_SOURCES})
@@ -44,6 +47,7 @@ add_executable(Halvotune settings/entry_win.cpp ${HALVOTUNE_RESOURCES})
 target_link_libraries(Halvotune PRIVATE halvotune_shell)
 halvo_set_options(Halvotune)
 halvo_gui_program(Halvotune)
+halvo_strip_program(Halvotune)
 
 set_target_properties(Halvorunde Halvotune PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${HALVO_DIST_DIR})
 foreach(config Debug Release RelWithDebInfo MinSizeRel)
