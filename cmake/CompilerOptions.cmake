@@ -14,8 +14,9 @@ function(halvo_set_options target)
   endif()
   if(MINGW)
     # Unused functions are dropped at link; no build folder path reaches the binaries,
-    # so two builds of one commit in different folders give the same bytes.
-    target_compile_options(${target} PRIVATE -ffunction-sections -fdata-sections -fstack-protector-strong
+    # so two builds of one commit in different folders give the same bytes. The
+    # debug information goes to the symbol files only (halvo_strip_program).
+    target_compile_options(${target} PRIVATE -g -ffunction-sections -fdata-sections -fstack-protector-strong
                            -ffile-prefix-map=${CMAKE_SOURCE_DIR}=. -ffile-prefix-map=${CMAKE_BINARY_DIR}=build)
     target_compile_definitions(${target} PRIVATE $<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
   endif()
