@@ -5,7 +5,9 @@ if(MINGW)
 endif()
 
 set(HALVO_DIST_DIR ${CMAKE_BINARY_DIR}/dist)
-set(HALVO_WIN32_LIBS comctl32 shell32 shlwapi dwmapi gdi32 user32 ole32 uuid)
+# Only KnownDLLs and comctl32 (through the manifest) are imported: a library of any other
+# name could be planted beside the programs. dwmapi is loaded from System32 at first use.
+set(HALVO_WIN32_LIBS comctl32 shell32 shlwapi gdi32 user32 ole32 uuid)
 
 halvo_glob_sources(HALVO_COMMON_WIN_SOURCES WIN32 common)
 add_library(halvo_common_win STATIC ${HALVO_COMMON_WIN_SOURCES})
@@ -23,6 +25,7 @@ add_executable(Halvorunde launcher/shell/entry_win.cpp ${HALVORUNDE_RESOURCES})
 target_link_libraries(Halvorunde PRIVATE halvorunde_shell)
 halvo_set_options(Halvorunde)
 halvo_gui_program(Halvorunde)
+halvo_strip_program(Halvorunde)
 
 halvo_glob_sources(HALVOTUNE_SHELL_SOURCES WIN32 settings)
 add_library(halvotune_shell STATIC ${HALVOTUNE_SHELL_SOURCES})
@@ -31,15 +34,20 @@ halvo_set_options(halvotune_shell)
 
 set(HALVOTUNE_RESOURCES ${CMAKE_SOURCE_DIR}/settings/resources/settings.rc)
 
+# The manifests carry the project version; the resource scripts find them on the include path.
+configure_file(launcher/resources/halvorunde.manifest.in ${HALVO_GENERATED_DIR}/halvorunde.manifest @ONLY)
+configure_file(settings/resources/halvotune.manifest.in ${HALVO_GENERATED_DIR}/halvotune.manifest @ONLY)
+
 # The resource compiler reports no dependencies: name the files the scripts pull in.
 set_source_files_properties(${HALVORUNDE_RESOURCES} PROPERTIES OBJECT_DEPENDS
-  "${CMAKE_SOURCE_DIR}/launcher/resources/halvorunde.ico;${CMAKE_SOURCE_DIR}/launcher/resources/halvorunde.manifest")
+  "${CMAKE_SOURCE_DIR}/launcher/resources/halvorunde.ico;${HALVO_GENERATED_DIR}/halvorunde.manifest;${HALVO_GENERATED_DIR}/halvo_version.h")
 set_source_files_properties(${HALVOTUNE_RESOURCES} PROPERTIES OBJECT_DEPENDS
-  "${CMAKE_SOURCE_DIR}/settings/resources/halvotune.ico;${CMAKE_SOURCE_DIR}/settings/resources/halvotune.manifest")
+  "${CMAKE_SOURCE_DIR}/settings/resources/halvotune.ico;${HALVO_GENERATED_DIR}/halvotune.manifest;${HALVO_GENERATED_DIR}/halvo_version.h")
 add_executable(Halvotune settings/entry_win.cpp ${HALVOTUNE_RESOURCES})
 target_link_libraries(Halvotune PRIVATE halvotune_shell)
 halvo_set_options(Halvotune)
 halvo_gui_program(Halvotune)
+halvo_strip_program(Halvotune)
 
 set_target_properties(Halvorunde Halvotune PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${HALVO_DIST_DIR})
 foreach(config Debug Release RelWithDebInfo MinSizeRel)

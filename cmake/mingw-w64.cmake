@@ -10,3 +10,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 # ctest runs the cross-compiled tests through Wine.
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+# The host's objcopy may not know PE files: strip with the cross one.
+set(CMAKE_OBJCOPY x86_64-w64-mingw32-objcopy)

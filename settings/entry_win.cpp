@@ -3,6 +3,8 @@
 #include "common/folders_win.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    // Libraries loaded later by name come from System32, never from our own folder.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     if (!exeFolderFound()) return 0;
     // The files come first: the window shows what they hold.
     prepareSettingsFiles(exeFolder() + L"\\config");

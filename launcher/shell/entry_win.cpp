@@ -1,5 +1,7 @@
 #include "startup_win.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCommand) {
+    // Libraries loaded later by name come from System32, never from our own folder.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     return runLauncher(instance, commandLine, showCommand);
 }

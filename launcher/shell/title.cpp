@@ -1,5 +1,7 @@
 #include "title.h"
 
+#include "halvo_version.h"
+
 std::wstring periodLabel(int historyMonths) {
     switch (historyMonths) {
     case 0: return L"ALL";
@@ -13,5 +15,5 @@ std::wstring periodLabel(int historyMonths) {
 }
 
 std::wstring launcherTitle(int historyMonths) {
-    return L"Halvorunde Ver1.2.5 " + periodLabel(historyMonths);
+    return L"Halvorunde Ver" HALVO_VERSION_TEXT " " + periodLabel(historyMonths);
 }

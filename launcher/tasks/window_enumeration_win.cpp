@@ -9,6 +9,23 @@
 
 namespace {
 
+using CloakQuery = HRESULT(WINAPI*)(HWND, DWORD, void*, DWORD);
+
+// dwmapi is no KnownDLL: imported by name it would be taken from the program's
+// folder, so it is loaded from System32 at the first query and kept.
+CloakQuery loadCloakQuery() {
+    const HMODULE library = LoadLibraryExW(L"dwmapi.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (!library) return nullptr;
+    return reinterpret_cast<CloakQuery>(reinterpret_cast<void*>(GetProcAddress(library, "DwmGetWindowAttribute")));
+}
+
+// Without the library the answer is that of a failed query.
+HRESULT queryCloaked(HWND window, DWORD& cloaked) {
+    static const CloakQuery query = loadCloakQuery();
+    if (!query) return E_NOTIMPL;
+    return query(window, DWMWA_CLOAKED, &cloaked, sizeof cloaked);
+}
+
 std::wstring readText(HWND window, int capacity, int& length) {
     std::wstring text(static_cast<size_t>(capacity), L'\0');
     length = GetWindowTextW(window, text.data(), capacity);
@@ -69,7 +86,7 @@ bool isExcludedWindow(HWND window) {
     facts.text = readText(window, 256, facts.textLength);
     facts.childStyle = (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD) != 0;
     DWORD cloaked = 0;
-    facts.cloakQueried = SUCCEEDED(DwmGetWindowAttribute(window, DWMWA_CLOAKED, &cloaked, sizeof cloaked));
+    facts.cloakQueried = SUCCEEDED(queryCloaked(window, cloaked));
     facts.cloaked = cloaked;
     facts.className = readClassName(window, 256, facts.classLength);
     return isExcludedByFacts(facts);

@@ -7,4 +7,7 @@ zip=$2
 folder=$(mktemp -d /tmp/halvorunde-first-run.XXXXXX)
 trap 'rm -rf "$folder"' EXIT
 python3 -c 'import sys, zipfile; zipfile.ZipFile(sys.argv[1]).extractall(sys.argv[2])' "$zip" "$folder"
-wine "$exe" "$(winepath -w "$folder")"
+# Everything lies in the one folder the zip holds.
+top=("$folder"/*)
+[ ${#top[@]} -eq 1 ] && [ -d "${top[0]}" ] || { echo "the zip does not hold one folder: ${top[*]}"; exit 1; }
+wine "$exe" "$(winepath -w "${top[0]}")"
