@@ -44,6 +44,7 @@ const wchar_t* toolKeyName(WPARAM key) {
 } // namespace
 
 LRESULT Controller::forwardKey(HWND window, UINT message, WPARAM wParam, LPARAM lParam, WNDPROC previousProcedure) {
+    if (message == WM_KEYDOWN) lastKeyDown = wParam;
     if (message == WM_KEYDOWN && wParam == VK_F12) {
         ++view->parentLevels;
         refreshCandidates(view->shownFolder);
@@ -89,6 +90,8 @@ bool Controller::activateCandidate(int32_t index) {
 void Controller::focusItemView() {
     if (itemCount(*mainWindow) <= 0) return;
     SetFocus(mainWindow->itemView);
+    // Row 0 alone: a row paged to before the focus left the view stays selected otherwise.
+    ListView_SetItemState(mainWindow->itemView, -1, 0, LVIS_SELECTED);
     ListView_SetItemState(mainWindow->itemView, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 

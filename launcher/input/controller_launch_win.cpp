@@ -48,6 +48,16 @@ void Controller::openFolderView(LaunchRequest& request) {
     }
 }
 
+void Controller::restoreFolder(const std::wstring& folder) {
+    if (folder.empty() || !isDirectory(folder)) {
+        view->changeFolder(L"");
+        return;
+    }
+    view->folderEntries.clear();
+    view->allFolderEntries = listFolder(folder);
+    view->changeFolder(folder);
+}
+
 void Controller::executeRequest(LaunchRequest& request) {
     applyShortcut(request, data->shortcutRows);
     const ShellOpen open = shellOpenFor(request);

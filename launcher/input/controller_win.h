@@ -30,6 +30,9 @@ struct Controller {
     MainWindow* mainWindow = nullptr;
     TaskViewState* taskView = nullptr;
     ViewState* view = nullptr;
+    // The last key to go down in the three controls: the key of the character
+    // that its translation brings next.
+    WPARAM lastKeyDown = 0;
 
     void onInputChanged();
     // Clears the input, returns to the tasks and hides the window.
@@ -51,5 +54,8 @@ struct Controller {
     // Launching: browse a folder, or open the target and hide.
     void dispatchRequest(LaunchRequest& request);
     void openFolderView(LaunchRequest& request);
+    // At start: the folder browsed at the last exit, listed and filtered by
+    // the restored input; the tasks when there was none or it has gone.
+    void restoreFolder(const std::wstring& folder);
     void executeRequest(LaunchRequest& request);
 };

@@ -118,9 +118,10 @@ LRESULT onChar(InputEditHandler& handler, HWND window, WPARAM wParam, LPARAM lPa
         }
         break;
     default:
-        // The Shift test comes first: Shift+1 .. Shift+9 type "!" .. ")" on the Japanese layout.
-        if (keyDown(VK_SHIFT) && !keyDown(VK_CONTROL) && shiftedCandidateIndex(character) >= 0 &&
-            controller.activateCandidate(shiftedCandidateIndex(character)))
+        // The Shift test comes first, by the key: Shift+7 types "'" on the Japanese layout and "&" on the US one.
+        if (const int32_t candidate = shiftedCandidateIndex(static_cast<uint32_t>(controller.lastKeyDown), character);
+            candidate >= 0 && keyDown(VK_SHIFT) && !keyDown(VK_CONTROL) && !keyDown(VK_MENU) &&
+            controller.activateCandidate(candidate))
             return consumedMinusOne;
         if (isDigitCharacter(character) && controller.activateItem(digitRowIndex(character))) return consumedMinusOne;
         break;

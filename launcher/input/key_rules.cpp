@@ -5,6 +5,13 @@ int32_t shiftedCandidateIndex(wchar_t character) {
     return static_cast<int32_t>(character) - 0x21;
 }
 
+int32_t shiftedCandidateIndex(uint32_t virtualKey, wchar_t character) {
+    if (virtualKey == packetKey) return shiftedCandidateIndex(character);
+    if (virtualKey == '0') return 9;
+    if (virtualKey >= '1' && virtualKey <= '9') return static_cast<int32_t>(virtualKey - '1');
+    return -1;
+}
+
 bool isDigitCharacter(wchar_t character) {
     return character >= L'0' && character <= L'9';
 }

@@ -39,6 +39,8 @@ void createControls(MainWindow& mw, HWND window, HINSTANCE instance) {
     mw.candidateList = createChild(window, instance, L"LISTBOX", nullptr, listStyle, otherControlId, {0, 30, 500, 200});
     mw.itemView = createChild(window, instance, WC_LISTVIEWW, nullptr,
                               WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_OWNERDATA, otherControlId, {0, 0, 10, 10});
+    // Painted through a buffer, so that a refill never shows a blank frame.
+    ListView_SetExtendedListViewStyle(mw.itemView, LVS_EX_DOUBLEBUFFER);
     mw.bookmarkList = createChild(window, instance, L"LISTBOX", nullptr, listStyle, otherControlId, {0, 30, 500, 200});
 }
 
@@ -110,7 +112,7 @@ LRESULT onCreate(HWND window, const CREATESTRUCTW* creation) {
     PostMessageW(window, WM_CREATED, 0, 0);
     TaskViewState& taskView = *mw.controller->taskView;
     taskView.heldUntilCreated.emplace(taskView.refreshFree);
-    mw.controller->view->changeFolder(mw.config->statusText);
+    mw.controller->restoreFolder(mw.config->statusText);
     mw.windowCreated = true;
     mw.lastActivationSeconds = secondsSinceStart();
     return 0;
@@ -293,6 +295,7 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TRAYICON: showLauncher(mw); return 0;
     case WM_CREATED: return onCreated(mw);
     case WM_TASKS_CHANGED:
+    case WM_TASKS_REFRESH:
     case WM_TASKS_DELAYED_CLOSE: return onTaskMessage(*mw.controller->taskView, message);
     case WM_TASKS_IDLE: return onTasksIdle(mw);
     case WM_TASKS_AUTO_ACTIVATE: mw.controller->autoActivate(static_cast<int32_t>(wParam)); return 0;
@@ -347,5 +350,7 @@ void showLauncher(MainWindow& mw) {
     SetFocus(mw.inputLine);
     // A folder still being browsed stays listed: the task refresh would paint
     // the windows under the folder's status line.
-    if (mw.controller->view->shownFolder.empty()) mw.controller->taskView->taskViewActive = true;
+    if (!mw.controller->view->shownFolder.empty()) return;
+    mw.controller->taskView->taskViewActive = true;
+    PostMessageW(mw.window, WM_TASKS_REFRESH, 0, 0);
 }

@@ -1,5 +1,6 @@
 #include "startup_win.h"
 
+#include "activity.h"
 #include "hotkey_manager_win.h"
 #include "main_window_win.h"
 #include "menu_commands_win.h"
@@ -43,6 +44,9 @@ int runMessageLoop(HINSTANCE instance) {
     const HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDC_HALVORUNDE));
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0)) {
+        // Every window of this thread is the launcher's: scrolling or clicking in
+        // any of them keeps it from hiding for idleness, as keys do.
+        if (isMouseActivity(message.message)) ++activityCounter;
         if (!TranslateAcceleratorW(message.hwnd, accelerators, &message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);

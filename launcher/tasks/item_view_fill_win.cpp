@@ -177,25 +177,23 @@ void fitColumn(ItemViewDisplay& display, HWND listView, size_t count) {
 
 void refill(ItemViewDisplay& display, HWND listView) {
     const size_t count = rowCount(display);
-    // Hidden while refilled, so that it repaints once: a visible view redraws
-    // its scroll bars at once when its row count changes, which took tens of
-    // milliseconds per keystroke under Wine. Hiding a focused window hands the
-    // focus to its parent; give it back after.
-    const bool hadFocus = GetFocus() == listView;
-    ShowWindow(listView, SW_HIDE);
+    // Refilled with drawing off and painted once after, double-buffered and
+    // without erasing first: no blank frame between the old rows and the new.
+    // Hiding the view instead showed the window behind it for a frame.
     SendMessageW(listView, WM_SETREDRAW, FALSE, 0);
     // Drops the selection, the focused row and the scroll position, as
     // removing every row always did.
     ListView_DeleteAllItems(listView);
-    display.rowImages.assign(std::min(count, rowsWithOwnIcon), -1);
+    // Every row gets its own icon when it is first shown; the view only asks
+    // for the rows it shows, so a refill of many rows fetches few icons.
+    display.rowImages.assign(count, -1);
     ensureItemImages(display.icons);
     if (ListView_GetImageList(listView, LVSIL_SMALL) != display.icons.imageList)
         ListView_SetImageList(listView, display.icons.imageList, LVSIL_SMALL);
     fitColumn(display, listView, count);
     ListView_SetItemCountEx(listView, count, 0);
     SendMessageW(listView, WM_SETREDRAW, TRUE, 0);
-    ShowWindow(listView, SW_RESTORE);
-    if (hadFocus) SetFocus(listView);
+    RedrawWindow(listView, nullptr, nullptr, RDW_INVALIDATE | RDW_NOERASE | RDW_FRAME);
 }
 
 } // namespace

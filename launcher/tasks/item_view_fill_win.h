@@ -12,9 +12,6 @@
 class ListedEntries;
 struct ItemViewDisplay;
 
-// Only the first rows fetch a real icon; the rest share the fallback icon.
-constexpr size_t rowsWithOwnIcon = 20;
-
 // The lists must outlive the fill: the view reads them until the next one.
 void fillItemView(ItemViewDisplay& display, HWND listView, const std::vector<TaskWindow>& tasks);
 void fillItemView(ItemViewDisplay& display, HWND listView, const ListedEntries& entries);

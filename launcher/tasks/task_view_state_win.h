@@ -27,6 +27,9 @@ constexpr UINT WM_TASKS_CHANGED = WM_APP + 1;       // the number of windows cha
 constexpr UINT WM_TASKS_IDLE = WM_APP + 2;          // no user activity for the idle limit
 constexpr UINT WM_TASKS_AUTO_ACTIVATE = WM_APP + 3; // wParam: the activity count when it was started
 constexpr UINT WM_TASKS_DELAYED_CLOSE = WM_APP + 4;
+// Posted when the launcher is shown: handled before any key already queued,
+// so that the first key acts on the current windows.
+constexpr UINT WM_TASKS_REFRESH = WM_APP + 5;
 
 // Takes the task refresh for its lifetime if no other refresh holds it, and
 // frees it again however its holder ends, an exception included. A refresh

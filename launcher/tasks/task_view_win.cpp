@@ -96,6 +96,9 @@ LRESULT onTaskMessage(TaskViewState& state, UINT message) {
     case WM_TASKS_CHANGED:
         if (state.taskViewActive) state.refreshTasks(false);
         return 0;
+    case WM_TASKS_REFRESH:
+        if (state.taskViewActive) state.refreshTasks(true);
+        return 0;
     case WM_TASKS_DELAYED_CLOSE: closeListedTasks(state); return 0;
     default: return 0;
     }

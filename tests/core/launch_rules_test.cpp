@@ -120,6 +120,13 @@ TEST(KeyRules, ShiftedCharactersDigitsAndEnterTarget) {
     EXPECT_EQ(shiftedCandidateIndex(L' '), -1);
     EXPECT_EQ(shiftedCandidateIndex(L'+'), -1);
     EXPECT_EQ(shiftedCandidateIndex(L'@'), -1);
+    // By the key, whatever it types; by the character only without a key.
+    EXPECT_EQ(shiftedCandidateIndex('7', L'&'), 6);
+    EXPECT_EQ(shiftedCandidateIndex('2', L'@'), 1);
+    EXPECT_EQ(shiftedCandidateIndex('0', L')'), 9);
+    EXPECT_EQ(shiftedCandidateIndex(0xBA, L'*'), -1); // the Japanese layout's ":" key
+    EXPECT_EQ(shiftedCandidateIndex(packetKey, L'"'), 1);
+    EXPECT_EQ(shiftedCandidateIndex(packetKey, L'@'), -1);
     EXPECT_EQ(digitRowIndex(L'1'), 0);
     EXPECT_EQ(digitRowIndex(L'9'), 8);
     EXPECT_EQ(digitRowIndex(L'0'), -1);

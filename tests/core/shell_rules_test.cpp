@@ -1,3 +1,4 @@
+#include "launcher/shell/activity.h"
 #include "launcher/shell/clock.h"
 #include "launcher/shell/layout.h"
 #include "launcher/shell/title.h"
@@ -64,4 +65,13 @@ TEST(Clock, SecondsAreTruncated) {
     const SteadyTime start{};
     EXPECT_EQ(wholeSecondsBetween(start, start + std::chrono::milliseconds(2999)), 2);
     EXPECT_EQ(wholeSecondsBetween(start, start + std::chrono::seconds(3)), 3);
+}
+
+TEST(Activity, MouseButtonsAndWheelsCountButPointerMovesDoNot) {
+    struct Row { uint32_t message; bool counts; };
+    for (const Row row : {Row{0x0200, false}, {0x0201, true}, {0x020A, true}, {0x020E, true}, {0x020F, false},
+                          {0x00A0, false}, {0x00A1, true}, {0x00AD, true}, {0x0100, false}}) {
+        SCOPED_TRACE(row.message);
+        EXPECT_EQ(isMouseActivity(row.message), row.counts);
+    }
 }

@@ -177,3 +177,20 @@ TEST_F(FolderViewTest, ShownAgainWhileBrowsingTheRowsStayTheFolderAndDigitsOpenT
     SendMessageW(mw().inputLine, WM_CHAR, L'2', 0);
     EXPECT_EQ(windowText(mw().statusLine), testFolder() + L"\\b");
 }
+
+TEST_F(FolderViewTest, AFolderBrowsedAtExitIsListedAtStartAndAVanishedOneGivesTheTasks) {
+    makeTestFolder();
+    for (const std::wstring& folder : {testFolder(), testFolder() + L"\\gone"}) {
+        removeDataFiles();
+        writeConfigFile(L"config.ini", {L"x=10", L"y=10", L"h=400", L"w=500", L"l=" + folder, L"t=txt", L"m=0"});
+        startLauncherKeepingFiles();
+        const bool exists = folder == testFolder();
+        EXPECT_EQ(windowText(mw().statusLine), exists ? folder : L"");
+        if (exists) {
+            EXPECT_EQ(itemViewTexts(mw().itemView), (std::vector<std::wstring>{L"1.c.txt", L"2.h.txt", L"3.z.txt"}));
+        }
+        EXPECT_EQ(mw().controller->taskView->taskViewActive, !exists);
+        EXPECT_TRUE(pumpUntil([&] { return GetFocus() == mw().inputLine; }));
+        closeLauncher();
+    }
+}

@@ -95,6 +95,15 @@ TEST_F(InputKeys, ShiftWithJapaneseLayoutDigitCharactersLaunchesCandidateN) {
     EXPECT_EQ(inputText(), L"");
 }
 
+TEST_F(InputKeys, ShiftWithADigitKeyLaunchesCandidateNOnTheDisplaysUsLayout) {
+    openWith(pathHistory(8));
+    ShellCatcher shell;
+    // Shift+7 types "&" there.
+    press('7', {VK_SHIFT});
+    ASSERT_TRUE(waitFor([&] { return !shell.opened.empty(); }));
+    EXPECT_EQ(shell.opened, (Texts{L"C:\\work\\note6.txt"}));
+}
+
 TEST_F(InputKeys, ADigitActivatesAnItemRowOnlyWhenTheRowExists) {
     openWith(pathHistory(2));
     const std::vector<HWND> tasks = makeTaskWindows(3);
@@ -248,6 +257,11 @@ TEST_F(InputKeys, ItemViewRowsWrapCopyToTheInputAndCloseTasks) {
     EXPECT_EQ(selectedRows(), (std::vector<int>{2}));
     press(VK_DOWN);
     EXPECT_EQ(focusedRow(), 0);
+    EXPECT_EQ(selectedRows(), (std::vector<int>{0}));
+    // PageDown pages and returns to the input line; Down then selects row 0 alone.
+    press(VK_NEXT);
+    ASSERT_TRUE(waitFor([&] { return GetFocus() == mainWindow().inputLine; }));
+    press(VK_DOWN);
     EXPECT_EQ(selectedRows(), (std::vector<int>{0}));
 
     // Delete closes the selected task, Backspace every other one.

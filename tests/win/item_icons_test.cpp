@@ -37,6 +37,15 @@ ItemEntry entry(const std::wstring& name, bool isFolder) {
     return row;
 }
 
+// Past the 20th row, scrolled to, with kinds not shown above it.
+std::vector<ItemEntry> manyRows() {
+    std::vector<ItemEntry> rows;
+    for (int i = 0; i < 20; ++i) rows.push_back(entry(L"t" + std::to_wstring(i) + L".txt", false));
+    for (const wchar_t* name : {L"late.exe", L"late", L"late.bat", L"late.html"})
+        rows.push_back(entry(name, std::wstring(name) == L"late"));
+    return rows;
+}
+
 } // namespace
 
 using ItemIconsTest = LauncherWindowTest;
@@ -51,6 +60,7 @@ TEST_F(ItemIconsTest, ReorderedRepeatedAndFilteredRowsKeepTheirOwnIcons) {
         {entry(L"e.bat", false), entry(L"sub2", true)},
         {},
         {entry(L"f.exe", false), entry(L"g.txt", false)},
+        manyRows(),
     };
     int imagesAfterFirstRound = 0;
     for (int round = 0; round < 2; ++round) {
@@ -62,6 +72,7 @@ TEST_F(ItemIconsTest, ReorderedRepeatedAndFilteredRowsKeepTheirOwnIcons) {
                 for (size_t i = 0; i < view.folderEntries.size(); ++i)
                     labels.push_back(numberedLabel(view.folderEntries[i].name, static_cast<int32_t>(i)));
                 ASSERT_EQ(itemViewTexts(itemView.listView), labels);
+                if (!labels.empty()) ListView_EnsureVisible(itemView.listView, static_cast<int>(labels.size()) - 1, FALSE);
                 for (size_t i = 0; i < view.folderEntries.size(); ++i) {
                     const int row = static_cast<int>(i);
                     EXPECT_EQ(imagePixels(itemView.display.icons.imageList, itemImage(itemView.listView, row)),

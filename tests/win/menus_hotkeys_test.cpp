@@ -142,6 +142,22 @@ TEST_F(MenusHotkeysTest, MainHotkeyBringsTheHiddenLauncherUpFromAnotherWindow) {
     DestroyWindow(other);
 }
 
+TEST_F(MenusHotkeysTest, TheKeyRightAfterTheHotkeyActsOnTheWindowsOfNow) {
+    startLauncher();
+    mw().controller->dismiss();
+    const HWND other = CreateWindowExW(0, L"STATIC", L"zq just in", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 200,
+                                       100, nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(other);
+    ASSERT_TRUE(pumpUntil([&] { return GetForegroundWindow() == other; }));
+
+    // Both queued before the launcher handles either: "1" chooses the window just left.
+    pressKeys({VK_CONTROL, VK_MENU, VK_SHIFT, VK_F11});
+    pressKeys({'1'});
+    EXPECT_TRUE(pumpUntil([&] { return !IsWindowVisible(window()) && GetForegroundWindow() == other; }));
+    EXPECT_EQ(windowText(mw().inputLine), L"");
+    DestroyWindow(other);
+}
+
 TEST_F(MenusHotkeysTest, TakenCombinationsAreReportedAndTheLauncherStillRuns) {
     const HWND holder = CreateWindowExW(0, L"STATIC", L"holder", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     ASSERT_TRUE(RegisterHotKey(holder, 1, MOD_CONTROL | MOD_ALT | MOD_SHIFT, VK_F11));
