@@ -463,6 +463,7 @@ TEST_F(SettingsWindowTest, FilesHeldForAMomentAtSaveHoldTheSavedStateOnceRelease
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     command(saveCommand); // no message: it is only a moment
     EXPECT_FALSE(enabled(sw().saveButton));
+    EXPECT_FALSE(sw().pendingWrites.empty());
     CloseHandle(held);
     EXPECT_TRUE(pumpUntil([&] { return fileBytes(file(L"hotkey.txt")) == "calc\t67\t0\n"; }));
 
@@ -472,6 +473,7 @@ TEST_F(SettingsWindowTest, FilesHeldForAMomentAtSaveHoldTheSavedStateOnceRelease
     held = holdWithoutSharing(file(L"config.txt"));
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     click(sw().saveButton);
+    EXPECT_FALSE(sw().pendingWrites.empty());
     CloseHandle(held);
     EXPECT_TRUE(pumpUntil([&] { return fileBytes(file(L"config.txt")) == "[hotkey]\nhotkey=122\nhotkey2=3\n"; }));
 }
