@@ -57,13 +57,13 @@ TextLines readTextLines(const std::wstring& path) {
     return linesFromBytes(bytes);
 }
 
-bool writeFileAtomically(const std::wstring& path, const std::string& bytes, const ChunkWriter& writeChunk) {
+WriteResult tryWriteFileAtomically(const std::wstring& path, const std::string& bytes, const ChunkWriter& writeChunk) {
     const std::wstring temporary = temporaryPathFor(path);
     bool written = false;
     {
         ScopedFile file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file.valid()) return false;
+        if (!file.valid()) return WriteResult::failed;
         written = true;
         constexpr size_t chunkSize = 1 << 20;
         for (size_t offset = 0; offset < bytes.size() && written; offset += chunkSize) {
@@ -72,11 +72,24 @@ bool writeFileAtomically(const std::wstring& path, const std::string& bytes, con
         }
         written = written && FlushFileBuffers(file.get());
     }
-    if (written) {
-        written = MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    WriteResult result = written ? WriteResult::written : WriteResult::failed;
+    if (written && !MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        // Replacing a file another program has open fails with one of these.
+        const DWORD error = GetLastError();
+        const bool held = error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+                          error == ERROR_ACCESS_DENIED;
+        result = held ? WriteResult::held : WriteResult::failed;
     }
-    if (!written) DeleteFileW(temporary.c_str());
-    return written;
+    if (result != WriteResult::written) DeleteFileW(temporary.c_str());
+    return result;
+}
+
+bool writeFileAtomically(const std::wstring& path, const std::string& bytes, const ChunkWriter& writeChunk) {
+    return tryWriteFileAtomically(path, bytes, writeChunk) == WriteResult::written;
+}
+
+WriteResult tryWriteTextFile(const std::wstring& path, const std::string& bytes) {
+    return tryWriteFileAtomically(path, bytes, writeWholeChunk);
 }
 
 bool writeTextLines(const std::wstring& path, const TextLines& lines) {

@@ -1,5 +1,6 @@
 #pragma once
 // Whole-file reading and writing of UTF-8 line files.
+#include "pending_writes.h"
 #include "text_lines.h"
 
 #include <cstddef>
@@ -22,3 +23,7 @@ bool writeTextFile(const std::wstring& path, const std::string& bytes);
 // Writes one chunk to an open file; the seam lets tests fail a write part-way.
 using ChunkWriter = std::function<bool(void* file, const char* data, unsigned long size)>;
 bool writeFileAtomically(const std::wstring& path, const std::string& bytes, const ChunkWriter& writeChunk);
+// The same, saying whether a failed write is worth trying again: the target
+// held by another program is; a folder that refuses the new file is not.
+WriteResult tryWriteFileAtomically(const std::wstring& path, const std::string& bytes, const ChunkWriter& writeChunk);
+WriteResult tryWriteTextFile(const std::wstring& path, const std::string& bytes);

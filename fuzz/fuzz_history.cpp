@@ -60,6 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     folder.writeBytes = [&](const std::wstring& path, const std::string& bytes) {
         if (path.empty() || path == L"err.txt") std::abort();
         files[path] = linesFromBytes(bytes);
+        return WriteResult::written;
     };
     folder.listEntries = [&]() -> std::optional<std::vector<FolderEntry>> {
         std::vector<FolderEntry> entries;

@@ -1,6 +1,7 @@
 #include "hotkey_list_page_win.h"
 
 #include "default_files_win.h"
+#include "file_saving_win.h"
 #include "hotkey_page_win.h"
 #include "key_names.h"
 #include "common/character_codes.h"
@@ -183,7 +184,11 @@ void deleteHotkeyRow(SettingsWindow& sw) {
 
 void saveHotkeyList(SettingsWindow& sw) {
     // Never over rows that were not read, even once the file can be read.
-    if (theHotkeyList->fileRead) writeTextLines(theHotkeyList->path, linesFromHotkeyRows(theHotkeyList->rows));
+    if (theHotkeyList->fileRead) {
+        const std::wstring path = theHotkeyList->path;
+        const std::string bytes = bytesFromLines(linesFromHotkeyRows(theHotkeyList->rows));
+        if (!saveSettingsFile(sw, path, [path, bytes] { return tryWriteTextFile(path, bytes); })) return;
+    }
     EnableWindow(sw.saveButton, FALSE);
 }
 

@@ -1,6 +1,7 @@
 #include "hotkey_page_win.h"
 
 #include "default_files_win.h"
+#include "file_saving_win.h"
 #include "key_names.h"
 #include "common/profile_reader.h"
 #include "common/profile_writer.h"
@@ -93,19 +94,26 @@ bool readMainHotkey(SettingsWindow& sw) {
     return bits == 0;
 }
 
-bool writeShowHotkey(const std::wstring& path, long keyCode, int bits) {
+WriteResult writeShowHotkey(const std::wstring& path, long keyCode, int bits) {
     std::string bytes;
-    if (!readFileBytes(path, bytes) && !fileMissing(path)) return false;
+    if (!readFileBytes(path, bytes) && !fileMissing(path)) return WriteResult::held;
     // Lines added in UTF-8 to a UTF-16 file would leave it readable by neither
     // program: the whole file becomes UTF-8 first.
     if (hasUtf16ByteOrderMark(bytes)) bytes = utf8FromUtf16File(bytes);
     const std::string updated = withProfileValues(
         bytes, "hotkey", {{"hotkey", std::to_string(keyCode)}, {"hotkey2", std::to_string(bits)}});
-    return writeFileAtomically(path, updated, writeChunk);
+    return tryWriteFileAtomically(path, updated, writeChunk);
+}
+
+bool showHotkeySaved() {
+    return profileInt(readTextLines(configPath), L"hotkey", L"hotkey", 0) != 0;
 }
 
 void saveMainHotkey(SettingsWindow& sw) {
-    writeShowHotkey(configPath, sw.editor->keyCode, modifierBitsOf(*sw.editor));
+    const std::wstring path = configPath;
+    const long key = sw.editor->keyCode;
+    const int bits = modifierBitsOf(*sw.editor);
+    if (!saveSettingsFile(sw, path, [path, key, bits] { return writeShowHotkey(path, key, bits); })) return;
     EnableWindow(sw.saveButton, FALSE);
     EnableWindow(sw.pageButton, TRUE);
     EnableWindow(sw.quitSettingsButton, TRUE);

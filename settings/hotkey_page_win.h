@@ -15,6 +15,9 @@ void updateBasicPageButtons(SettingsWindow& sw);
 // Writes hotkey and hotkey2 into the file, changing no other byte of it; a
 // UTF-16 file is turned into UTF-8 with the same lines. A file that exists
 // but cannot be read is left alone rather than replaced.
-bool writeShowHotkey(const std::wstring& path, long keyCode, int bits);
+// A file held by another program, or not readable for now, is worth trying again.
+WriteResult writeShowHotkey(const std::wstring& path, long keyCode, int bits);
+// config.txt holds a show hotkey now, so a launcher started would run.
+bool showHotkeySaved();
 
 LRESULT CALLBACK keyEditProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,6 +1,7 @@
 #include "settings_window_win.h"
 
 #include "default_files_win.h"
+#include "file_saving_win.h"
 #include "hotkey_list_page_win.h"
 #include "hotkey_page_win.h"
 #include "launcher_control_win.h"
@@ -9,6 +10,7 @@
 #include "common/display_scale_win.h"
 #include "common/dpi_scale.h"
 #include "common/folders_win.h"
+#include "common/writable_folder_win.h"
 
 #include <commctrl.h>
 
@@ -94,15 +96,23 @@ LRESULT onCreate(SettingsWindow& sw, HWND window, const CREATESTRUCTW* creation)
     return 0;
 }
 
+std::wstring folderOf(const std::wstring& path) {
+    return path.substr(0, path.find_last_of(L'\\'));
+}
+
 LRESULT onDestroy(SettingsWindow& sw) {
-    if (!sw.quitAll) startLauncher();
+    finishSettingsWrites(sw, true);
+    // A launcher without a show hotkey would only open this tool again, and so on.
+    if (!sw.quitAll && showHotkeySaved()) startLauncher();
     PostQuitMessage(0);
     return 0;
 }
 
-LRESULT onEndSession(WPARAM ending) {
+LRESULT onEndSession(SettingsWindow& sw, WPARAM ending) {
     // A cancelled log-off must not end the tool and drop unsaved changes.
-    if (ending) PostQuitMessage(0);
+    if (!ending) return 0;
+    finishSettingsWrites(sw, false); // no box may hold up the session's end
+    PostQuitMessage(0);
     return 0;
 }
 
@@ -170,10 +180,12 @@ LRESULT handleMessage(SettingsWindow& sw, HWND window, UINT message, WPARAM wPar
     switch (message) {
     case WM_CREATE: return onCreate(sw, window, reinterpret_cast<const CREATESTRUCTW*>(lParam));
     case WM_DESTROY: return onDestroy(sw);
-    case WM_ENDSESSION: return onEndSession(wParam);
+    case WM_ENDSESSION: return onEndSession(sw, wParam);
+    case WM_TIMER: onRetryWritesTimer(sw); return 0;
     case WM_PAINT: return onPaint(window);
     case WM_NOTIFY: return onNotify(sw, reinterpret_cast<const NMHDR*>(lParam));
     case unreadHotkeyListMessage: tellHotkeyListUnread(window); return 0;
+    case folderNotWritableMessage: tellFolderNotWritable(window, folderOf(folderOf(configPath))); return 0;
     case WM_COMMAND:
         if (!sw.editor) return DefWindowProcW(window, message, wParam, lParam);
         return onCommand(sw, window, message, wParam, lParam);
@@ -297,6 +309,10 @@ HWND createSettingsWindow(HINSTANCE instance, int showCommand) {
     const int dpi = windowDpi(window);
     MoveWindow(window, 10, 10, scaledToDpi(windowWidthAt96, dpi), scaledToDpi(windowHeightAt96, dpi), TRUE);
     setInitialLayout(*sw);
+    // hotkey.txt held at start has its own message (it could not be read).
+    sw->configWritable = folderWritable(folderOf(configPath), {configPath});
+    // Posted: the window is up before the user is told.
+    if (!sw->configWritable) PostMessageW(window, folderNotWritableMessage, 0, 0);
     const bool noShowHotkey = readMainHotkey(*sw);
     if (noShowHotkey) {
         for (HWND button : {sw->pageButton, sw->updateButton, sw->quitSettingsButton, sw->saveButton}) {

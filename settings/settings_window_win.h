@@ -2,6 +2,7 @@
 // The settings tool's one window: the show hotkey on the basic page, the
 // extra hotkeys on the other; both pages are the same controls.
 #include "hotkey_list.h"
+#include "common/pending_writes.h"
 
 #include <windows.h>
 
@@ -25,6 +26,8 @@ constexpr int pageButtonId = 95;
 
 // Posted when the extra hotkey page shows a list whose file could not be read.
 constexpr UINT unreadHotkeyListMessage = WM_APP + 1;
+// Posted at start when the config folder cannot be written.
+constexpr UINT folderNotWritableMessage = WM_APP + 2;
 
 // The controls one hotkey is entered with, and the key last captured or loaded.
 struct HotkeyEditor {
@@ -55,6 +58,9 @@ struct SettingsWindow {
     bool onBasicPage = true;
     bool quitAll = false;
     HotkeyEditor* editor = nullptr;
+    // Found out at start; while false, a save that fails is reported at once.
+    bool configWritable = true;
+    PendingWrites pendingWrites;
 };
 
 // Process-wide state, all owned by the user-interface thread.

@@ -18,8 +18,12 @@ ConfigStore* createConfigStore() {
     return config;
 }
 
-void saveWindowState(ConfigStore& config, const std::wstring& statusText, const std::wstring& inputText) {
-    writeTextLines(config.windowStateFile, windowStateLines(config, statusText, inputText));
+void saveWindowState(ConfigStore& config, const std::wstring& statusText, const std::wstring& inputText,
+                     PendingWrites& writes) {
+    const std::wstring& path = config.windowStateFile;
+    writes.write(path, [path, bytes = bytesFromLines(windowStateLines(config, statusText, inputText))] {
+        return tryWriteTextFile(path, bytes);
+    });
 }
 
 void reloadSettings(ConfigStore& config) {

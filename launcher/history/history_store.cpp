@@ -12,8 +12,11 @@ bool appendFile(HistoryList& list, const std::wstring& path, const HistoryFolder
 }
 
 // An empty path stands for a file that must not be written this run.
-void writeUnlessUnset(const std::wstring& path, const HistoryList& list, const HistoryFolder& folder) {
-    if (!path.empty()) folder.writeBytes(path, list.fileBytes());
+void writeUnlessUnset(DataStore& data, const std::wstring& path, const HistoryList& list, const HistoryFolder& folder) {
+    if (path.empty()) return;
+    data.pendingWrites.write(path, [write = folder.writeBytes, path, bytes = list.fileBytes()] {
+        return write(path, bytes);
+    });
 }
 
 void rebuildHistory(DataStore& data, int months, const HistoryFolder& folder) {
@@ -68,8 +71,8 @@ void loadHistory(DataStore& data, const HistoryFolder& folder) {
 }
 
 void recordLaunch(DataStore& data, const std::wstring& text, const HistoryFolder& folder) {
-    if (moveToFront(data.historyList, text)) writeUnlessUnset(data.historyPath, data.historyList, folder);
-    if (moveToFront(data.monthList, text)) writeUnlessUnset(data.monthPath, data.monthList, folder);
+    if (moveToFront(data.historyList, text)) writeUnlessUnset(data, data.historyPath, data.historyList, folder);
+    if (moveToFront(data.monthList, text)) writeUnlessUnset(data, data.monthPath, data.monthList, folder);
 }
 
 void deleteHistoryEntry(DataStore& data, const std::wstring& text, const HistoryFolder& folder) {
@@ -79,8 +82,8 @@ void deleteHistoryEntry(DataStore& data, const std::wstring& text, const History
 }
 
 void saveHistoryLists(DataStore& data, const HistoryFolder& folder) {
-    writeUnlessUnset(data.historyPath, data.historyList, folder);
-    writeUnlessUnset(data.monthPath, data.monthList, folder);
+    writeUnlessUnset(data, data.historyPath, data.historyList, folder);
+    writeUnlessUnset(data, data.monthPath, data.monthList, folder);
 }
 
 void reloadHistory(DataStore& data, int months, const HistoryFolder& folder) {

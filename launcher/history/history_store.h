@@ -12,7 +12,7 @@ struct HistoryFolder {
     std::function<std::wstring(const std::wstring& name)> pathOf;
     // A file's bytes: none for a missing file; nothing for one that exists but cannot be read.
     std::function<std::optional<std::string>(const std::wstring& path)> readBytes;
-    std::function<void(const std::wstring& path, const std::string& bytes)> writeBytes;
+    std::function<WriteResult(const std::wstring& path, const std::string& bytes)> writeBytes;
     // Nothing when the folder cannot be listed.
     std::function<std::optional<std::vector<FolderEntry>>()> listEntries;
     std::function<std::wstring(const char* format)> localTime;
@@ -26,7 +26,8 @@ struct HistoryFolder {
 // and, since this month's launches could not be kept, neither file is written.
 void loadHistory(DataStore& data, const HistoryFolder& folder);
 
-// The text goes first in both lists; a list to which it is new is written at once.
+// The text goes first in both lists; a list to which it is new is written at
+// once. A file another program holds waits in data.pendingWrites.
 void recordLaunch(DataStore& data, const std::wstring& text, const HistoryFolder& folder);
 
 // Removes the text from both lists and saves them.

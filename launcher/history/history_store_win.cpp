@@ -54,7 +54,7 @@ HistoryFolder historyFolderBesideExe() {
     folder.pathOf = historyFilePath;
     folder.readBytes = readHistoryFile;
     // Write failures are silent: the lists in memory stay as they are.
-    folder.writeBytes = [](const std::wstring& path, const std::string& bytes) { writeTextFile(path, bytes); };
+    folder.writeBytes = tryWriteTextFile;
     folder.listEntries = listHistoryFolder;
     folder.localTime = formatLocalTime;
     return folder;

@@ -35,6 +35,7 @@ void deleteSelected(CandidateListHandler& handler) {
     Controller& controller = *handler.controller;
     const std::wstring text = *candidate; // the refresh below replaces the candidates
     deleteHistoryEntry(*controller.data, text);
+    retryWritesLater(*controller.mainWindow);
     controller.refreshCandidates(controller.view->shownFolder);
     controller.onInputChanged();
 }

@@ -61,3 +61,5 @@ int64_t secondsSinceStart();
 // The calls the lower folders make up to the window.
 void setViewColours(MainWindow& mainWindow, const std::wstring& text);
 void showLauncher(MainWindow& mainWindow);
+// After a write: files another program held are tried again until written.
+void retryWritesLater(MainWindow& mainWindow);

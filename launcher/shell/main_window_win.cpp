@@ -24,6 +24,8 @@
 
 namespace {
 
+constexpr UINT_PTR retryWritesTimer = 1;
+
 HWND createChild(HWND parent, HINSTANCE instance, const wchar_t* className, const wchar_t* text, DWORD style,
                  int id, ControlRect rect) {
     return CreateWindowExW(0, className, text, style, rect.x, rect.y, rect.width, rect.height, parent,
@@ -239,8 +241,18 @@ void deleteBrush(HBRUSH& brush) {
 }
 
 void saveState(MainWindow& mw) {
-    saveWindowState(*mw.config, windowText(mw.statusLine), windowText(mw.inputLine));
+    PendingWrites& writes = mw.data->pendingWrites;
+    saveWindowState(*mw.config, windowText(mw.statusLine), windowText(mw.inputLine), writes);
     saveHistoryLists(*mw.data);
+    // A file still held gets about two seconds more; then the exit goes on.
+    finishPendingWrites(
+        writes, writeRetryAtExit, [] { return std::chrono::steady_clock::now(); },
+        [](std::chrono::milliseconds pause) { Sleep(static_cast<DWORD>(pause.count())); });
+}
+
+LRESULT onTimer(MainWindow& mw, WPARAM id) {
+    if (id == retryWritesTimer && !mw.data->pendingWrites.retry()) KillTimer(mw.window, retryWritesTimer);
+    return 0;
 }
 
 LRESULT onDestroy(MainWindow& mw) {
@@ -292,6 +304,7 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         if (wParam) saveState(mw);
         return 0;
     case WM_HOTKEY: onHotkey(*theHotkeyManager, LOWORD(wParam)); return 0;
+    case WM_TIMER: return onTimer(mw, wParam);
     case WM_TRAYICON: showLauncher(mw); return 0;
     case WM_CREATED: return onCreated(mw);
     case WM_TASKS_CHANGED:
@@ -341,6 +354,12 @@ void focusInput(MainWindow& mw) {
     SendMessageW(mw.inputLine, EM_SETSEL, static_cast<WPARAM>(length), length);
     ++activityCounter;
     SetFocus(mw.inputLine);
+}
+
+void retryWritesLater(MainWindow& mw) {
+    if (!mw.data->pendingWrites.empty()) {
+        SetTimer(mw.window, retryWritesTimer, static_cast<UINT>(writeRetryInterval.count()), nullptr);
+    }
 }
 
 void showLauncher(MainWindow& mw) {

@@ -10,6 +10,7 @@
 #include "common/display_scale_win.h"
 #include "common/folders_win.h"
 #include "common/scoped_win.h"
+#include "common/writable_folder_win.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -53,6 +54,14 @@ int runMessageLoop(HINSTANCE instance) {
         }
     }
     return static_cast<int>(message.wParam);
+}
+
+// Said once a start: otherwise every write would fail without a word.
+void tellIfFolderNotWritable(HWND window) {
+    const std::wstring folder = exeFolder();
+    const bool writable = folderWritable(folder + L"\\config", {theConfig->windowStateFile}) &&
+                          folderWritable(folder + L"\\history", {theData->historyPath, theData->monthPath});
+    if (!writable) tellFolderNotWritable(window, folder);
 }
 
 } // namespace
@@ -127,5 +136,6 @@ int runLauncher(HINSTANCE instance, const wchar_t* commandLine, int showCommand)
     if (!window) return 0;
     if (!theConfig->isOn(L"startHide")) ShowWindow(window, showCommand);
     UpdateWindow(window);
+    tellIfFolderNotWritable(window);
     return runMessageLoop(instance);
 }

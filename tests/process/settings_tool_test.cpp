@@ -104,6 +104,21 @@ HWND keyFieldOf(HWND tool) {
     return child;
 }
 
+HANDLE holdWithoutSharing(const std::wstring& path) {
+    return CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+}
+
+// Answers the process's message box with that caption, as the user would; its text.
+std::wstring answerBox(DWORD process, const wchar_t* caption) {
+    HWND box = nullptr;
+    waitFor([&] { return (box = FindWindowW(L"#32770", caption)) != nullptr && processOf(box) == process; });
+    if (!box) return L"";
+    wchar_t text[512] = {};
+    GetDlgItemTextW(box, 0xFFFF, text, 512);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    return text;
+}
+
 class SettingsToolProcessTest : public testing::Test {
 protected:
     void TearDown() override {
@@ -205,4 +220,49 @@ TEST_F(SettingsToolProcessTest, WithoutALauncherBesideItTheToolJustEnds) {
     EXPECT_EQ(waitForExit(tool), 0);
     CloseHandle(tool.process);
     EXPECT_EQ(FindWindowW(L"HALVORUNDE", nullptr), nullptr);
+}
+
+TEST_F(SettingsToolProcessTest, AConfigFolderThatRefusesWritesIsSaidOnceAndNothingLoops) {
+    const std::wstring notWritable = L"このフォルダーには設定と履歴を保存できません。";
+    folder.writeFile(L"config\\config.txt", "[hotkey]\nhotkey=0\n");
+    HANDLE held = holdWithoutSharing(folder.file(L"config\\config.txt"));
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const StartedProcess first = folder.start(L"Halvorunde.exe");
+    EXPECT_EQ(waitForExit(first), 1);
+    CloseHandle(first.process);
+    const HWND tool = waitForWindow(L"HALVOTUNE");
+    ASSERT_NE(tool, nullptr) << "the settings tool did not appear";
+    const DWORD toolProcess = processOf(tool);
+    EXPECT_EQ(answerBox(toolProcess, L"保存できないフォルダー").rfind(notWritable, 0), 0u);
+
+    const HWND keyField = keyFieldOf(tool);
+    PostMessageW(keyField, WM_KEYDOWN, VK_F12, 1);
+    PostMessageW(keyField, WM_KEYUP, VK_F12, 0xC0000001);
+    ASSERT_TRUE(waitFor([&] { return IsWindowEnabled(GetDlgItem(tool, saveButtonId)) != FALSE; }));
+    // Posted: the click's message box would hold up a sent one.
+    PostMessageW(GetDlgItem(tool, saveButtonId), BM_CLICK, 0, 0);
+    EXPECT_EQ(answerBox(toolProcess, L"保存に失敗").rfind(L"config.txtを保存できませんでした。", 0), 0u);
+    EXPECT_EQ(FindWindowW(L"#32770", L"保存できないフォルダー"), nullptr);
+
+    // Closed without a show hotkey: no launcher, which would only open the tool again.
+    PostMessageW(tool, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(processEnded(toolProcess));
+    EXPECT_EQ(launchersRunning(), 0u);
+    EXPECT_TRUE(processesOf(folder.file(L"Halvotune.exe")).empty());
+    CloseHandle(held);
+
+    // The launcher says it too, runs, and gives up the held config.ini at exit.
+    folder.writeFile(L"config\\config.txt", "[hotkey]\nhotkey=121\nhotkey2=7\n");
+    folder.writeFile(L"config\\config.ini", "x=1\n");
+    held = holdWithoutSharing(folder.file(L"config\\config.ini"));
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const StartedProcess launcher = folder.start(L"Halvorunde.exe");
+    EXPECT_EQ(answerBox(launcher.id, L"保存できないフォルダー").rfind(notWritable, 0), 0u);
+    HWND window = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (window = findProcessWindow(launcher.id, L"HALVORUNDE")) != nullptr; }));
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(waitForExit(launcher), 0);
+    CloseHandle(launcher.process);
+    CloseHandle(held);
+    EXPECT_EQ(fileBytes(folder.file(L"config\\config.ini")), "x=1\n");
 }

@@ -70,7 +70,8 @@ TEST_F(DataFiles, ConfigStoreReadsBothFilesAndKeepsListsWhoseKeyVanishes) {
 
     store->x = -8;
     store->historyMonths = 12;
-    saveWindowState(*store, L"", L"\xFF41"); // fullwidth a
+    PendingWrites writes;
+    saveWindowState(*store, L"", L"\xFF41", writes); // fullwidth a
     EXPECT_EQ(bytesOf(store->windowStateFile), "x=-8\ny=10\nh=700\nw=900\nl=\nt=\xEF\xBD\x81\nm=12\n");
 }
 
@@ -136,6 +137,21 @@ TEST_F(DataFiles, RecordingWritesBothHistoryFilesOnlyForNewTexts) {
     EXPECT_EQ(bytesOf(data->monthPath), "\xE6\x96\xB0\xE3\x81\x97\xE3\x81\x84\nthird\n");
 }
 
+TEST_F(DataFiles, AFileHeldWhileALaunchIsRecordedGetsItOnceReleased) {
+    history(L"history.txt", "a\n");
+    history(currentMonth() + L".txt", "a\n");
+    ConfigStore store;
+    std::unique_ptr<DataStore> data(createDataStore(&store));
+    const HANDLE held = CreateFileW(data->historyPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    recordLaunch(*data, L"b");
+    EXPECT_TRUE(data->pendingWrites.retry());
+    CloseHandle(held);
+    EXPECT_FALSE(data->pendingWrites.retry());
+    EXPECT_EQ(bytesOf(data->historyPath), "b\na\n");
+    EXPECT_EQ(bytesOf(data->monthPath), "b\na\n");
+}
+
 TEST_F(DataFiles, FirstStartInAMonthRebuildsFromTheMonthFiles) {
     config(L"config.ini", "x=1\ny=2\nh=3\nw=4\nl=\nt=\nm=1\n");
     history(L"history.txt", "stale\n");
@@ -184,6 +200,7 @@ TEST_F(DataFiles, ReadOnlyFilesAndBlockedFoldersNeitherCrashNorLoseTheLists) {
     std::unique_ptr<DataStore> data(createDataStore(&store));
     recordLaunch(*data, L"kept in memory");
     saveHistoryLists(*data);
+    EXPECT_TRUE(data->pendingWrites.empty()); // a folder that refuses is not tried again
     reloadHistory(*data, 0);
     reloadHistory(*data, 3);
     EXPECT_EQ(bytesOf(besideExe(L"history")), "not a folder");
@@ -220,7 +237,8 @@ TEST_F(DataFiles, ReadOnlyFilesAndBlockedFoldersNeitherCrashNorLoseTheLists) {
     writeBytes(besideExe(L"config"), "not a folder");
     std::unique_ptr<ConfigStore> config(createConfigStore());
     EXPECT_EQ(config->width, 800);
-    saveWindowState(*config, L"s", L"t");
+    PendingWrites writes;
+    saveWindowState(*config, L"s", L"t", writes);
     reloadSettings(*config);
     EXPECT_EQ(bytesOf(besideExe(L"config")), "not a folder");
 }

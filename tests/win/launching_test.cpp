@@ -44,6 +44,21 @@ TEST_F(Launching, EnterOnAProgramPathStartsItRecordsTheTextFirstAndHides) {
     EXPECT_EQ(readTextLines(theData->monthPath), (Texts{recorder(), L"older"}));
 }
 
+TEST_F(Launching, AHistoryFileHeldDuringALaunchGetsTheTextOnceReleased) {
+    openWith({L"older"});
+    ASSERT_TRUE(writeTextLines(theData->historyPath, {L"older"}));
+    const HANDLE held = CreateFileW(theData->historyPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    RecordedLaunches launches;
+    type(recorder());
+    press(VK_RETURN);
+    launches.waitForLines(1);
+    EXPECT_EQ(readTextLines(theData->monthPath), (Texts{recorder(), L"older"}));
+    EXPECT_FALSE(theData->pendingWrites.empty());
+    CloseHandle(held);
+    EXPECT_TRUE(pumpUntil([&] { return readTextLines(theData->historyPath) == Texts{recorder(), L"older"}; }));
+}
+
 TEST_F(Launching, ShortcutRowSuppliesTheProgramAndTheRestOfTheTextAsParameters) {
     openWith({});
     theData->shortcutRows = {{L"mk", recorder()}};
