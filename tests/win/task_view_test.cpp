@@ -103,6 +103,8 @@ TEST_F(TaskViewTest, ListsTheTasksInZOrderNumberedUpToNine) {
     for (const TaskWindow& task : tasks().allTasks) EXPECT_NE(task.title.rfind(L"Halvorunde V", 0), 0u) << "own window";
     EXPECT_TRUE(isExcludedWindow(window()));
     EXPECT_TRUE(isExcludedWindow(mw().inputLine));
+    SetWindowTextW(window(), L"zqtask as a second start titled it");
+    EXPECT_TRUE(isExcludedWindow(window()));
 }
 
 TEST_F(TaskViewTest, TypingNarrowsAndTitlesWaitForTheNextKeystroke) {
