@@ -8,12 +8,12 @@
 
 namespace {
 
-constexpr int titleBufferSize = 256;
+constexpr int classBufferSize = 256;
 
 BOOL CALLBACK closeIfLauncher(HWND window, LPARAM) {
-    wchar_t title[titleBufferSize] = {};
-    const int length = GetWindowTextW(window, title, titleBufferSize);
-    if (length > 0 && isLauncherTitle(std::wstring_view(title, static_cast<size_t>(length)))) {
+    wchar_t name[classBufferSize] = {};
+    const int length = GetClassNameW(window, name, classBufferSize);
+    if (length > 0 && isLauncherClass(std::wstring_view(name, static_cast<size_t>(length)))) {
         PostMessageW(window, WM_CLOSE, 0, 0);
     }
     return TRUE;

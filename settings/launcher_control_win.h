@@ -3,7 +3,7 @@
 // when it ends, so that the launcher reads the changed files.
 #include <string>
 
-// Posts WM_CLOSE to every top-level window whose title begins "Halvorunde V".
+// Posts WM_CLOSE to every top-level window of the launcher's class, whatever its title.
 void closeLauncher();
 
 // Opens "Halvorunde.exe" in the folder, only if it is a regular file; true

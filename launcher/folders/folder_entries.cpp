@@ -4,6 +4,12 @@
 
 #include <algorithm>
 
+bool followsReparseTag(uint32_t tag) {
+    constexpr uint32_t symbolicLink = 0xA000000C; // IO_REPARSE_TAG_SYMLINK
+    constexpr uint32_t junction = 0xA0000003;     // IO_REPARSE_TAG_MOUNT_POINT
+    return tag == symbolicLink || tag == junction;
+}
+
 std::wstring joinFolderPath(const std::wstring& folder, const std::wstring& name) {
     if (folder.empty() || folder.back() == L'\\' || folder.back() == L'/') return folder + name;
     return folder + L'\\' + name;

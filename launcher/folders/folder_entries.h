@@ -13,6 +13,12 @@
 // The folder path and the entry name with one "\" between them.
 std::wstring joinFolderPath(const std::wstring& folder, const std::wstring& name);
 
+// Whether a reparse point with this tag is a symbolic link or a junction, whose
+// target decides the entry's type. Other reparse points (cloud placeholders,
+// deduplicated files) count as what the listing says: opening each would cost
+// an open per file of a synced folder.
+bool followsReparseTag(uint32_t tag);
+
 ItemEntry makeFolderEntry(const std::wstring& folder, const std::wstring& name, bool isFolder);
 
 // The upper-case folding NTFS applies to one UTF-16 unit when it orders names.

@@ -37,7 +37,7 @@ FolderListing listFolder(const std::wstring& folder) {
         if (isDotEntry(found.cFileName)) continue;
         const std::wstring_view name = found.cFileName;
         bool isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) && followsReparseTag(found.dwReserved0))
             isFolder = linkTargetIsFolder(joinFolderPath(folder, std::wstring(name)));
         entries.add(name, isFolder);
     } while (FindNextFileW(find.get(), &found));

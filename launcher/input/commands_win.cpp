@@ -105,8 +105,20 @@ int32_t runCommand(LaunchRequest& request, const std::wstring& text) {
     return -1;
 }
 
+// SetClipboardData fails on a clipboard emptied without an owner, and
+// clipboard managers and remote sessions hold it open for a moment.
+bool openClipboardWithRetry(HWND owner) {
+    constexpr int attempts = 25;
+    constexpr DWORD pauseMilliseconds = 20;
+    for (int i = 0; i < attempts; ++i) {
+        if (OpenClipboard(owner)) return true;
+        Sleep(pauseMilliseconds);
+    }
+    return false;
+}
+
 void copyToClipboard(const std::wstring& text) {
-    if (!OpenClipboard(nullptr)) return;
+    if (!openClipboardWithRetry(theMainWindow ? theMainWindow->window : nullptr)) return;
     EmptyClipboard();
     const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
     if (const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes)) {

@@ -27,7 +27,7 @@ int32_t itemCount(const MainWindow& mainWindow) {
 
 // A task's owner chain comes forward first, so the task lands on top of it.
 void bringTaskForward(HWND window) {
-    if (IsIconic(window)) ShowWindow(window, SW_SHOWNOACTIVATE);
+    if (IsIconic(window)) showWindowWithoutWaiting(window, SW_SHOWNOACTIVATE);
     bringWindowToFront(window);
 }
 
@@ -57,7 +57,9 @@ bool Controller::activateItem(int32_t index) {
     if (listsTasks(itemView->display)) {
         if (static_cast<size_t>(index) < taskView->shownTasks.size()) {
             const HWND window = static_cast<HWND>(taskView->shownTasks[static_cast<size_t>(index)].window);
-            if (const HWND parent = GetAncestor(window, GA_PARENT)) bringTaskForward(parent);
+            // A top-level window's parent is the desktop, which is never brought forward.
+            const HWND parent = GetAncestor(window, GA_PARENT);
+            if (parent && parent != GetDesktopWindow()) bringTaskForward(parent);
             bringTaskForward(window);
         }
         dismiss();

@@ -22,7 +22,9 @@ void Controller::dismiss() {
     view->changeFolder(L"");
     taskView->autoCloseArmed = true;
     taskView->setTaskViewActive(false);
-    ShowWindow(mainWindow->window, SW_MINIMIZE);
+    // SW_MINIMIZE would activate the next window and could take the keyboard
+    // from the task just brought to the front.
+    ShowWindow(mainWindow->window, SW_SHOWMINNOACTIVE);
     ShowWindow(mainWindow->window, SW_HIDE);
     mainWindow->inputFromList = false;
 }

@@ -1,7 +1,11 @@
 #include "startup_win.h"
 
+#include "common/com_apartment_win.h"
+
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCommand) {
     // Libraries loaded later by name come from System32, never from our own folder.
     SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    // Every shell call of the launcher runs on this thread.
+    const ComApartment apartment;
     return runLauncher(instance, commandLine, showCommand);
 }

@@ -10,6 +10,15 @@
 
 namespace {
 
+HotkeyRegistration registrationSeam = nullptr;
+
+// Without MOD_NOREPEAT a held combination repeats, and an extra hotkey held a
+// little long launches its text several times. The stored bits stay as they are.
+bool registerOnce(HWND window, int id, UINT modifiers, UINT key) {
+    const HotkeyRegistration registration = registrationSeam ? registrationSeam : RegisterHotKey;
+    return registration(window, id, modifiers | MOD_NOREPEAT, key) != FALSE;
+}
+
 void reportFailure(HWND owner, const std::wstring& text) {
     MessageBoxW(owner, text.c_str(), hotkeyFailureCaption, MB_OK);
 }
@@ -20,7 +29,7 @@ void registerRowHotkeys(HotkeyManager& hotkeys) {
         const auto id = hotkeyRowId(i);
         const auto binding = hotkeyBindingOf(rows[i]);
         if (id) UnregisterHotKey(hotkeys.window, *id);
-        if (!id || !binding || !RegisterHotKey(hotkeys.window, *id, binding->modifiers, binding->key)) {
+        if (!id || !binding || !registerOnce(hotkeys.window, *id, binding->modifiers, binding->key)) {
             reportFailure(hotkeys.window, hotkeyRowLabel(rows[i]));
         }
     }
@@ -41,7 +50,7 @@ void registerHotkeys(HotkeyManager& hotkeys, HWND window) {
     hotkeys.window = window;
     const ConfigStore& config = *hotkeys.mainWindow->config;
     UnregisterHotKey(window, mainHotkeyId);
-    if (!RegisterHotKey(window, mainHotkeyId, config.showHotkeyModifiers, config.showHotkeyKey)) {
+    if (!registerOnce(window, mainHotkeyId, config.showHotkeyModifiers, config.showHotkeyKey)) {
         reportFailure(window, hotkeyFailureText);
     }
     registerRowHotkeys(hotkeys);
@@ -52,6 +61,10 @@ void unregisterHotkeys(HotkeyManager& hotkeys) {
     for (size_t i = 0; i < hotkeys.data->hotkeyRows.size(); ++i) {
         if (const auto id = hotkeyRowId(i)) UnregisterHotKey(hotkeys.window, *id);
     }
+}
+
+void replaceHotkeyRegistration(HotkeyRegistration registration) {
+    registrationSeam = registration;
 }
 
 void onHotkey(HotkeyManager& hotkeys, int id) {

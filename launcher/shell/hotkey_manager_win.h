@@ -16,3 +16,8 @@ struct HotkeyManager {
 void registerHotkeys(HotkeyManager& hotkeys, HWND window);
 void unregisterHotkeys(HotkeyManager& hotkeys);
 void onHotkey(HotkeyManager& hotkeys, int id);
+
+using HotkeyRegistration = BOOL(WINAPI*)(HWND window, int id, UINT modifiers, UINT key);
+// Tests see the flags each hotkey is registered with through this seam; null
+// restores RegisterHotKey.
+void replaceHotkeyRegistration(HotkeyRegistration registration);

@@ -5,6 +5,7 @@
 #include "menu_commands_win.h"
 #include "notify_icon_win.h"
 #include "title.h"
+#include "view_colours_win.h"
 #include "common/display_scale_win.h"
 #include "common/folders_win.h"
 #include "common/matching.h"
@@ -122,6 +123,7 @@ LRESULT onCreate(HWND window, const CREATESTRUCTW* creation) {
 
 // The rest of the creation, right after the window is first shown.
 LRESULT onCreated(MainWindow& mw) {
+    allowShellMessages(mw.window);
     addNotifyIcon(mw);
     TaskViewState& taskView = *mw.controller->taskView;
     if (mw.controller->view->shownFolder.empty()) {
@@ -217,13 +219,6 @@ LRESULT onSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(window, WM_SYSCOMMAND, wParam, lParam);
 }
 
-HBRUSH colourControl(MainWindow& mw, HDC dc, const wchar_t* colourName, HBRUSH& brush) {
-    const COLORREF colour = mw.config->colourOf(colourName);
-    SetBkColor(dc, colour);
-    if (!brush) brush = CreateSolidBrush(colour);
-    return brush;
-}
-
 LRESULT onColourEdit(MainWindow& mw, HDC dc, HWND control) {
     if (control != mw.inputLine) return 0;
     return reinterpret_cast<LRESULT>(colourControl(mw, dc, L"text", mw.textBrush));
@@ -233,11 +228,6 @@ LRESULT onColourListBox(MainWindow& mw, HDC dc, HWND control) {
     if (control == mw.candidateList) return reinterpret_cast<LRESULT>(colourControl(mw, dc, L"list", mw.listBrush));
     if (control == mw.bookmarkList) return reinterpret_cast<LRESULT>(colourControl(mw, dc, L"bookmark", mw.bookmarkBrush));
     return 0;
-}
-
-void deleteBrush(HBRUSH& brush) {
-    if (brush) DeleteObject(brush);
-    brush = nullptr;
 }
 
 void saveState(MainWindow& mw) {
@@ -256,9 +246,7 @@ LRESULT onTimer(MainWindow& mw, WPARAM id) {
 }
 
 LRESULT onDestroy(MainWindow& mw) {
-    deleteBrush(mw.listBrush);
-    deleteBrush(mw.bookmarkBrush);
-    deleteBrush(mw.textBrush);
+    deleteViewBrushes(mw);
     // Saving fails silently, even for want of memory: the hotkeys, the icon
     // and the loop must end all the same, or an invisible launcher would keep
     // the single-instance mutex and swallow every later start.
@@ -296,6 +284,8 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SYSCOMMAND: return onSysCommand(window, wParam, lParam);
     case WM_CTLCOLOREDIT: return onColourEdit(mw, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_CTLCOLORLISTBOX: return onColourListBox(mw, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE: followColourChange(mw); return 0;
     case WM_CLOSE:
         mw.closing = true;
         return DefWindowProcW(window, message, wParam, lParam);
@@ -341,9 +331,10 @@ void updateTitle(MainWindow& mw) {
 }
 
 void setViewColours(MainWindow& mw, const std::wstring& text) {
-    const COLORREF colour = mw.config->colourOf(text.empty() ? L"viewTask" : L"viewFile");
+    const COLORREF colour = backgroundColour(*mw.config, text.empty() ? L"viewTask" : L"viewFile");
     ListView_SetBkColor(mw.itemView, colour);
     ListView_SetTextBkColor(mw.itemView, colour);
+    ListView_SetTextColor(mw.itemView, highContrastOn() ? GetSysColor(COLOR_WINDOWTEXT) : CLR_DEFAULT);
     SetWindowTextW(mw.statusLine, text.c_str());
 }
 

@@ -6,6 +6,17 @@
 
 #include <shellapi.h>
 
+namespace {
+
+MessageFilterChange filterChangeSeam = nullptr;
+
+UINT taskbarCreatedMessage() {
+    static const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+    return taskbarCreated;
+}
+
+} // namespace
+
 void addNotifyIcon(MainWindow& mw) {
     NOTIFYICONDATAW& icon = mw.notifyIcon;
     icon = {};
@@ -24,6 +35,15 @@ void removeNotifyIcon(MainWindow& mw) {
 }
 
 bool isTaskbarCreatedMessage(UINT message) {
-    static const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
-    return message != 0 && message == taskbarCreated;
+    return message != 0 && message == taskbarCreatedMessage();
+}
+
+void allowShellMessages(HWND window) {
+    const MessageFilterChange change = filterChangeSeam ? filterChangeSeam : ChangeWindowMessageFilterEx;
+    change(window, WM_TRAYICON, MSGFLT_ALLOW, nullptr);
+    if (const UINT taskbarCreated = taskbarCreatedMessage()) change(window, taskbarCreated, MSGFLT_ALLOW, nullptr);
+}
+
+void replaceMessageFilterChange(MessageFilterChange change) {
+    filterChangeSeam = change;
 }

@@ -1,17 +1,31 @@
 #include "task_view_state_win.h"
 
+void showWindowWithoutWaiting(HWND window, int command) {
+    // A hung program answers nothing, and the synchronous call would freeze the launcher with it.
+    if (IsHungAppWindow(window)) {
+        ShowWindowAsync(window, command);
+    } else {
+        ShowWindow(window, command);
+    }
+}
+
 void bringWindowToFront(HWND window) {
     if (!IsWindow(window)) return;
-    ShowWindow(window, IsIconic(window) ? SW_RESTORE : IsZoomed(window) ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+    const bool hung = IsHungAppWindow(window) != FALSE;
+    showWindowWithoutWaiting(window, IsIconic(window) ? SW_RESTORE : IsZoomed(window) ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
     const HWND foreground = GetForegroundWindow();
     if (foreground == window) return;
     // The foreground lock lets a thread take the foreground only while it shares
-    // input state with the thread that holds it.
+    // input state with the thread that holds it. Attaching to a hung thread
+    // would make our thread wait on its input queue.
     const DWORD foregroundThread = GetWindowThreadProcessId(foreground, nullptr);
     const DWORD windowThread = GetWindowThreadProcessId(window, nullptr);
     bool attached = false;
-    if (foregroundThread != windowThread) attached = AttachThreadInput(foregroundThread, windowThread, TRUE) != FALSE;
-    SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    SetForegroundWindow(window);
+    if (!hung && foregroundThread != windowThread)
+        attached = AttachThreadInput(foregroundThread, windowThread, TRUE) != FALSE;
+    SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | (hung ? SWP_ASYNCWINDOWPOS : 0));
+    // The queued SetWindowPos activates a hung window once it answers again;
+    // SetForegroundWindow could wait for it (it does under Wine).
+    if (!hung) SetForegroundWindow(window);
     if (attached) AttachThreadInput(foregroundThread, windowThread, FALSE);
 }

@@ -7,6 +7,8 @@
 namespace {
 
 const std::wstring ownTitlePrefix = L"Halvorunde V";
+// The launcher's own window, also while a second start has replaced its title.
+const std::wstring ownClassName = L"HALVORUNDE";
 
 } // namespace
 
@@ -18,7 +20,7 @@ bool isExcludedByFacts(const WindowFacts& facts) {
     if (facts.childStyle) return true;
     if (facts.cloakQueried && facts.cloaked != 0) return true;
     if (facts.classLength == 0) return true;
-    return facts.className == L"Progman";
+    return facts.className == L"Progman" || facts.className == ownClassName;
 }
 
 bool matchesAnyEntry(const std::wstring& title, const std::vector<std::wstring>& entries) {

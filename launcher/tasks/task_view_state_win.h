@@ -91,3 +91,5 @@ LRESULT onTaskMessage(TaskViewState& state, UINT message);
 
 // Restores or shows a window and forces it to the foreground.
 void bringWindowToFront(HWND window);
+// ShowWindow that does not wait for a hung program's window.
+void showWindowWithoutWaiting(HWND window, int command);

@@ -55,16 +55,34 @@ struct WindowSearch {
     HWND found = nullptr;
 };
 
+ProcessOpening processOpeningSeam = nullptr;
+
+// An image path may be longer than MAX_PATH; the call says so by failing
+// with ERROR_INSUFFICIENT_BUFFER, and the longest path fits 32,768 units.
+std::wstring imagePathOf(HANDLE process) {
+    for (const DWORD capacity : {DWORD{MAX_PATH}, DWORD{32768}}) {
+        std::wstring path(capacity, L'\0');
+        DWORD size = capacity;
+        if (QueryFullProcessImageNameW(process, 0, path.data(), &size)) {
+            path.resize(size);
+            return path;
+        }
+        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) break;
+    }
+    return std::wstring();
+}
+
 bool imagePathContains(HWND window, const std::wstring& text) {
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
     if (processId == 0) return false;
-    ScopedKernelHandle process(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
+    // The limited right is all the image path needs, and elevated and
+    // protected processes grant no more to a program run without elevation.
+    const ProcessOpening open = processOpeningSeam ? processOpeningSeam : OpenProcess;
+    ScopedKernelHandle process(open(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
     if (!process.valid()) return false;
-    wchar_t path[MAX_PATH] = {};
-    DWORD size = MAX_PATH;
-    if (!QueryFullProcessImageNameW(process.get(), 0, path, &size)) return false;
-    return std::wstring_view(path, size).find(text) != std::wstring_view::npos;
+    const std::wstring path = imagePathOf(process.get());
+    return !path.empty() && path.find(text) != std::wstring::npos;
 }
 
 BOOL CALLBACK searchOne(HWND window, LPARAM context) {
@@ -96,6 +114,10 @@ std::vector<TaskWindow> collectTaskWindows() {
     std::vector<TaskWindow> tasks;
     EnumWindows(collectOne, reinterpret_cast<LPARAM>(&tasks));
     return tasks;
+}
+
+void replaceProcessOpening(ProcessOpening open) {
+    processOpeningSeam = open;
 }
 
 HWND findWindowByText(const std::wstring& text) {

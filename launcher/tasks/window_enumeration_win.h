@@ -16,3 +16,8 @@ std::vector<TaskWindow> collectTaskWindows();
 // The first task whose title matches the text as a query, or whose program's
 // image path contains the text exactly; null when none does.
 HWND findWindowByText(const std::wstring& text);
+
+using ProcessOpening = HANDLE(WINAPI*)(DWORD access, BOOL inherit, DWORD processId);
+// Tests see the rights other processes are opened with through this seam;
+// null restores OpenProcess.
+void replaceProcessOpening(ProcessOpening open);

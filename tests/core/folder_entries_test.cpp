@@ -25,6 +25,14 @@ TEST(FolderTest, JoinsWithOneSeparator) {
     EXPECT_EQ(entry.window, nullptr);
 }
 
+TEST(FolderTest, OnlySymbolicLinksAndJunctionsAreFollowed) {
+    EXPECT_TRUE(followsReparseTag(0xA000000C));
+    EXPECT_TRUE(followsReparseTag(0xA0000003));
+    EXPECT_FALSE(followsReparseTag(0x9000601A)) << "a cloud placeholder";
+    EXPECT_FALSE(followsReparseTag(0x80000013)) << "a deduplicated file";
+    EXPECT_FALSE(followsReparseTag(0));
+}
+
 TEST(FolderTest, FoldersFirstEachGroupInNameOrder) {
     FolderListing entries{
         makeFolderEntry(L"C:\\f", L"z.txt", false), makeFolderEntry(L"C:\\f", L"b", true),

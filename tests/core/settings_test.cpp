@@ -142,11 +142,11 @@ TEST(DefaultFiles, TextsAreByteForByteWhatTheLauncherExpects) {
     EXPECT_EQ(bytesFromLines(config).find("hotkey"), std::string::npos);
 }
 
-TEST(LauncherControl, OnlyTitlesBeginningExactlyWithTheLauncherPrefixMatch) {
-    EXPECT_TRUE(isLauncherTitle(L"Halvorunde Ver1.2.5 ALL"));
-    EXPECT_TRUE(isLauncherTitle(L"Halvorunde V"));
-    EXPECT_FALSE(isLauncherTitle(L"Halvorunde v1.2.5"));
-    EXPECT_FALSE(isLauncherTitle(L"Halvorunde"));
-    EXPECT_FALSE(isLauncherTitle(L"Halvotune"));
-    EXPECT_FALSE(isLauncherTitle(L""));
+TEST(LauncherControl, OnlyTheLauncherClassMatchesWhateverItsCase) {
+    EXPECT_TRUE(isLauncherClass(L"HALVORUNDE"));
+    EXPECT_TRUE(isLauncherClass(L"Halvorunde"));
+    EXPECT_FALSE(isLauncherClass(L"Halvorunde Ver1.2.5 ALL"));
+    EXPECT_FALSE(isLauncherClass(L"HALVORUND"));
+    EXPECT_FALSE(isLauncherClass(L"Halvotune"));
+    EXPECT_FALSE(isLauncherClass(L""));
 }

@@ -54,6 +54,7 @@ TEST(TaskTest, ExcludesByTheEightTests) {
 
     EXPECT_TRUE(isExcludedByFacts(taskFacts(L"Program Manager", L"Progman")));
     EXPECT_FALSE(isExcludedByFacts(taskFacts(L"Program Manager", L"progman")));
+    EXPECT_TRUE(isExcludedByFacts(taskFacts(L"replaced title", L"HALVORUNDE")));
     WindowFacts noClass = taskFacts(L"Notes", L"");
     EXPECT_TRUE(isExcludedByFacts(noClass));
 }

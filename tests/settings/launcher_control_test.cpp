@@ -16,33 +16,36 @@ LRESULT CALLBACK dummyProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-HWND createDummy(const wchar_t* title) {
-    static const ATOM dummyClass = [] {
-        WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = dummyProcedure;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = L"HalvotuneTestDummy";
-        return RegisterClassW(&windowClass);
-    }();
-    return CreateWindowExW(0, MAKEINTATOM(dummyClass), title, WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
-                           GetModuleHandleW(nullptr), nullptr);
+ATOM registerDummyClass(const wchar_t* name) {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = dummyProcedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = name;
+    return RegisterClassW(&windowClass);
+}
+
+// A window of the launcher's class, or of another program's.
+HWND createDummy(const wchar_t* title, bool launcherClass = false) {
+    static const ATOM launcher = registerDummyClass(L"HALVORUNDE"), other = registerDummyClass(L"HalvotuneTestDummy");
+    return CreateWindowExW(0, MAKEINTATOM(launcherClass ? launcher : other), title, WS_OVERLAPPEDWINDOW, 0, 0, 100,
+                           100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 } // namespace
 
 TEST_F(SettingsWindowTest, CreatingTheWindowAsksEveryLauncherWindowToClose) {
     closeRequests.clear();
-    const HWND launcher = createDummy(L"Halvorunde Ver1.2.5 ALL");
-    const HWND another = createDummy(L"Halvorunde Ver1.2.5 1M");
-    const HWND smallV = createDummy(L"Halvorunde ver1.2.5");
+    const HWND launcher = createDummy(L"Halvorunde Ver1.2.5 ALL", true);
+    const HWND retitled = createDummy(L"C:\\notes.txt", true);
+    const HWND browser = createDummy(L"Halvorunde Ver1.2.5 1M - Browser");
     const HWND nameOnly = createDummy(L"Halvorunde");
     start();
-    EXPECT_TRUE(pumpUntil([&] { return closeRequests[launcher] == 1 && closeRequests[another] == 1; }));
+    EXPECT_TRUE(pumpUntil([&] { return closeRequests[launcher] == 1 && closeRequests[retitled] == 1; }));
     pumpPending();
-    EXPECT_EQ(closeRequests[smallV], 0);
+    EXPECT_EQ(closeRequests[browser], 0) << "another program's window with the launcher's title";
     EXPECT_EQ(closeRequests[nameOnly], 0);
     EXPECT_EQ(closeRequests[window()], 0);
-    for (HWND dummy : {launcher, another, smallV, nameOnly}) DestroyWindow(dummy);
+    for (HWND dummy : {launcher, retitled, browser, nameOnly}) DestroyWindow(dummy);
 }
 
 TEST_F(SettingsWindowTest, LauncherIsStartedOnlyFromARegularFile) {

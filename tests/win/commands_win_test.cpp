@@ -8,10 +8,12 @@
 #include "launcher/input/commands.h"
 #include "common/controls_win.h"
 #include "common/scoped_win.h"
+#include "launcher/tasks/window_enumeration_win.h"
 
 #include <atomic>
 #include <cstdio>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -26,6 +28,13 @@ std::wstring clipboardText() {
     }
     CloseClipboard();
     return text;
+}
+
+std::vector<DWORD> openedWith;
+
+HANDLE WINAPI recordOpening(DWORD access, BOOL inherit, DWORD processId) {
+    openedWith.push_back(access);
+    return OpenProcess(access, inherit, processId);
 }
 
 std::wstring today(const wchar_t* format) {
@@ -58,6 +67,22 @@ TEST_F(CommandTest, ClipCopiesTheTrimmedTextAndEmptyClipLeavesTheClipboard) {
     EXPECT_EQ(run(L"Clip x"), -1);
     EXPECT_EQ(run(L"clip"), -1);
     EXPECT_EQ(clipboardText(), L"kept");
+}
+
+TEST_F(CommandTest, ClipWaitsForAClipboardThatAnotherProgramHoldsAndOwnsIt) {
+    startLauncher();
+    std::wstring commandLine = L"\"" + exeFolder() + L"\\hold_clipboard.exe\" 300";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                               &started));
+    const ScopedKernelHandle process(started.hProcess), thread(started.hThread);
+    ASSERT_TRUE(pumpUntil([] { return GetOpenClipboardWindow() != nullptr; }));
+    EXPECT_EQ(run(L"clip held"), 0);
+    EXPECT_EQ(GetClipboardOwner(), window());
+    EXPECT_EQ(clipboardText(), L"held");
+    WaitForSingleObject(process.get(), 5000);
 }
 
 TEST_F(CommandTest, ClipfCopiesTheFileLinesJoinedWithCrLf) {
@@ -120,6 +145,17 @@ TEST_F(CommandTest, ShowAndExecBringAMatchingWindowUpOrStartTheProgram) {
     pumpUntil([&] { return GetForegroundWindow() == window(); });
     EXPECT_EQ(run(L"exec ZQEXEC  nothing-to-start.exe"), 0);
     EXPECT_TRUE(pumpUntil([&] { return GetForegroundWindow() == target; }));
+
+    // Found by the program's image path, read with the limited right alone.
+    openedWith.clear();
+    replaceProcessOpening(recordOpening);
+    const HWND byImage = findWindowByText(L"win_tests.exe");
+    replaceProcessOpening(nullptr);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(byImage, &owner);
+    EXPECT_EQ(owner, GetCurrentProcessId());
+    EXPECT_EQ(openedWith, std::vector<DWORD>(openedWith.size(), PROCESS_QUERY_LIMITED_INFORMATION));
+    EXPECT_FALSE(openedWith.empty());
 
     // No window matches: the program is started.
     const std::wstring marker = exeFolder() + L"\\zqexec-marker.txt";

@@ -2,6 +2,7 @@
 #include "launcher_fixture_win.h"
 #include "test_windows_win.h"
 
+#include "common/com_apartment_win.h"
 #include "common/scoped_win.h"
 #include "launcher/input/input_handlers_win.h"
 #include "launcher/input/text_helpers.h"
@@ -11,6 +12,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <thread>
 #include <vector>
 
 namespace {
@@ -86,4 +88,19 @@ TEST_F(ItemIconsTest, ReorderedRepeatedAndFilteredRowsKeepTheirOwnIcons) {
         if (round == 0) imagesAfterFirstRound = images;
         else EXPECT_EQ(images, imagesAfterFirstRound);
     }
+}
+
+TEST(ComApartmentTest, GivesTheThreadASingleThreadedApartmentForItsLifetime) {
+    std::thread([] {
+        {
+            const ComApartment apartment;
+            APTTYPE type{};
+            APTTYPEQUALIFIER qualifier{};
+            EXPECT_EQ(CoGetApartmentType(&type, &qualifier), S_OK);
+            EXPECT_TRUE(type == APTTYPE_STA || type == APTTYPE_MAINSTA) << type;
+            EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), RPC_E_CHANGED_MODE);
+        }
+        EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_OK) << "left again at the end";
+        CoUninitialize();
+    }).join();
 }

@@ -7,7 +7,9 @@
 #include "common/dpi_scale.h"
 #include "common/text_files_win.h"
 #include "launcher/input/controller_win.h"
+#include "launcher/shell/notify_icon_win.h"
 #include "launcher/shell/title.h"
+#include "launcher/shell/view_colours_win.h"
 
 #include <commctrl.h>
 
@@ -50,6 +52,34 @@ LRESULT CALLBACK recordCreation(int code, WPARAM wParam, LPARAM lParam) {
         }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+std::vector<LPARAM>* minMaxCommands = nullptr;
+
+LRESULT CALLBACK recordMinMax(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_MINMAX && minMaxCommands) minMaxCommands->push_back(LOWORD(lParam));
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+std::vector<std::pair<HWND, UINT>> allowedMessages;
+
+BOOL WINAPI recordAllowed(HWND window, UINT message, DWORD action, PCHANGEFILTERSTRUCT) {
+    if (action == MSGFLT_ALLOW) allowedMessages.emplace_back(window, message);
+    return TRUE;
+}
+
+bool highContrast() { return true; }
+
+// What the input line is painted with: background, brush and text colour.
+std::vector<COLORREF> inputLineColours(HWND window, HWND inputLine) {
+    const HDC dc = GetDC(inputLine);
+    const auto brush = reinterpret_cast<HBRUSH>(
+        SendMessageW(window, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(inputLine)));
+    LOGBRUSH logBrush{};
+    GetObjectW(brush, sizeof logBrush, &logBrush);
+    std::vector<COLORREF> colours{GetBkColor(dc), logBrush.lbColor, GetTextColor(dc)};
+    ReleaseDC(inputLine, dc);
+    return colours;
 }
 
 bool iconIsPresent(MainWindow& mw) {
@@ -174,7 +204,13 @@ TEST_F(MainWindowTest, DisplayScalingGrowsTheRowsBookmarksIconsAndDefaultSize) {
 
 TEST_F(MainWindowTest, TrayIconMessageShowsTheHiddenWindowWithTheInputFocused) {
     startLauncher();
+    std::vector<LPARAM> commands;
+    minMaxCommands = &commands;
+    const HHOOK hook = SetWindowsHookExW(WH_CBT, recordMinMax, nullptr, GetCurrentThreadId());
     mw().controller->dismiss();
+    UnhookWindowsHookEx(hook);
+    minMaxCommands = nullptr;
+    EXPECT_EQ(commands, std::vector<LPARAM>{SW_SHOWMINNOACTIVE}) << "minimised without activating another window";
     ASSERT_FALSE(IsWindowVisible(window()));
     SendMessageW(window(), WM_TRAYICON, 1, WM_MOUSEMOVE);
     EXPECT_TRUE(pumpUntil([&] { return IsWindowVisible(window()) && GetFocus() == mw().inputLine; }));
@@ -225,8 +261,41 @@ TEST_F(MainWindowTest, CloseRemovesTheIconFreesTheHotkeyAndEndsTheLoopEvenWhenSa
     }
 }
 
+TEST_F(MainWindowTest, HighContrastPaintsWithTheSystemColoursAndFollowsTheTheme) {
+    TextLines lines = testHotkeyConfig;
+    lines.insert(lines.end(), {L"[color]", L"textR=250", L"textG=250", L"textB=200", L"viewTaskR=240",
+                               L"viewTaskG=248", L"viewTaskB=255"});
+    startLauncher(lines);
+    const COLORREF paleText = RGB(250, 250, 200), paleView = RGB(240, 248, 255);
+    EXPECT_EQ(inputLineColours(window(), mw().inputLine)[1], paleText);
+    EXPECT_EQ(ListView_GetBkColor(mw().itemView), paleView);
+
+    const int elements[] = {COLOR_WINDOW, COLOR_WINDOWTEXT};
+    const COLORREF themed[] = {RGB(0, 0, 0), RGB(255, 255, 0)};
+    const COLORREF saved[] = {GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOWTEXT)};
+    replaceHighContrastQuery(highContrast);
+    SetSysColors(2, elements, themed);
+    SendMessageW(window(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    const std::vector<COLORREF> contrasted = inputLineColours(window(), mw().inputLine);
+    const COLORREF viewBackground = ListView_GetBkColor(mw().itemView), viewText = ListView_GetTextColor(mw().itemView);
+    replaceHighContrastQuery(nullptr);
+    SetSysColors(2, elements, saved);
+    SendMessageW(window(), WM_SYSCOLORCHANGE, 0, 0);
+    EXPECT_EQ(contrasted, (std::vector<COLORREF>{themed[0], themed[0], themed[1]}));
+    EXPECT_EQ(viewBackground, themed[0]);
+    EXPECT_EQ(viewText, themed[1]);
+    EXPECT_EQ(inputLineColours(window(), mw().inputLine)[1], paleText) << "back to config.txt's colours";
+    EXPECT_EQ(ListView_GetBkColor(mw().itemView), paleView);
+}
+
 TEST_F(MainWindowTest, IconComesBackWhenTheTaskbarIsRecreated) {
+    allowedMessages.clear();
+    replaceMessageFilterChange(recordAllowed);
     startLauncher();
+    replaceMessageFilterChange(nullptr);
+    const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+    EXPECT_EQ(allowedMessages, (std::vector<std::pair<HWND, UINT>>{{window(), WM_TRAYICON}, {window(), taskbarCreated}}))
+        << "the shell's messages pass to an elevated launcher";
     Shell_NotifyIconW(NIM_DELETE, &mw().notifyIcon);
     ASSERT_FALSE(iconIsPresent(mw()));
     SendMessageW(window(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);

@@ -6,6 +6,7 @@
 #include "launcher/data/data_store.h"
 #include "launcher/history/history_lists.h"
 #include "launcher/input/controller_win.h"
+#include "launcher/shell/hotkey_manager_win.h"
 #include "launcher/shell/item_rows.h"
 #include "launcher/shell/menu_commands_win.h"
 #include "launcher/shell/messages.h"
@@ -15,6 +16,13 @@
 #include <thread>
 
 namespace {
+
+std::vector<UINT> registeredModifiers;
+
+BOOL WINAPI recordRegistration(HWND window, int id, UINT modifiers, UINT key) {
+    registeredModifiers.push_back(modifiers);
+    return RegisterHotKey(window, id, modifiers, key);
+}
 
 HMENU commandPopup(HWND window) { return GetSubMenu(GetMenu(window), 2); }
 
@@ -205,7 +213,12 @@ TEST_F(MenusHotkeysTest, ReloadReadsBookmarksAndMenuAgainButKeepsTheHotkeys) {
     removeDataFiles();
     writeConfigFile(L"bookmark.txt", {L"b-one", L"b-three"});
     writeConfigFile(L"hotkey.txt", {L"first\t80\t7"});
+    registeredModifiers.clear();
+    replaceHotkeyRegistration(recordRegistration);
     startLauncherKeepingFiles();
+    replaceHotkeyRegistration(nullptr);
+    EXPECT_EQ(registeredModifiers, (std::vector<UINT>{7 | MOD_NOREPEAT, 7 | MOD_NOREPEAT})) << "show, then the row";
+    EXPECT_EQ(mw().data->hotkeyRows[0][2], L"7");
     ASSERT_EQ(SendMessageW(mw().bookmarkList, LB_GETCOUNT, 0, 0), 2);
 
     writeConfigFile(L"bookmark.txt", {L"b-one", L"b-two", L"b-three"});

@@ -1,6 +1,7 @@
 #include "launcher_fixture_win.h"
 #include "test_windows_win.h"
 
+#include "common/scoped_win.h"
 #include "launcher/data/config_store.h"
 #include "launcher/input/input_handlers_win.h"
 #include "launcher/input/controller_win.h"
@@ -10,6 +11,8 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <atomic>
+#include <thread>
 
 namespace {
 
@@ -103,6 +106,8 @@ TEST_F(TaskViewTest, ListsTheTasksInZOrderNumberedUpToNine) {
     for (const TaskWindow& task : tasks().allTasks) EXPECT_NE(task.title.rfind(L"Halvorunde V", 0), 0u) << "own window";
     EXPECT_TRUE(isExcludedWindow(window()));
     EXPECT_TRUE(isExcludedWindow(mw().inputLine));
+    SetWindowTextW(window(), L"zqtask as a second start titled it");
+    EXPECT_TRUE(isExcludedWindow(window()));
 }
 
 TEST_F(TaskViewTest, TypingNarrowsAndTitlesWaitForTheNextKeystroke) {
@@ -201,6 +206,30 @@ TEST_F(TaskViewTest, ActivatingARowBringsItsWindowUpAndHidesTheLauncher) {
     EXPECT_FALSE(IsWindowVisible(window()));
     EXPECT_TRUE(rows().empty());
     EXPECT_FALSE(controller.activateItem(0)); // the view was emptied by the dismissal
+}
+
+TEST_F(TaskViewTest, AHungProgramsWindowIsBroughtUpWithoutWaitingForIt) {
+    startLauncher();
+    const ScopedKernelHandle release(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    std::atomic<HWND> hung{nullptr};
+    std::atomic<bool> answering{false}, restored{false};
+    std::thread owner([&] {
+        TestWindows windows;
+        hung = windows.create(L"zqtask hung", WS_MINIMIZE);
+        // Answers nothing until released; the timeout only ends a failed run.
+        WaitForSingleObject(release.get(), 30000);
+        answering = true;
+        MSG message{};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+        restored = !IsIconic(hung);
+    });
+    ASSERT_TRUE(pumpUntil([&] { return hung != nullptr && IsHungAppWindow(hung) != FALSE; }, std::chrono::seconds(10)));
+    showWindowWithoutWaiting(hung, SW_SHOWNOACTIVATE);
+    bringWindowToFront(hung);
+    EXPECT_FALSE(answering) << "a synchronous call waited for the hung thread";
+    SetEvent(release.get());
+    owner.join();
+    EXPECT_TRUE(restored) << "restored once it answered again";
 }
 
 TEST_F(TaskViewTest, ClosesSelectedUnselectedListedAndDelayedWindows) {
