@@ -319,6 +319,57 @@ void measureTasks(const Launcher& launcher, int runs) {
     windows.stop();
 }
 
+// Ctrl+Alt+Shift+F10, the show hotkey of the probe's config.txt.
+void pressShowHotkey() {
+    const WORD keys[] = {VK_CONTROL, VK_MENU, VK_SHIFT, VK_F10};
+    INPUT inputs[8]{};
+    for (int i = 0; i < 4; ++i) {
+        inputs[i].type = inputs[7 - i].type = INPUT_KEYBOARD;
+        inputs[i].ki.wVk = inputs[7 - i].ki.wVk = keys[i];
+        inputs[7 - i].ki.dwFlags = KEYEVENTF_KEYUP;
+    }
+    SendInput(8, inputs, sizeof(INPUT));
+}
+
+bool inputLineFocused(const Launcher& launcher) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    const DWORD thread = GetWindowThreadProcessId(launcher.window, nullptr);
+    return GetGUIThreadInfo(thread, &info) && info.hwndFocus == launcher.input &&
+           GetForegroundWindow() == launcher.window;
+}
+
+// From the show hotkey of a hidden launcher until its input line has the
+// keyboard, and until the task view lists the windows of now.
+void measureHotkey(const Launcher& launcher, int runs, double keyFloor) {
+    ProbeWindows windows;
+    windows.start();
+    std::vector<double> focus, listed;
+    for (int run = 0; run < runs * 2; ++run) {
+        backToTasks(launcher);
+        SendMessageTimeoutW(launcher.input, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""), SMTO_NORMAL, 30000, nullptr);
+        // Esc on an empty input line in the task view hides the launcher.
+        sendKey(VK_ESCAPE);
+        if (!waitUntil([&] { return !IsWindowVisible(launcher.window); }, 5000)) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        const auto started = Clock::now();
+        pressShowHotkey();
+        if (!waitUntil([&] { return inputLineFocused(launcher); }, 5000)) break;
+        focus.push_back(msSince(started));
+        if (!waitUntil([&] { return rowCount(launcher) >= 200; }, 5000)) break;
+        listed.push_back(msSince(started));
+    }
+    if (focus.empty() || listed.empty()) {
+        std::printf("show hotkey: the launcher did not come up with its tasks\n");
+    } else {
+        printFigure("show hotkey until the input line has focus", median(focus), "key moving the caret", keyFloor,
+                    "(target <= 100)");
+        printFigure("show hotkey until 200 windows are listed", median(listed), "key moving the caret", keyFloor,
+                    "(listed before a key is read)");
+    }
+    windows.stop();
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -352,6 +403,7 @@ int wmain(int argc, wchar_t** argv) {
                 largeFigures.memory, "empty launcher", emptyMb);
     backToTasks(launcher);
     measureTasks(launcher, runs);
+    measureHotkey(launcher, runs, smallFigures.key);
     PostMessageW(launcher.window, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(launcher.process.hProcess, 30000) != WAIT_OBJECT_0)
         TerminateProcess(launcher.process.hProcess, 1);
