@@ -57,6 +57,7 @@ HistoryFolder historyFolderBesideExe() {
     folder.writeBytes = [](const std::wstring& path, const std::string& bytes) { writeTextFile(path, bytes); };
     folder.listEntries = listHistoryFolder;
     folder.localTime = formatLocalTime;
+    folder.decodeLegacy = wideFromCodePage932;
     return folder;
 }
 
