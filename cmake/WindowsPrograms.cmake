@@ -5,7 +5,7 @@ if(MINGW)
 endif()
 
 set(HALVO_DIST_DIR ${CMAKE_BINARY_DIR}/dist)
-set(HALVO_WIN32_LIBS comctl32 shell32 shlwapi dwmapi gdi32 user32 ole32 uuid)
+set(HALVO_WIN32_LIBS comctl32 shell32 shlwapi dwmapi gdi32 user32 ole32 uuid imm32)
 
 halvo_glob_sources(HALVO_COMMON_WIN_SOURCES WIN32 common)
 add_library(halvo_common_win STATIC ${HALVO_COMMON_WIN_SOURCES})
