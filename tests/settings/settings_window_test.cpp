@@ -202,6 +202,9 @@ TEST_F(SettingsWindowTest, KeyFieldTicksHeldModifiersRefusesTypingKeysAloneAndHa
     EXPECT_EQ(fileBytes(file(L"config.txt")), defaultConfig);
 
     // Held modifiers tick their boxes; ticked ones stay ticked.
+    SetForegroundWindow(window());
+    SetFocus(editor().keyEdit);
+    ASSERT_TRUE(pumpUntil([&] { return GetFocus() == editor().keyEdit; }));
     pressKeys({VK_SPACE}, {VK_CONTROL});
     EXPECT_TRUE(pumpUntil([&] { return textOf(editor().keyEdit) == L"SPACE" && checked(editor().ctrlCheck); }));
     pressKeys({'K'}, {VK_MENU});
