@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 
 namespace {
@@ -51,10 +52,19 @@ bool readFileBytes(const std::wstring& path, std::string& bytes) {
     return file.valid() && readOpenFile(file.get(), bytes, SIZE_MAX);
 }
 
+std::wstring wideFromCodePage932(std::string_view bytes) {
+    constexpr UINT japanese = 932;
+    if (bytes.empty() || bytes.size() > INT_MAX) return {};
+    const int size = static_cast<int>(bytes.size());
+    std::wstring text(bytes.size(), L'\0'); // never more units than bytes
+    text.resize(static_cast<size_t>(MultiByteToWideChar(japanese, 0, bytes.data(), size, text.data(), size)));
+    return text;
+}
+
 TextLines readTextLines(const std::wstring& path) {
     std::string bytes;
     if (!readFileBytes(path, bytes)) return {};
-    return linesFromBytes(bytes);
+    return linesFromBytes(bytes, wideFromCodePage932);
 }
 
 WriteResult tryWriteFileAtomically(const std::wstring& path, const std::string& bytes, const ChunkWriter& writeChunk) {

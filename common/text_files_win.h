@@ -6,9 +6,14 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <string_view>
+
+// Code page 932 through the platform's table, for files an older tool saved.
+std::wstring wideFromCodePage932(std::string_view bytes);
 
 // A missing or unreadable file gives no lines. Opened for reading only, so a
-// read-only file is read like any other.
+// read-only file is read like any other. A file that is not UTF-8 is read as
+// code page 932; what is written back is UTF-8.
 TextLines readTextLines(const std::wstring& path);
 bool readFileBytes(const std::wstring& path, std::string& bytes);
 // Reads an open file to its end, or stops once it holds more than limit bytes.

@@ -191,8 +191,46 @@ std::string utf8FromUtf16File(std::string_view bytes) {
     return utf8FromWide(text);
 }
 
-TextLines linesFromBytes(std::string_view bytes) {
-    if (hasUtf16ByteOrderMark(bytes)) return linesFromBytes(utf8FromUtf16File(bytes));
+bool isValidUtf8(std::string_view bytes) {
+    size_t i = 0;
+    while (i < bytes.size()) {
+        if (bytes.size() - i >= 8) {
+            uint64_t chunk;
+            std::memcpy(&chunk, bytes.data() + i, 8);
+            if ((chunk & 0x8080808080808080u) == 0) {
+                i += 8;
+                continue;
+            }
+        }
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        const int length = sequenceLength(lead);
+        if (length == 0 || bytes.size() - i < static_cast<size_t>(length)) return false;
+        if (length > 1 && !secondByteFits(lead, static_cast<unsigned char>(bytes[i + 1]))) return false;
+        for (int k = 2; k < length; ++k) {
+            if (!isContinuation(static_cast<unsigned char>(bytes[i + k]))) return false;
+        }
+        i += static_cast<size_t>(length);
+    }
+    return true;
+}
+
+std::string_view utf8TextOf(std::string_view bytes, LegacyDecoder legacy, std::string& converted) {
+    constexpr std::string_view utf8Mark = "\xEF\xBB\xBF";
+    if (bytes.substr(0, utf8Mark.size()) == utf8Mark) return bytes.substr(utf8Mark.size());
+    if (hasUtf16ByteOrderMark(bytes)) {
+        converted = utf8FromUtf16File(bytes);
+        return converted;
+    }
+    if (legacy && !isValidUtf8(bytes)) {
+        converted = utf8FromWide(legacy(bytes));
+        return converted;
+    }
+    return bytes;
+}
+
+TextLines linesFromBytes(std::string_view fileBytes, LegacyDecoder legacy) {
+    std::string converted;
+    const std::string_view bytes = utf8TextOf(fileBytes, legacy, converted);
     TextLines lines;
     lines.reserve(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
     size_t start = 0;

@@ -27,10 +27,22 @@ bool hasUtf16ByteOrderMark(std::string_view bytes);
 // Such a file's text as UTF-8 without the mark, every line end as it was.
 std::string utf8FromUtf16File(std::string_view bytes);
 
+bool isValidUtf8(std::string_view bytes);
+
+// Older tools and copied profiles saved data files in the ANSI code page of
+// Japanese Windows (932). The table is the platform's: Windows passes
+// MultiByteToWideChar, portable code and native tests pass their own or none.
+using LegacyDecoder = std::wstring (*)(std::string_view bytes);
+
+// A data file's text as UTF-8 without a byte-order mark: a UTF-8 mark is
+// dropped, a UTF-16 file converted, and a file that is not valid UTF-8 read
+// through legacy when there is one. Points into bytes or into converted.
+std::string_view utf8TextOf(std::string_view bytes, LegacyDecoder legacy, std::string& converted);
+
 // A file's bytes as lines: split at LF, a CR right before a LF dropped,
-// a last line without LF kept, a NUL byte ending that line's text. A UTF-16
-// file is read as its text.
-TextLines linesFromBytes(std::string_view bytes);
+// a last line without LF kept, a NUL byte ending that line's text. The text
+// is utf8TextOf the bytes; without legacy, invalid UTF-8 becomes U+FFFD.
+TextLines linesFromBytes(std::string_view bytes, LegacyDecoder legacy = nullptr);
 
 // Every line, the last one too, followed by a single LF.
 std::string bytesFromLines(const TextLines& lines);

@@ -89,7 +89,7 @@ HotkeyList* loadHotkeyList(const std::wstring& path) {
 void readHotkeyRows(HotkeyList& list) {
     std::string bytes;
     list.fileRead = readFileBytes(list.path, bytes) || fileMissing(list.path);
-    list.rows = hotkeyRowsFromLines(linesFromBytes(bytes));
+    list.rows = hotkeyRowsFromLines(linesFromBytes(bytes, wideFromCodePage932));
 }
 
 void insertHotkeyColumns(HWND listView) {
@@ -163,6 +163,7 @@ void addHotkeyRow(SettingsWindow& sw) {
     const std::wstring command = windowText(editor.commandEdit);
     // The button state is only a hint: check again what is added.
     if (!theHotkeyList->fileRead || !commandAcceptable(command) || GetWindowTextLengthW(editor.keyEdit) == 0) return;
+    if (refuseTypingHotkey(sw)) return;
     theHotkeyList->rows.push_back(makeHotkeyRow(command, editor.keyCode, modifierBitsOf(editor)));
     refreshHotkeyList(sw);
     EnableWindow(sw.saveButton, TRUE);
@@ -172,7 +173,8 @@ void updateHotkeyRow(SettingsWindow& sw) {
     if (!commandAcceptable(windowText(sw.editor->commandEdit)) || GetWindowTextLengthW(sw.editor->keyEdit) == 0) {
         return;
     }
-    if (!removeSelectedRow(sw)) return;
+    // Refused before the row is taken out, so that it stays.
+    if (refuseTypingHotkey(sw) || !removeSelectedRow(sw)) return;
     addHotkeyRow(sw);
 }
 

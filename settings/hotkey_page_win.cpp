@@ -2,6 +2,7 @@
 
 #include "default_files_win.h"
 #include "file_saving_win.h"
+#include "key_capture.h"
 #include "key_names.h"
 #include "common/profile_reader.h"
 #include "common/profile_writer.h"
@@ -27,9 +28,36 @@ bool writeChunk(void* file, const char* data, unsigned long size) {
     return WriteFile(file, data, size, &written, nullptr) && written == size;
 }
 
+bool keyHeld(int key) {
+    return (GetKeyState(key) & 0x8000) != 0;
+}
+
+// The modifiers held with the key tick their boxes; ticked boxes stay ticked.
+void tickHeldModifiers(const HotkeyEditor& editor, int code) {
+    const ModifierChecks held{keyHeld(VK_CONTROL), keyHeld(VK_MENU), keyHeld(VK_SHIFT),
+                              keyHeld(VK_LWIN) || keyHeld(VK_RWIN)};
+    const ModifierChecks tick = heldModifierChecks(code, held);
+    if (tick.ctrl) setChecked(editor.ctrlCheck, true);
+    if (tick.alt) setChecked(editor.altCheck, true);
+    if (tick.shift) setChecked(editor.shiftCheck, true);
+    if (tick.windows) setChecked(editor.windowsCheck, true);
+}
+
 void captureKey(HotkeyEditor& editor, int code) {
     editor.keyCode = code;
     SetWindowTextW(editor.keyEdit, code == 0 ? L"" : keyName(code).c_str());
+    tickHeldModifiers(editor, code);
+}
+
+LRESULT onKeyEditKeyDown(SettingsWindow& sw, WPARAM key) {
+    // While the IME composes, every key arrives as its stand-in code.
+    if (key != unnamedKey && key != imeProcessKey) captureKey(*sw.editor, static_cast<int>(key));
+    return swallowed;
+}
+
+// Keys pressed with Alt held come as system keys; F10 alone stays the menu's.
+bool altHeld(LPARAM lParam) {
+    return (lParam & (LPARAM{1} << 29)) != 0;
 }
 
 LRESULT onKeyEditKeyUp(SettingsWindow& sw, WPARAM key) {
@@ -44,11 +72,18 @@ LRESULT onKeyEditKeyUp(SettingsWindow& sw, WPARAM key) {
 
 LRESULT handleKeyEdit(SettingsWindow& sw, HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_KEYDOWN:
-        if (wParam != unnamedKey) captureKey(*sw.editor, static_cast<int>(wParam));
-        return swallowed;
+    case WM_KEYDOWN: return onKeyEditKeyDown(sw, wParam);
     case WM_CHAR: return swallowed;
     case WM_KEYUP: return onKeyEditKeyUp(sw, wParam);
+    case WM_SYSKEYDOWN:
+        if (altHeld(lParam)) return onKeyEditKeyDown(sw, wParam);
+        break;
+    case WM_SYSCHAR:
+        if (altHeld(lParam)) return swallowed; // no menu mnemonic for a captured key
+        break;
+    case WM_SYSKEYUP:
+        if (altHeld(lParam) || wParam == VK_MENU) return onKeyEditKeyUp(sw, wParam);
+        break;
     // The field only ever shows the captured key: text from the context menu
     // would be saved under the old key code.
     case WM_PASTE:
@@ -56,8 +91,9 @@ LRESULT handleKeyEdit(SettingsWindow& sw, HWND edit, UINT message, WPARAM wParam
     case WM_CLEAR:
     case WM_UNDO:
     case WM_CONTEXTMENU: return 0;
-    default: return CallWindowProcW(sw.standardEditProcedure, edit, message, wParam, lParam);
+    default: break;
     }
+    return CallWindowProcW(sw.standardEditProcedure, edit, message, wParam, lParam);
 }
 
 } // namespace
@@ -109,7 +145,17 @@ bool showHotkeySaved() {
     return profileInt(readTextLines(configPath), L"hotkey", L"hotkey", 0) != 0;
 }
 
+bool refuseTypingHotkey(const SettingsWindow& sw) {
+    if (!takesTypingFromEveryProgram(sw.editor->keyCode, modifierBitsOf(*sw.editor))) return false;
+    MessageBoxW(sw.window,
+                L"文字を入力するキーだけのホットキーは設定できません。\n"
+                L"どのプログラムでもそのキーが打てなくなるため、Ctrl、Alt、Windows のいずれかと組み合わせてください。",
+                L"ホットキーの設定", MB_OK | MB_ICONWARNING);
+    return true;
+}
+
 void saveMainHotkey(SettingsWindow& sw) {
+    if (refuseTypingHotkey(sw)) return;
     const std::wstring path = configPath;
     const long key = sw.editor->keyCode;
     const int bits = modifierBitsOf(*sw.editor);

@@ -10,6 +10,9 @@ void flipCheck(HWND check);
 // Loads the show hotkey into the editor; true when none is configured.
 bool readMainHotkey(SettingsWindow& sw);
 void saveMainHotkey(SettingsWindow& sw);
+// Says why in a message box when the editor holds a hotkey that would take a
+// typing key from every program; true when it does.
+bool refuseTypingHotkey(const SettingsWindow& sw);
 void updateBasicPageButtons(SettingsWindow& sw);
 
 // Writes hotkey and hotkey2 into the file, changing no other byte of it; a

@@ -13,6 +13,7 @@
 #include "common/writable_folder_win.h"
 
 #include <commctrl.h>
+#include <imm.h>
 
 
 SettingsWindow* theSettingsWindow = nullptr;
@@ -84,6 +85,8 @@ void createControls(SettingsWindow& sw, HWND window, HINSTANCE instance) {
 
     insertHotkeyColumns(sw.hotkeyListView);
     SendMessageW(editor->commandEdit, EM_LIMITTEXT, maxCommandLength, 0);
+    // A key field takes keys, not text: with an IME every key would arrive as its stand-in code.
+    ImmAssociateContext(editor->keyEdit, nullptr);
     sw.standardEditProcedure = subclass(editor->keyEdit, keyEditProcedure);
     subclass(editor->commandEdit, commandEditProcedure);
     sw.editor = editor;

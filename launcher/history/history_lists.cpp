@@ -4,6 +4,8 @@
 #include "common/text_lines.h"
 
 #include <algorithm>
+#include <functional>
+#include <iterator>
 #include <string_view>
 
 bool isInterruptedWrite(std::wstring_view name) {
@@ -84,13 +86,23 @@ bool precedesInFolderOrder(const std::wstring& a, const std::wstring& b) {
     return a < b; // names equal but for case (possible off NTFS): keep a fixed order
 }
 
+bool isMonthFileName(std::wstring_view name) {
+    constexpr std::wstring_view extension = L".txt";
+    if (name.size() != 6 + extension.size() || name.substr(6) != extension) return false;
+    return std::all_of(name.begin(), name.begin() + 6, [](wchar_t c) { return c >= L'0' && c <= L'9'; });
+}
+
 std::vector<std::wstring> allPeriodFileNames(std::vector<FolderEntry> entries) {
-    std::vector<std::wstring> names;
+    std::vector<std::wstring> months, others;
     for (FolderEntry& entry : entries) {
         if (entry.isFolder || entry.name == L"." || entry.name == L".." || entry.name == L"history.txt") continue;
         if (isInterruptedWrite(entry.name)) continue;
-        names.push_back(std::move(entry.name));
+        (isMonthFileName(entry.name) ? months : others).push_back(std::move(entry.name));
     }
-    std::sort(names.begin(), names.end(), precedesInFolderOrder);
-    return names;
+    // Newest month first, as the other periods read them, so that a text's
+    // latest use decides its place.
+    std::sort(months.begin(), months.end(), std::greater<>());
+    std::sort(others.begin(), others.end(), precedesInFolderOrder);
+    months.insert(months.end(), std::make_move_iterator(others.begin()), std::make_move_iterator(others.end()));
+    return months;
 }

@@ -37,8 +37,12 @@ struct FolderEntry {
     bool isFolder = false;
 };
 
+// A month file's name: six digits and ".txt" ("202612.txt").
+bool isMonthFileName(std::wstring_view name);
+
 // The files of the history folder that make up "all": every file but
-// "history.txt", in the order NTFS lists names (case folded to upper case),
-// whatever order the file system returned them in.
+// "history.txt", the month files newest first, then the others in the order
+// NTFS lists names (case folded to upper case), whatever order the file
+// system returned them in.
 std::vector<std::wstring> allPeriodFileNames(std::vector<FolderEntry> entries);
 bool precedesInFolderOrder(const std::wstring& a, const std::wstring& b);

@@ -7,7 +7,8 @@ namespace {
 // An unreadable file adds nothing; the result says whether it could be read.
 bool appendFile(HistoryList& list, const std::wstring& path, const HistoryFolder& folder) {
     const std::optional<std::string> bytes = folder.readBytes(path);
-    if (bytes) list.appendFileBytes(*bytes);
+    std::string converted;
+    if (bytes) list.appendFileBytes(utf8TextOf(*bytes, folder.decodeLegacy, converted));
     return bytes.has_value();
 }
 

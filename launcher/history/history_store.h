@@ -16,6 +16,8 @@ struct HistoryFolder {
     // Nothing when the folder cannot be listed.
     std::function<std::optional<std::vector<FolderEntry>>()> listEntries;
     std::function<std::wstring(const char* format)> localTime;
+    // For a file that is not UTF-8; none reads it with replacement characters.
+    LegacyDecoder decodeLegacy = nullptr;
 };
 
 // Start-up: "history.txt" and this month's file; at the first start in a

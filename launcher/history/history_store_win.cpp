@@ -57,6 +57,7 @@ HistoryFolder historyFolderBesideExe() {
     folder.writeBytes = tryWriteTextFile;
     folder.listEntries = listHistoryFolder;
     folder.localTime = formatLocalTime;
+    folder.decodeLegacy = wideFromCodePage932;
     return folder;
 }
 

@@ -9,6 +9,8 @@
 #include "launcher/tasks/item_view_fill_win.h"
 #include "launcher/tasks/task_view_state_win.h"
 
+#include <shellapi.h>
+
 void ViewState::changeFolder(const std::wstring& path) {
     setViewColours(*mainWindow, path);
     shownFolder = path;
@@ -56,6 +58,19 @@ int askToDelete(const std::wstring& question) {
     return MessageBoxW(nullptr, question.c_str(), L"確認", MB_ICONQUESTION | MB_YESNO);
 }
 
+// One shell operation for all of them, so a slip can be undone from the
+// recycle bin; the user has answered once, so it asks and shows nothing more.
+void moveToRecycleBin(const std::vector<std::wstring>& paths) {
+    std::wstring from;
+    for (const std::wstring& path : paths) from += path + L'\0';
+    from += L'\0';
+    SHFILEOPSTRUCTW operation{};
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = from.c_str();
+    operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+    SHFileOperationW(&operation);
+}
+
 // Keeps the window from hiding itself while the question is open, and gives
 // that back however the question ends, an exception included.
 struct QuestionOpen {
@@ -79,13 +94,16 @@ void ViewState::deleteListedFiles() {
     if (askingToDelete()) return;
     // The dialog has no owner, so the window stays usable while it is open and
     // typing may change the listed entries: delete exactly what was counted.
+    // Folders are never deleted, so the question counts only the files.
     std::vector<std::wstring> paths;
-    for (const ItemEntry& entry : folderEntries) paths.push_back(entry.path);
+    for (const ItemEntry& entry : folderEntries) {
+        if (!entry.isFolder) paths.push_back(entry.path);
+    }
     if (paths.empty()) return;
     const QuestionOpen open(idle);
     const std::wstring question = std::to_wstring(paths.size()) + L"ファイルを削除しますか？";
     if (askToDelete(question) == IDYES) {
-        for (const std::wstring& path : paths) DeleteFileW(path.c_str());
+        moveToRecycleBin(paths);
         Sleep(1000);
         LaunchRequest request;
         request.owner = controller;

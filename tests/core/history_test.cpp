@@ -120,9 +120,12 @@ TEST(HistoryPeriods, AllTakesEveryFileButHistoryTxtInCaseFoldedNameOrder) {
         {L"b.txt", false}, {L".", true}, {L"history.txt", false}, {L"sub", true}, {L"202601.txt", false},
         {L"A_1.txt", false}, {L"a1.txt", false}, {L"..", true}, {L"notes.txt", false}, {L"History.TXT", false},
         {L"Zeta", false}, {L"_x", false}, {L"202612.txt.4711.tmp", false}, {L"history.txt.12.tmp", false},
+        {L"202512.txt", false}, {L"202602.txt", false}, {L"2026012.txt", false}, {L"20260a.txt", false},
     });
-    // Upper-case folding puts "_" (0x5F) after the letters, as NTFS does.
-    EXPECT_EQ(names, (std::vector<std::wstring>{L"202601.txt", L"a1.txt", L"A_1.txt", L"b.txt", L"History.TXT",
+    // Month files newest first; the rest after them, upper-case folding putting
+    // "_" (0x5F) after the letters, as NTFS does.
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"202602.txt", L"202601.txt", L"202512.txt", L"2026012.txt",
+                                                L"20260a.txt", L"a1.txt", L"A_1.txt", L"b.txt", L"History.TXT",
                                                 L"notes.txt", L"Zeta", L"_x"}));
     EXPECT_TRUE(precedesInFolderOrder(L"ä", L"Z") == false); // Latin-1 letters fold too and sort after ASCII
     EXPECT_TRUE(precedesInFolderOrder(L"ab", L"ABC"));
@@ -173,7 +176,7 @@ TEST(HistoryLists, TheBufferAgreesWithAPlainListThroughMovesRemovalsAndGrowth) {
 TEST(HistoryStore, SameMonthStartReadsHistoryTxtWithoutItsDuplicates) {
     FakeFolder fake;
     fake.files[L"history.txt"] = {L"a", L"b", L"a", L"c"};
-    fake.files[L"202612.txt"] = {L"b", L"b"};
+    fake.files[L"202612.txt"] = {L"\xFEFF" L"b", L"b"}; // a mark another editor wrote goes
     fake.files[L"202611.txt"] = {L"old"};
     Stores s(1);
     loadHistory(s.data, fake.folder());
@@ -199,12 +202,12 @@ TEST(HistoryStore, FirstStartInAMonthIgnoresHistoryTxtAndRebuildsTheSavedPeriod)
     EXPECT_TRUE(s.data.monthList.empty());
     EXPECT_EQ(s.config.historyMonths, 1);
 
-    // The same with "all": every file of the folder, oldest month first.
+    // The same with "all": every file of the folder, newest month first, the others after.
     Stores all(0);
     fake.subFolders = {L"archive"};
     fake.files[L"notes.txt"] = {L"note", L"nov"};
     loadHistory(all.data, fake.folder());
-    EXPECT_EQ(all.data.historyList, (TextList{L"nov", L"dec", L"both", L"note"}));
+    EXPECT_EQ(all.data.historyList, (TextList{L"dec", L"both", L"nov", L"note"}));
     EXPECT_TRUE(fake.writes.empty());
 }
 
@@ -268,8 +271,8 @@ TEST(HistoryStore, ReloadingAPeriodReadsNewestFirstAndTheSamePeriodTwiceOnce) {
     reloadHistory(s.data, 1, folder); // the current period again: untouched
     EXPECT_EQ(s.data.historyList.text(s.data.historyList.size() - 1), L"launched since");
 
-    reloadHistory(s.data, 0, folder);
-    EXPECT_EQ(s.data.historyList, (TextList{L"nov", L"both", L"dec", L"jan"}));
+    reloadHistory(s.data, 0, folder); // all: newest month first too
+    EXPECT_EQ(s.data.historyList, (TextList{L"jan", L"both", L"dec", L"nov"}));
     EXPECT_TRUE(fake.writes.empty()); // nothing is written by a period change
 
     fake.listable = false;

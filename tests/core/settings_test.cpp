@@ -1,5 +1,6 @@
 #include "settings/default_files.h"
 #include "settings/hotkey_list.h"
+#include "settings/key_capture.h"
 #include "settings/key_names.h"
 #include "settings/launcher_control.h"
 
@@ -80,6 +81,30 @@ TEST(ModifierBits, ChecksMapToTheStoredBitsBothWays) {
     EXPECT_TRUE(checks.ctrl && checks.shift);
     EXPECT_FALSE(checks.alt || checks.windows);
     for (int bits = 0; bits < 16; ++bits) EXPECT_EQ(modifierBits(modifierChecks(bits)), bits);
+}
+
+TEST(KeyCapture, HeldModifiersTickTheirBoxesButNotTheirOwnKeys) {
+    const ModifierChecks all{true, true, true, true};
+    EXPECT_EQ(modifierBits(heldModifierChecks(32, all)), 15);
+    EXPECT_EQ(modifierBits(heldModifierChecks(32, {true, false, false, false})), ctrlBit);
+    for (const long shift : {16, 160, 161}) EXPECT_EQ(modifierBits(heldModifierChecks(shift, all)), 11) << shift;
+    for (const long ctrl : {17, 162, 163}) EXPECT_EQ(modifierBits(heldModifierChecks(ctrl, all)), 13) << ctrl;
+    for (const long alt : {18, 164, 165}) EXPECT_EQ(modifierBits(heldModifierChecks(alt, all)), 14) << alt;
+    for (const long windows : {91, 92}) EXPECT_EQ(modifierBits(heldModifierChecks(windows, all)), 7) << windows;
+}
+
+TEST(KeyCapture, TextKeysNeedCtrlAltOrWindows) {
+    const struct {
+        long code;
+        int bits;
+        bool refused;
+    } cases[] = {
+        {32, 0, true},    {13, 0, true},    {9, 0, true},      {'A', 0, true},  {'0', 0, true},  {'A', 4, true},
+        {96, 0, true},    {111, 0, true},   {186, 0, true},    {192, 0, true},  {219, 4, true},  {226, 0, true},
+        {32, 2, false},   {'A', 1, false},  {'A', 8, false},   {'Z', 6, false}, {112, 0, false}, {135, 4, false},
+        {27, 0, false},   {45, 0, false},   {16, 0, false},    {229, 0, false}, {0, 0, false},   {193, 0, false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(takesTypingFromEveryProgram(c.code, c.bits), c.refused) << c.code << " " << c.bits;
 }
 
 TEST(HotkeyList, ClashRuleComparesKeyAndModifierTextsOfTheFirstMatchingRow) {

@@ -20,11 +20,42 @@ TEST(TextLines, ReadingDropsCrBeforeLfKeepsLoneCrAndLastLineWithoutLf) {
     EXPECT_TRUE(linesFromBytes("").empty());
 }
 
-TEST(TextLines, ByteOrderMarkStaysAsFirstCharacterAndNulEndsTheLine) {
-    const TextLines lines = linesFromBytes("\xEF\xBB\xBFx\n");
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0], std::wstring(L"\xFEFFx"));
+TEST(TextLines, ByteOrderMarkIsDroppedAndNulEndsTheLine) {
+    EXPECT_EQ(linesFromBytes("\xEF\xBB\xBFx\n\xEF\xBB\xBFy"), (TextLines{L"x", L"\xFEFFy"})); // only at the start
+    EXPECT_EQ(linesFromBytes("\xEF\xBB\xBF"), TextLines{});
     EXPECT_EQ(linesFromBytes(std::string("ab\0cd\nz", 7)), (TextLines{L"ab", L"z"}));
+}
+
+namespace {
+// Stands in for the code page: each byte as the code point of its value.
+std::wstring bytesAsLatin1(std::string_view bytes) {
+    std::wstring text;
+    for (const char c : bytes) text.push_back(static_cast<wchar_t>(static_cast<unsigned char>(c)));
+    return text;
+}
+} // namespace
+
+TEST(TextLines, OnlyAFileThatIsNotUtf8GoesThroughTheLegacyCodePage) {
+    const struct {
+        std::string bytes;
+        bool utf8;
+    } files[] = {
+        {"", true}, {"plain ascii\n", true}, {"\xE3\x83\xA1\xE3\x83\xA2 \xF0\x9F\x98\x80", true},
+        {"\x83\x81\x83\x82\x92\xA0\r\n", false}, // メモ帳 in Shift-JIS
+        {"abcdefgh\x83", false}, {"\xE3\x83", false}, {"\xC0\xAF", false}, {"\xED\xA0\x80", false},
+        {"\xF4\x90\x80\x80", false}, {"\xE3\x83\x41", false},
+    };
+    for (const auto& file : files) {
+        EXPECT_EQ(isValidUtf8(file.bytes), file.utf8) << file.bytes;
+        std::string converted;
+        const std::string expected = file.utf8 ? file.bytes : utf8FromWide(bytesAsLatin1(file.bytes));
+        EXPECT_EQ(utf8TextOf(file.bytes, bytesAsLatin1, converted), expected) << file.bytes;
+        EXPECT_EQ(utf8TextOf(file.bytes, nullptr, converted), file.bytes); // no code page: as it is
+    }
+    EXPECT_EQ(linesFromBytes("a\x83\r\nb\n", bytesAsLatin1), (TextLines{L"a\x83", L"b"}));
+    // A mark or UTF-16 decides before the code page is asked.
+    EXPECT_EQ(linesFromBytes("\xEF\xBB\xBF\xE3\x83\xA1", bytesAsLatin1), TextLines{L"\x30E1"});
+    EXPECT_EQ(linesFromBytes(std::string("\xFF\xFE\xE1\x30", 4), bytesAsLatin1), TextLines{L"\x30E1"});
 }
 
 TEST(TextLines, Utf8RoundTripsJapaneseAndSupplementaryCharacters) {

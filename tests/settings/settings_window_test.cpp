@@ -5,9 +5,11 @@
 #include "common/dpi_scale.h"
 #include "common/text_lines.h"
 #include "settings/default_files_win.h"
+#include "settings/key_capture.h"
 #include "settings/resources/resource.h"
 
 #include <commctrl.h>
+#include <imm.h>
 
 
 namespace {
@@ -182,6 +184,49 @@ TEST_F(SettingsWindowTest, CapturedF12WithCtrlAndAltIsSavedAndOpensThePages) {
     EXPECT_EQ(textOf(sw().hotkeyLabel), L"Halvorundeを表示するホットキー ");
 }
 
+TEST_F(SettingsWindowTest, KeyFieldTicksHeldModifiersRefusesTypingKeysAloneAndHasNoIme) {
+    CreateDirectoryW(folder().c_str(), nullptr);
+    writeBytes(file(L"hotkey.txt"), "\x83\x81\x83\x82\t67\t2\n"); // メモ, saved by an older tool in Shift-JIS
+    start();
+    ASSERT_EQ(GetFocus(), editor().keyEdit);
+    EXPECT_EQ(ImmGetContext(editor().keyEdit), nullptr);
+    captureKey(VK_F5);
+    captureKey(imeProcessKey); // what an IME would send while composing
+    EXPECT_EQ(editor().keyCode, VK_F5);
+    EXPECT_EQ(textOf(editor().keyEdit), L"F5");
+
+    captureKey(VK_SPACE);
+    std::wstring told;
+    EXPECT_TRUE(answerDialog(L"ホットキーの設定", [&] { click(sw().saveButton); }, &told));
+    EXPECT_NE(told.find(L"Ctrl、Alt、Windows"), std::wstring::npos) << "says what to do";
+    EXPECT_EQ(fileBytes(file(L"config.txt")), defaultConfig);
+
+    // Held modifiers tick their boxes; ticked ones stay ticked.
+    SetForegroundWindow(window());
+    SetFocus(editor().keyEdit);
+    ASSERT_TRUE(pumpUntil([&] { return GetFocus() == editor().keyEdit; }));
+    pressKeys({VK_SPACE}, {VK_CONTROL});
+    EXPECT_TRUE(pumpUntil([&] { return textOf(editor().keyEdit) == L"SPACE" && checked(editor().ctrlCheck); }));
+    pressKeys({'K'}, {VK_MENU});
+    EXPECT_TRUE(pumpUntil([&] { return textOf(editor().keyEdit) == L"K" && checked(editor().altCheck); }));
+    pressKeys({VK_F6}, {VK_SHIFT, VK_LWIN});
+    EXPECT_TRUE(pumpUntil([&] { return textOf(editor().keyEdit) == L"F6" && checked(editor().windowsCheck); }));
+    EXPECT_TRUE(checked(editor().ctrlCheck) && checked(editor().altCheck) && checked(editor().shiftCheck));
+    click(sw().saveButton);
+    EXPECT_EQ(fileBytes(file(L"config.txt")), defaultConfig + "[hotkey]\nhotkey=117\nhotkey2=15\n");
+
+    // The extra page refuses it too, and an update keeps the row it would replace.
+    click(sw().pageButton);
+    selectRow(0);
+    click(editor().ctrlCheck);
+    captureKey('C');
+    EXPECT_TRUE(answerDialog(L"ホットキーの設定", [&] { command(addCommand); }));
+    EXPECT_TRUE(answerDialog(L"ホットキーの設定", [&] { command(updateCommand); }));
+    ASSERT_EQ(itemCount(), 1);
+    EXPECT_EQ(itemText(0, 0), L"メモ");
+    EXPECT_EQ(itemText(0, 1), L"C+C");
+}
+
 TEST_F(SettingsWindowTest, UserLinesAroundTheSectionSurviveTheSave) {
     CreateDirectoryW(folder().c_str(), nullptr);
     // UTF-8 lines the platform's profile writer would mangle under code page 932.
@@ -319,7 +364,7 @@ TEST_F(SettingsWindowTest, UnsavedRowsSurviveAPageSwitchButSavingWaitsForTheNext
     writeBytes(file(L"config.txt"), "[hotkey]\nhotkey=123\nhotkey2=3\n");
     start();
     typeCommand(L"calc");
-    captureKey('C');
+    captureKey(VK_F3); // a letter alone would be refused
     click(sw().addButton);
     ASSERT_EQ(itemCount(), 1);
     click(sw().pageButton);

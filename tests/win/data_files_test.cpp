@@ -93,7 +93,7 @@ TEST_F(DataFiles, MissingOrShortFilesGiveDefaults) {
 
 TEST_F(DataFiles, ListsAreReadAtStartAndAllButHotkeysAgainOnReload) {
     config(L"hotkey.txt", "calc\t65\t3\n");
-    config(L"bookmark.txt", "\xE3\x82\xA8\r\n\r\n.exe\r\n");
+    config(L"bookmark.txt", "\xEF\xBB\xBF\xE3\x82\xA8\r\n\r\n.exe\r\n"); // with the mark an editor writes
     config(L"menu.txt", "label\t\tcmd.exe\n\n");
     config(L"shortcut.txt", "\n");
     ConfigStore store;
@@ -116,24 +116,28 @@ TEST_F(DataFiles, ListsAreReadAtStartAndAllButHotkeysAgainOnReload) {
 
 TEST_F(DataFiles, RecordingWritesBothHistoryFilesOnlyForNewTexts) {
     const std::wstring month = currentMonth() + L".txt";
-    history(L"history.txt", "first\nsecond\nthird\nsecond\n");
+    // Shift-JIS from an older tool: read as code page 932, written back as UTF-8.
+    const std::string shiftJis = "first\nsecond\nthird\nsecond\n\x83\x81\x83\x82\x92\xA0\n";
+    history(L"history.txt", shiftJis);
     history(month, "first\n");
     ConfigStore store;
     std::unique_ptr<DataStore> data(createDataStore(&store));
-    EXPECT_EQ(data->historyList, (TextList{L"first", L"second", L"third"}));
+    EXPECT_EQ(data->historyList, (TextList{L"first", L"second", L"third", L"メモ帳"}));
     EXPECT_EQ(data->monthPath, besideExe(L"history\\" + month));
 
     recordLaunch(*data, L"first");
     recordLaunch(*data, L"third");
-    EXPECT_EQ(bytesOf(data->historyPath), "first\nsecond\nthird\nsecond\n"); // moved in memory only
-    EXPECT_EQ(bytesOf(data->monthPath), "third\nfirst\n");                   // new this month
+    EXPECT_EQ(bytesOf(data->historyPath), shiftJis);         // moved in memory only
+    EXPECT_EQ(bytesOf(data->monthPath), "third\nfirst\n"); // new this month
 
     recordLaunch(*data, L"新しい");
-    EXPECT_EQ(bytesOf(data->historyPath), "\xE6\x96\xB0\xE3\x81\x97\xE3\x81\x84\nthird\nfirst\nsecond\n");
+    EXPECT_EQ(bytesOf(data->historyPath),
+              "\xE6\x96\xB0\xE3\x81\x97\xE3\x81\x84\nthird\nfirst\nsecond\n\xE3\x83\xA1\xE3\x83\xA2\xE5\xB8\xB3\n");
     EXPECT_EQ(bytesOf(data->monthPath), "\xE6\x96\xB0\xE3\x81\x97\xE3\x81\x84\nthird\nfirst\n");
 
     deleteHistoryEntry(*data, L"first");
-    EXPECT_EQ(bytesOf(data->historyPath), "\xE6\x96\xB0\xE3\x81\x97\xE3\x81\x84\nthird\nsecond\n");
+    EXPECT_EQ(bytesOf(data->historyPath),
+              "\xE6\x96\xB0\xE3\x81\x97\xE3\x81\x84\nthird\nsecond\n\xE3\x83\xA1\xE3\x83\xA2\xE5\xB8\xB3\n");
     EXPECT_EQ(bytesOf(data->monthPath), "\xE6\x96\xB0\xE3\x81\x97\xE3\x81\x84\nthird\n");
 }
 
@@ -172,6 +176,7 @@ TEST_F(DataFiles, AllReadsEveryFileButHistoryTxtAndSubFolders) {
     history(L"history.txt", "h\n");
     history(L"notes.txt", "note\nshared\n");
     history(L"202401.txt", "jan\nshared\n");
+    history(L"202512.txt", "dec\nshared\n");
     history(L"B.txt", "b\n");
     CreateDirectoryW(historyFilePath(L"sub").c_str(), nullptr);
     writeBytes(historyFilePath(L"sub\\inner.txt"), "inner\n");
@@ -185,7 +190,7 @@ TEST_F(DataFiles, AllReadsEveryFileButHistoryTxtAndSubFolders) {
     writeBytes(stale, "stale\n");
     writeBytes(running, "partial\n");
     reloadHistory(data, 0);
-    EXPECT_EQ(data.historyList, (TextList{L"jan", L"shared", L"b", L"note"}));
+    EXPECT_EQ(data.historyList, (TextList{L"dec", L"shared", L"jan", L"b", L"note"})); // newest month first
     EXPECT_EQ(store.historyMonths, 0);
 
     std::unique_ptr<DataStore> started(createDataStore(&store));

@@ -24,6 +24,16 @@ bool endsWith(const std::wstring& text, const std::wstring& end) {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
+// Where Wine keeps what the shell moves to the recycle bin.
+std::wstring recycleBinFolder() {
+    wchar_t value[MAX_PATH] = {};
+    if (GetEnvironmentVariableW(L"XDG_DATA_HOME", value, MAX_PATH)) return L"Z:" + std::wstring(value) + L"\\Trash";
+    GetEnvironmentVariableW(L"WINEHOMEDIR", value, MAX_PATH); // the Unix home, as \??\Z:\root
+    std::wstring home = value;
+    if (home.rfind(L"\\??\\", 0) == 0) home.erase(0, 4);
+    return home + L"\\.local\\share\\Trash";
+}
+
 bool launcherHidden() {
     return !IsWindowVisible(mainWindow().window);
 }
@@ -136,25 +146,31 @@ TEST_F(Launching, EnterOnAFolderBrowsesItAndTypedTextPicksTheFirstListedEntry) {
     EXPECT_TRUE(launcherHidden());
 }
 
-TEST_F(Launching, CtrlSpaceInAFolderDeletesTheListedFilesOnlyWhenConfirmed) {
+TEST_F(Launching, CtrlSpaceInAFolderMovesTheListedFilesToTheRecycleBinOnlyWhenConfirmed) {
     const std::wstring folder = scratchFolder(L"delete");
     openWith({});
     ShellCatcher shell;
-    for (const wchar_t* name : {L"a.tmp", L"b.tmp", L"keep.txt"}) writeTextLines(folder + L"\\" + name, {L"x"});
+    // The recycle bin is shared with every other run: names of this run only.
+    const std::wstring tag = std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(GetTickCount());
+    const std::wstring a = tag + L"a.tmp", b = tag + L"b.tmp", keep = L"keep.txt", sub = L"sub.tmp";
+    for (const std::wstring& name : {a, b, keep}) writeTextLines(folder + L"\\" + name, {L"x"});
+    CreateDirectoryW((folder + L"\\" + sub).c_str(), nullptr);
     const auto openWithEntries = [&] {
         view().changeFolder(folder);
         view().allFolderEntries.clear();
-        for (const wchar_t* name : {L"a.tmp", L"b.tmp", L"keep.txt"}) {
+        for (const std::wstring& name : {a, b, keep, sub}) {
             ItemEntry entry;
             entry.path = folder + L"\\" + name;
             entry.name = name;
             entry.lowerName = name;
+            entry.isFolder = name == sub;
             view().allFolderEntries.push_back(entry);
         }
         view().filterFolderEntries(L"");
         SetFocus(mainWindow().inputLine);
     };
-    // Answers the confirmation from another thread, as a user would.
+    // Answers the confirmation from another thread, as a user would; the
+    // listed folder is not counted.
     const auto answerWith = [](int button) {
         return std::thread([button] {
             for (int i = 0; i < 500; ++i) {
@@ -169,18 +185,19 @@ TEST_F(Launching, CtrlSpaceInAFolderDeletesTheListedFilesOnlyWhenConfirmed) {
             }
         });
     };
-    const auto fileExists = [&](const wchar_t* name) {
-        return GetFileAttributesW((folder + L"\\" + name).c_str()) != INVALID_FILE_ATTRIBUTES;
+    const auto fileExists = [](const std::wstring& path) {
+        return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
     };
+    const auto listed = [&](const std::wstring& name) { return fileExists(folder + L"\\" + name); };
 
     openWithEntries();
     type(L"tmp");
-    ASSERT_EQ(view().folderEntries.size(), 2u);
+    ASSERT_EQ(view().folderEntries.size(), 3u);
     std::thread no = answerWith(IDNO);
     press(VK_SPACE, {VK_CONTROL});
     no.join();
-    EXPECT_TRUE(fileExists(L"a.tmp"));
-    EXPECT_TRUE(fileExists(L"b.tmp"));
+    EXPECT_TRUE(listed(a));
+    EXPECT_TRUE(listed(b));
     EXPECT_TRUE(view().idle);
     EXPECT_FALSE(launcherHidden());
 
@@ -189,9 +206,17 @@ TEST_F(Launching, CtrlSpaceInAFolderDeletesTheListedFilesOnlyWhenConfirmed) {
     std::thread yes = answerWith(IDYES);
     press(VK_SPACE, {VK_CONTROL});
     yes.join();
-    EXPECT_FALSE(fileExists(L"a.tmp"));
-    EXPECT_FALSE(fileExists(L"b.tmp"));
-    EXPECT_TRUE(fileExists(L"keep.txt"));
+    EXPECT_FALSE(listed(a));
+    EXPECT_FALSE(listed(b));
+    EXPECT_TRUE(listed(keep));
+    EXPECT_TRUE(listed(sub)); // folders stay
+    // Wine's recycle bin is the desktop trash of the Unix user.
+    const std::wstring trash = recycleBinFolder();
+    for (const std::wstring& name : {a, b}) {
+        EXPECT_TRUE(fileExists(trash + L"\\files\\" + name)) << "in the recycle bin: " << name;
+        DeleteFileW((trash + L"\\files\\" + name).c_str());
+        DeleteFileW((trash + L"\\info\\" + name + L".trashinfo").c_str());
+    }
     EXPECT_EQ(view().shownFolder, folder); // browsed again
     EXPECT_TRUE(view().idle);
     EXPECT_TRUE(shell.opened.empty());

@@ -62,9 +62,11 @@ TEST_F(TextFilesTest, WritesExactBytesAndReadsThemBack) {
     EXPECT_EQ(filesInFolder(), 1) << "no temporary file is left behind";
 }
 
-TEST_F(TextFilesTest, ReadsCrLfByteOrderMarkAndLastLineWithoutLf) {
+TEST_F(TextFilesTest, ReadsCrLfByteOrderMarkLastLineWithoutLfAndShiftJis) {
     writeBytes("\xEF\xBB\xBFone\r\ntwo\r\nthree");
-    EXPECT_EQ(readTextLines(path_), (TextLines{L"\xFEFFone", L"two", L"three"}));
+    EXPECT_EQ(readTextLines(path_), (TextLines{L"one", L"two", L"three"}));
+    writeBytes("\x83\x81\x83\x82\x92\xA0\r\n\x82\xA0"); // メモ帳, あ in code page 932
+    EXPECT_EQ(readTextLines(path_), (TextLines{L"\x30E1\x30E2\x5E33", L"\x3042"}));
 }
 
 TEST_F(TextFilesTest, ReadOnlyFileIsReadAndMissingFileIsEmpty) {
