@@ -502,6 +502,7 @@ TEST_F(SettingsWindowTest, FilesHeldForAMomentAtSaveHoldTheSavedStateOnceRelease
     writeBytes(file(L"hotkey.txt"), "");
     start();
     typeCommand(L"calc");
+    click(editor().ctrlCheck);
     captureKey('C');
     command(addCommand);
     HANDLE held = holdWithoutSharing(file(L"hotkey.txt"));
@@ -510,7 +511,7 @@ TEST_F(SettingsWindowTest, FilesHeldForAMomentAtSaveHoldTheSavedStateOnceRelease
     EXPECT_FALSE(enabled(sw().saveButton));
     EXPECT_FALSE(sw().pendingWrites.empty());
     CloseHandle(held);
-    EXPECT_TRUE(pumpUntil([&] { return fileBytes(file(L"hotkey.txt")) == "calc\t67\t0\n"; }));
+    EXPECT_TRUE(pumpUntil([&] { return fileBytes(file(L"hotkey.txt")) == "calc\t67\t2\n"; }));
 
     // config.txt is read to be merged: held, it waits as well.
     click(sw().pageButton);
