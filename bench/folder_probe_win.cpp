@@ -140,7 +140,7 @@ bool startLauncher(const std::wstring& program, Launcher& launcher) {
     ensureFolder(folder + L"\\config");
     ensureFolder(folder + L"\\history");
     CopyFileW(program.c_str(), (folder + L"\\Halvorunde.exe").c_str(), FALSE);
-    writeTextLines(folder + L"\\config\\config.txt", {L"[hotkey]", L"hotkey=121", L"hotkey2=7"});
+    writeTextLines(folder + L"\\config\\config.txt", {L"[hotkey]", L"hotkey=122", L"hotkey2=7"});
     DeleteFileW((folder + L"\\config\\config.ini").c_str());
     std::wstring commandLine = L"\"" + folder + L"\\Halvorunde.exe\"";
     STARTUPINFOW startup{};
@@ -260,6 +260,7 @@ FolderFigures measureFolder(const Launcher& launcher, const TestFolder& folder, 
 struct ProbeWindows {
     HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     DWORD threadId = 0;
+    HWND first = nullptr;
     std::thread thread;
 
     void start() {
@@ -270,6 +271,7 @@ struct ProbeWindows {
                 const HWND window = CreateWindowExW(0, L"STATIC", title.c_str(), WS_OVERLAPPEDWINDOW, 10 + i, 10, 300,
                                                     100, nullptr, nullptr, nullptr, nullptr);
                 ShowWindow(window, SW_SHOWNOACTIVATE);
+                if (!first) first = window;
             }
             SetEvent(ready);
             MSG message;
@@ -319,9 +321,9 @@ void measureTasks(const Launcher& launcher, int runs) {
     windows.stop();
 }
 
-// Ctrl+Alt+Shift+F10, the show hotkey of the probe's config.txt.
+// Ctrl+Alt+Shift+F11, the show hotkey of the probe's config.txt.
 void pressShowHotkey() {
-    const WORD keys[] = {VK_CONTROL, VK_MENU, VK_SHIFT, VK_F10};
+    const WORD keys[] = {VK_CONTROL, VK_MENU, VK_SHIFT, VK_F11};
     INPUT inputs[8]{};
     for (int i = 0; i < 4; ++i) {
         inputs[i].type = inputs[7 - i].type = INPUT_KEYBOARD;
@@ -350,13 +352,27 @@ void measureHotkey(const Launcher& launcher, int runs, double keyFloor) {
         SendMessageTimeoutW(launcher.input, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""), SMTO_NORMAL, 30000, nullptr);
         // Esc on an empty input line in the task view hides the launcher.
         sendKey(VK_ESCAPE);
-        if (!waitUntil([&] { return !IsWindowVisible(launcher.window); }, 5000)) break;
+        if (!waitUntil([&] { return !IsWindowVisible(launcher.window); }, 5000)) {
+            std::printf("show hotkey: Esc did not hide the launcher\n");
+            break;
+        }
+        // Dismissing lists the tasks again, which takes a while with 200 windows.
+        SendMessageTimeoutW(launcher.window, WM_NULL, 0, 0, SMTO_NORMAL, 30000, nullptr);
+        // The hotkey is pressed in another program, as a user would.
+        SetForegroundWindow(windows.first);
+        waitUntil([&] { return GetForegroundWindow() == windows.first; }, 2000);
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
         const auto started = Clock::now();
         pressShowHotkey();
-        if (!waitUntil([&] { return inputLineFocused(launcher); }, 5000)) break;
+        if (!waitUntil([&] { return inputLineFocused(launcher); }, 5000)) {
+            std::printf("show hotkey: the input line did not get the keys\n");
+            break;
+        }
         focus.push_back(msSince(started));
-        if (!waitUntil([&] { return rowCount(launcher) >= 200; }, 5000)) break;
+        if (!waitUntil([&] { return rowCount(launcher) >= 200; }, 5000)) {
+            std::printf("show hotkey: %zu rows listed\n", rowCount(launcher));
+            break;
+        }
         listed.push_back(msSince(started));
     }
     if (focus.empty() || listed.empty()) {

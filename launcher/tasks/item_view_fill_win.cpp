@@ -175,12 +175,30 @@ void fitColumn(ItemViewDisplay& display, HWND listView, size_t count) {
     display.columnWidths[most] = ListView_GetColumnWidth(listView, 0);
 }
 
+// Drawing off the way DefWindowProc turns it off on Windows: without its
+// visible bit the view neither paints nor redraws its scroll bars while it is
+// refilled (Wine's list view keeps drawing them through WM_SETREDRAW, at
+// several milliseconds a keystroke), and unlike hiding it, nothing behind it
+// is painted in its place. It is painted once after, double-buffered and
+// without erasing: no blank frame. A guard, so that a refill that throws
+// cannot leave the view unpainted.
+struct DrawingOff {
+    HWND view;
+    LONG_PTR style = GetWindowLongPtrW(view, GWL_STYLE);
+    explicit DrawingOff(HWND listView) : view(listView) {
+        SetWindowLongPtrW(view, GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_VISIBLE));
+    }
+    ~DrawingOff() {
+        SetWindowLongPtrW(view, GWL_STYLE, style);
+        RedrawWindow(view, nullptr, nullptr, RDW_INVALIDATE | RDW_NOERASE | RDW_FRAME);
+    }
+    DrawingOff(const DrawingOff&) = delete;
+    DrawingOff& operator=(const DrawingOff&) = delete;
+};
+
 void refill(ItemViewDisplay& display, HWND listView) {
     const size_t count = rowCount(display);
-    // Refilled with drawing off and painted once after, double-buffered and
-    // without erasing first: no blank frame between the old rows and the new.
-    // Hiding the view instead showed the window behind it for a frame.
-    SendMessageW(listView, WM_SETREDRAW, FALSE, 0);
+    const DrawingOff drawingOff(listView);
     // Drops the selection, the focused row and the scroll position, as
     // removing every row always did.
     ListView_DeleteAllItems(listView);
@@ -192,8 +210,6 @@ void refill(ItemViewDisplay& display, HWND listView) {
         ListView_SetImageList(listView, display.icons.imageList, LVSIL_SMALL);
     fitColumn(display, listView, count);
     ListView_SetItemCountEx(listView, count, 0);
-    SendMessageW(listView, WM_SETREDRAW, TRUE, 0);
-    RedrawWindow(listView, nullptr, nullptr, RDW_INVALIDATE | RDW_NOERASE | RDW_FRAME);
 }
 
 } // namespace
