@@ -7,7 +7,7 @@ endif()
 set(HALVO_DIST_DIR ${CMAKE_BINARY_DIR}/dist)
 # Only KnownDLLs and comctl32 (through the manifest) are imported: a library of any other
 # name could be planted beside the programs. dwmapi is loaded from System32 at first use.
-set(HALVO_WIN32_LIBS comctl32 shell32 shlwapi gdi32 user32 ole32 uuid)
+set(HALVO_WIN32_LIBS comctl32 shell32 shlwapi gdi32 user32 ole32 imm32 uuid)
 
 halvo_glob_sources(HALVO_COMMON_WIN_SOURCES WIN32 common)
 add_library(halvo_common_win STATIC ${HALVO_COMMON_WIN_SOURCES})

@@ -1,6 +1,7 @@
 #include "main_window_win.h"
 
 #include "hotkey_manager_win.h"
+#include "kana_setup_win.h"
 #include "layout.h"
 #include "menu_commands_win.h"
 #include "notify_icon_win.h"
@@ -19,10 +20,20 @@
 #include "common/controls_win.h"
 
 #include <commctrl.h>
+#include <imm.h>
 
 #include <utility>
 
 namespace {
+
+// imeOff: paths and commands come half-width; the user may open the IME again.
+void closeImeIfAsked(MainWindow& mw) {
+    if (!mw.config->isOn(L"imeOff")) return;
+    if (const HIMC context = ImmGetContext(mw.inputLine)) {
+        ImmSetOpenStatus(context, FALSE);
+        ImmReleaseContext(mw.inputLine, context);
+    }
+}
 
 HWND createChild(HWND parent, HINSTANCE instance, const wchar_t* className, const wchar_t* text, DWORD style,
                  int id, ControlRect rect) {
@@ -119,6 +130,8 @@ LRESULT onCreate(HWND window, const CREATESTRUCTW* creation) {
 // The rest of the creation, right after the window is first shown.
 LRESULT onCreated(MainWindow& mw) {
     addNotifyIcon(mw);
+    closeImeIfAsked(mw);
+    requestKanaDictionary(mw);
     TaskViewState& taskView = *mw.controller->taskView;
     if (mw.controller->view->shownFolder.empty()) {
         // Still part of the creation, before the window first had the focus:
@@ -292,6 +305,7 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_HOTKEY: onHotkey(*theHotkeyManager, LOWORD(wParam)); return 0;
     case WM_TRAYICON: showLauncher(mw); return 0;
     case WM_CREATED: return onCreated(mw);
+    case WM_DICTIONARY_LOADED: return onDictionaryLoaded(mw, lParam);
     case WM_TASKS_CHANGED:
     case WM_TASKS_DELAYED_CLOSE: return onTaskMessage(*mw.controller->taskView, message);
     case WM_TASKS_IDLE: return onTasksIdle(mw);
@@ -345,6 +359,7 @@ void showLauncher(MainWindow& mw) {
     bringWindowToFront(mw.window);
     ++activityCounter;
     SetFocus(mw.inputLine);
+    closeImeIfAsked(mw);
     // A folder still being browsed stays listed: the task refresh would paint
     // the windows under the folder's status line.
     if (mw.controller->view->shownFolder.empty()) mw.controller->taskView->taskViewActive = true;
