@@ -48,7 +48,11 @@ void requestDictionary(DictionaryLoad& load, HWND mainWindow, const std::wstring
 
 bool adoptDictionary(DictionaryLoad& load, LPARAM answer) {
     std::unique_ptr<DictionaryAnswer> taken(reinterpret_cast<DictionaryAnswer*>(answer));
-    if (!taken || taken->request != load.request || taken->path != load.path || taken->dictionary.empty()) return false;
+    if (!taken || taken->request != load.request) return false;
+    if (taken->dictionary.empty()) {
+        load.path.clear(); // the next reload reads it again, as the user may have put it there since
+        return false;
+    }
     load.dictionary = std::make_shared<const ReadingDictionary>(std::move(taken->dictionary));
     return true;
 }

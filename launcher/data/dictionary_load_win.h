@@ -25,5 +25,6 @@ struct DictionaryLoad {
 // drops the dictionary held until its answer comes, an empty one for good.
 void requestDictionary(DictionaryLoad& load, HWND mainWindow, const std::wstring& path);
 // Takes over the answer of a WM_DICTIONARY_LOADED; false, and freed, when it
-// answers an earlier request or holds no reading.
+// answers an earlier request or holds no reading (then the next request of
+// the same path reads it again).
 bool adoptDictionary(DictionaryLoad& load, LPARAM answer);

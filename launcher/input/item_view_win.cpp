@@ -10,6 +10,8 @@
 
 #include <commctrl.h>
 
+#include <cwctype>
+
 namespace {
 
 int32_t nextRow(const ItemViewHandler& handler, UINT flags) {
@@ -104,7 +106,8 @@ LRESULT onChar(ItemViewHandler& handler, HWND window, WPARAM wParam, LPARAM lPar
         // The character starts a new query, handled by the input line's own rules.
         if (handler.queryStart.take()) controller.setInputText(L"");
         SendMessageW(controller.mainWindow->inputLine, WM_CHAR, wParam, lParam);
-        backToInput(handler);
+        // Typed keys have moved the focus already; the IME's text comes with it still here.
+        if (!iswcntrl(static_cast<wint_t>(wParam))) backToInput(handler);
     }
     return controller.forwardKey(window, WM_CHAR, wParam, lParam, handler.previousProcedure);
 }

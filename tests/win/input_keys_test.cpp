@@ -324,6 +324,9 @@ TEST_F(InputKeys, KanaMatchFindsCandidatesByReadingAndByTheDictionaryOnceItHasLo
     SendMessageW(mainWindow().window, WM_COMMAND, 32781, 0);
     typed(L"gijiroku");
     EXPECT_TRUE(view().candidates.empty());
+    writeConfigFile(L"missing.txt", {L"ぎじろく\t議事録"});
+    SendMessageW(mainWindow().window, WM_COMMAND, 32781, 0);
+    EXPECT_TRUE(waitFor([] { return view().candidates == Texts{L"C:\\議事録.txt"}; }));
     typed(L"de-ta");
     EXPECT_EQ(view().candidates, (Texts{L"C:\\ﾃﾞｰﾀ"}));
 }
