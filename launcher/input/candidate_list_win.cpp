@@ -42,6 +42,7 @@ void deleteSelected(CandidateListHandler& handler) {
 
 LRESULT onKeyDown(CandidateListHandler& handler, HWND window, WPARAM key, LPARAM lParam) {
     ++activityCounter;
+    handler.queryStart.onKeyDown();
     Controller& controller = *handler.controller;
     const int32_t index = selection(handler);
     const int32_t count = static_cast<int32_t>(SendMessageW(handler.listBox, LB_GETCOUNT, 0, 0));
@@ -95,7 +96,7 @@ LRESULT onChar(CandidateListHandler& handler, HWND window, WPARAM wParam, LPARAM
     case escapeCharacter: return consumedMinusOne;
     default:
         // The character starts a new query, handled by the input line's own rules.
-        controller.setInputText(L"");
+        if (handler.queryStart.take()) controller.setInputText(L"");
         SendMessageW(controller.mainWindow->inputLine, WM_CHAR, wParam, lParam);
         backToInput(handler);
         break;

@@ -142,7 +142,8 @@ void Controller::autoActivate(int32_t snapshot) {
 }
 
 void Controller::refreshCandidates(const std::wstring& query) {
-    view->showCandidates(collectCandidates(data->historyList, query, view->shownFolder, config->notShowListList()));
+    view->showCandidates(
+        collectCandidates(data->historyList, query, view->shownFolder, config->notShowListList(), kanaMatching(*mainWindow)));
 }
 
 void Controller::setInputText(const std::wstring& text) {

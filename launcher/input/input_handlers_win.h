@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <utility>
 
 struct Controller;
 struct ViewState;
@@ -22,10 +23,19 @@ struct InputEditHandler {
     void showParentInInput();
 };
 
+// The characters the IME commits come in a burst after one key-down: the
+// first of them starts a new query, the others follow it.
+struct QueryStart {
+    bool pending = true;
+    void onKeyDown() { pending = true; }
+    bool take() { return std::exchange(pending, false); }
+};
+
 struct CandidateListHandler {
     Controller* controller = nullptr;
     HWND listBox = nullptr;
     WNDPROC previousProcedure = nullptr;
+    QueryStart queryStart;
 };
 
 struct ItemViewHandler {
@@ -33,6 +43,7 @@ struct ItemViewHandler {
     HWND listView = nullptr;
     WNDPROC previousProcedure = nullptr;
     std::wstring text;
+    QueryStart queryStart;
     // The rows shown and what they are drawn with, the image list among them.
     ItemViewDisplay display;
 };

@@ -10,6 +10,8 @@
 
 #include <commctrl.h>
 
+#include <cwctype>
+
 namespace {
 
 int32_t nextRow(const ItemViewHandler& handler, UINT flags) {
@@ -43,6 +45,7 @@ void backToInput(ItemViewHandler& handler) {
 
 LRESULT onKeyDown(ItemViewHandler& handler, HWND window, WPARAM key, LPARAM lParam) {
     ++activityCounter;
+    handler.queryStart.onKeyDown();
     Controller& controller = *handler.controller;
     const int32_t focused = nextRow(handler, LVNI_FOCUSED);
     const int32_t count = ListView_GetItemCount(handler.listView);
@@ -79,6 +82,8 @@ LRESULT onKeyDown(ItemViewHandler& handler, HWND window, WPARAM key, LPARAM lPar
     case VK_F9:
         if (focused >= 0) controller.runTool(focused, key, ToolSource::itemView);
         break;
+    // While the IME composes here, its keys stay here; what it commits comes as characters.
+    case VK_PROCESSKEY:
     case VK_ESCAPE:
     case VK_SHIFT:
     case VK_CONTROL: break;
@@ -99,8 +104,10 @@ LRESULT onChar(ItemViewHandler& handler, HWND window, WPARAM wParam, LPARAM lPar
     Controller& controller = *handler.controller;
     if (wParam != 13 && wParam != 10 && wParam != 27) {
         // The character starts a new query, handled by the input line's own rules.
-        controller.setInputText(L"");
+        if (handler.queryStart.take()) controller.setInputText(L"");
         SendMessageW(controller.mainWindow->inputLine, WM_CHAR, wParam, lParam);
+        // Typed keys have moved the focus already; the IME's text comes with it still here.
+        if (!iswcntrl(static_cast<wint_t>(wParam))) backToInput(handler);
     }
     return controller.forwardKey(window, WM_CHAR, wParam, lParam, handler.previousProcedure);
 }

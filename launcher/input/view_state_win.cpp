@@ -42,7 +42,7 @@ void ViewState::showCandidates(const std::vector<std::wstring>& list) {
 }
 
 void ViewState::filterFolderEntries(const std::wstring& loweredQuery) {
-    filterEntries(allFolderEntries, loweredQuery, folderEntries);
+    filterEntries(allFolderEntries, loweredQuery, folderEntries, kanaMatching(*mainWindow));
     fillItemView(itemView->display, mainWindow->itemView, folderEntries);
 }
 

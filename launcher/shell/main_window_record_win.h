@@ -3,6 +3,8 @@
 // process-wide objects around it, and the few calls that reach up to it.
 // The only header of shell/ that the lower folders include.
 #include "clock.h"
+#include "common/kana_query.h"
+#include "launcher/data/dictionary_load_win.h"
 
 #include <windows.h>
 #include <shellapi.h>
@@ -44,6 +46,8 @@ struct MainWindow {
     HBRUSH bookmarkBrush = nullptr;
     HBRUSH textBrush = nullptr;
     NOTIFYICONDATAW notifyIcon{};
+    // kanaDictionary's file, once its worker has read it.
+    DictionaryLoad dictionaryLoad;
 };
 
 // Process-wide objects, built once at start and never freed.
@@ -63,3 +67,5 @@ void setViewColours(MainWindow& mainWindow, const std::wstring& text);
 void showLauncher(MainWindow& mainWindow);
 // After a write: files another program held are tried again until written.
 void retryWritesLater(MainWindow& mainWindow);
+// kanaMatch with the dictionary loaded so far, for what the user types.
+KanaMatching kanaMatching(const MainWindow& mainWindow);

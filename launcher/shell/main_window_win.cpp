@@ -1,6 +1,7 @@
 #include "main_window_win.h"
 
 #include "hotkey_manager_win.h"
+#include "kana_setup_win.h"
 #include "layout.h"
 #include "menu_commands_win.h"
 #include "notify_icon_win.h"
@@ -20,12 +21,22 @@
 #include "common/controls_win.h"
 
 #include <commctrl.h>
+#include <imm.h>
 
 #include <utility>
 
 namespace {
 
 constexpr UINT_PTR retryWritesTimer = 1;
+
+// imeOff: paths and commands come half-width; the user may open the IME again.
+void closeImeIfAsked(MainWindow& mw) {
+    if (!mw.config->isOn(L"imeOff")) return;
+    if (const HIMC context = ImmGetContext(mw.inputLine)) {
+        ImmSetOpenStatus(context, FALSE);
+        ImmReleaseContext(mw.inputLine, context);
+    }
+}
 
 HWND createChild(HWND parent, HINSTANCE instance, const wchar_t* className, const wchar_t* text, DWORD style,
                  int id, ControlRect rect) {
@@ -125,6 +136,8 @@ LRESULT onCreate(HWND window, const CREATESTRUCTW* creation) {
 LRESULT onCreated(MainWindow& mw) {
     allowShellMessages(mw.window);
     addNotifyIcon(mw);
+    closeImeIfAsked(mw);
+    requestKanaDictionary(mw);
     TaskViewState& taskView = *mw.controller->taskView;
     if (mw.controller->view->shownFolder.empty()) {
         // Still part of the creation, before the window first had the focus:
@@ -297,6 +310,7 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER: return onTimer(mw, wParam);
     case WM_TRAYICON: showLauncher(mw); return 0;
     case WM_CREATED: return onCreated(mw);
+    case WM_DICTIONARY_LOADED: return onDictionaryLoaded(mw, lParam);
     case WM_TASKS_CHANGED:
     case WM_TASKS_REFRESH:
     case WM_TASKS_DELAYED_CLOSE: return onTaskMessage(*mw.controller->taskView, message);
@@ -358,6 +372,7 @@ void showLauncher(MainWindow& mw) {
     bringWindowToFront(mw.window);
     ++activityCounter;
     SetFocus(mw.inputLine);
+    closeImeIfAsked(mw);
     // A folder still being browsed stays listed: the task refresh would paint
     // the windows under the folder's status line.
     if (!mw.controller->view->shownFolder.empty()) return;

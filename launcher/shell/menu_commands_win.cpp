@@ -1,6 +1,7 @@
 #include "menu_commands_win.h"
 
 #include "item_rows.h"
+#include "kana_setup_win.h"
 #include "main_window_win.h"
 #include "launcher/data/config_store_win.h"
 #include "launcher/data/data_store_win.h"
@@ -86,4 +87,5 @@ void reloadAll(MainWindow& mw) {
     reloadSettings(*mw.config);
     reloadLists(*mw.data);
     refillBookmarks(mw);
+    requestKanaDictionary(mw);
 }

@@ -27,6 +27,7 @@ TaskFilterSettings filterSettings(const TaskViewState& state) {
         settings.taskZeroShow = state.config->isOn(L"taskZeroShow");
     }
     settings.autoCloseArmed = state.autoCloseArmed;
+    if (state.mainWindow && state.mainWindow->config) settings.kana = kanaMatching(*state.mainWindow);
     return settings;
 }
 

@@ -34,7 +34,9 @@ TEST(PlantedLibrary, ADwmapiBesideTheLauncherIsNeverLoaded) {
     const StartedProcess launcher = folder.start(L"Halvorunde.exe");
     HWND window = nullptr;
     ASSERT_TRUE(waitFor([&] { return (window = findProcessWindow(launcher.id, L"HALVORUNDE")) != nullptr; }));
-    const HWND itemView = FindWindowExW(window, nullptr, L"SysListView32", nullptr);
+    // The window is found while it is still being created, before its controls exist.
+    HWND itemView = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (itemView = FindWindowExW(window, nullptr, L"SysListView32", nullptr)) != nullptr; }));
     EXPECT_TRUE(pumpWhileWaiting([&] { return itemCount(itemView) > 0; }, std::chrono::seconds(15), pumpOwnWindows));
     EXPECT_FALSE(fileExists(planted + L".loaded")) << "the launcher loaded the planted dwmapi.dll";
 

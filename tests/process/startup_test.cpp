@@ -77,3 +77,17 @@ TEST(Startup, SecondStartHandsItsCommandLineToTheRunningLauncher) {
         << "the window state is saved on close";
     for (const StartedProcess& p : {first, plain, second}) CloseHandle(p.process);
 }
+
+TEST(Startup, ClosingWhileTheReadingDictionaryIsStillReadEndsTheLauncher) {
+    PortableFolder folder;
+    folder.writeFile(L"config\\config.txt", "[etc]\nkanaMatch=1\nkanaDictionary=reading.txt\n" + hotkeyConfig);
+    std::string lines;
+    for (int i = 0; i < 300000; ++i) lines += "\xE3\x81\xBF\xE3\x81\xA4\t\xE8\xA6\x8B" + std::to_string(i) + "\n";
+    folder.writeFile(L"config\\reading.txt", lines);
+    const StartedProcess launcher = folder.start(L"Halvorunde.exe");
+    HWND window = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (window = findProcessWindow(launcher.id, L"HALVORUNDE")) != nullptr; }));
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(waitForExit(launcher), 0);
+    CloseHandle(launcher.process);
+}

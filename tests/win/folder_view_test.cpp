@@ -113,6 +113,20 @@ TEST_F(FolderViewTest, TypingFiltersTheEntriesByNameAndEscapeReturnsToTheTasks) 
     }));
 }
 
+TEST_F(FolderViewTest, KanaMatchFindsEntriesByWidthAndReading) {
+    startLauncher({L"[setting]", L"kanaMatch=1", L"[hotkey]", L"hotkey=122", L"hotkey2=7"});
+    ViewState& view = *mw().controller->view;
+    view.changeFolder(testFolder());
+    view.allFolderEntries.enterFolder(testFolder());
+    view.allFolderEntries.add(L"ダウンロード", true);
+    view.allFolderEntries.add(L"ＲＥＡＤＭＥ.txt", false);
+    view.allFolderEntries.add(L"ﾃﾞｰﾀ.csv", false);
+    for (const auto& [query, name] : {std::pair{L"readme", L"ＲＥＡＤＭＥ.txt"}, {L"daunro-do", L"ダウンロード"}, {L"でーた", L"ﾃﾞｰﾀ.csv"}}) {
+        view.filterFolderEntries(query);
+        EXPECT_EQ(namesOf(view.folderEntries), (std::vector<std::wstring>{name})) << query;
+    }
+}
+
 TEST_F(FolderViewTest, ChoosingAFolderBrowsesItAndEscapeReturnsToTheTasks) {
     makeTestFolder();
     startLauncher();

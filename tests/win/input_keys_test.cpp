@@ -302,3 +302,82 @@ TEST_F(InputKeys, CtrlSpaceClosesTheListedTasksAndTabLaunchesTheFirstCandidate) 
     EXPECT_EQ(shell.opened, (Texts{L"C:\\first.txt"}));
     EXPECT_TRUE(waitFor(launcherHidden));
 }
+
+TEST_F(InputKeys, KanaMatchFindsCandidatesByReadingAndByTheDictionaryOnceItHasLoaded) {
+    removeDataFiles();
+    const auto configWith = [](const std::wstring& dictionary) {
+        TextLines lines = testHotkeyConfig;
+        lines.insert(lines.end(), {L"[etc]", L"kanaMatch=1", L"kanaDictionary=" + dictionary});
+        return lines;
+    };
+    writeConfigFile(L"config.txt", configWith(L"reading.txt"));
+    writeConfigFile(L"reading.txt", {L"; comment", L"みつもり\t見積\t三森", L"broken line"});
+    openWith({L"C:\\ﾃﾞｰﾀ", L"C:\\Users\\ダウンロード", L"C:\\メモ帳.lnk", L"C:\\memo.txt", L"C:\\見積書.xlsx",
+              L"C:\\議事録.txt"},
+             true);
+    const auto typed = [](const std::wstring& text) {
+        controller().setInputText(L"");
+        type(text);
+    };
+    typed(L"daunro-do");
+    EXPECT_EQ(view().candidates, (Texts{L"C:\\Users\\ダウンロード"}));
+    typed(L"memo");
+    EXPECT_EQ(view().candidates, (Texts{L"C:\\メモ帳.lnk", L"C:\\memo.txt"}));
+    typed(L"mitsumori");
+    EXPECT_TRUE(waitFor([] { return view().candidates == Texts{L"C:\\見積書.xlsx"}; }));
+
+    // The reload reads a dictionary whose name changed; a missing one finds nothing more.
+    writeConfigFile(L"config.txt", configWith(L"other.txt"));
+    writeConfigFile(L"other.txt", {L"ぎじろく\t議事録"});
+    SendMessageW(mainWindow().window, WM_COMMAND, 32781, 0);
+    typed(L"gijiroku");
+    EXPECT_TRUE(waitFor([] { return view().candidates == Texts{L"C:\\議事録.txt"}; }));
+    typed(L"mitsumori");
+    EXPECT_TRUE(view().candidates.empty());
+    writeConfigFile(L"config.txt", configWith(L"missing.txt"));
+    SendMessageW(mainWindow().window, WM_COMMAND, 32781, 0);
+    typed(L"gijiroku");
+    EXPECT_TRUE(view().candidates.empty());
+    writeConfigFile(L"missing.txt", {L"ぎじろく\t議事録"});
+    SendMessageW(mainWindow().window, WM_COMMAND, 32781, 0);
+    EXPECT_TRUE(waitFor([] { return view().candidates == Texts{L"C:\\議事録.txt"}; }));
+    typed(L"de-ta");
+    EXPECT_EQ(view().candidates, (Texts{L"C:\\ﾃﾞｰﾀ"}));
+}
+
+TEST_F(InputKeys, KeysTheImeTakesAsProcessKeyDoNothingInTheThreeControls) {
+    openWith({L"C:\\first.txt"});
+    const std::vector<HWND> tasks = makeTaskWindows(1);
+    listTasks(tasks, 1);
+    ShellCatcher shell;
+    const std::wstring before = inputText();
+    for (const HWND control : {mainWindow().inputLine, mainWindow().candidateList, mainWindow().itemView}) {
+        SetFocus(control);
+        for (const int key : {VK_RETURN, VK_ESCAPE, VK_TAB, VK_SPACE, int('1')}) {
+            const LPARAM scanCode = static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(key), MAPVK_VK_TO_VSC)) << 16;
+            PostMessageW(control, WM_KEYDOWN, VK_PROCESSKEY, scanCode | 1);
+            settle();
+        }
+        EXPECT_EQ(GetFocus(), control);
+    }
+    EXPECT_TRUE(shell.opened.empty());
+    EXPECT_EQ(inputText(), before);
+    EXPECT_TRUE(IsWindow(tasks[0]));
+    EXPECT_FALSE(launcherHidden());
+}
+
+TEST_F(InputKeys, TextTheImeCommitsWhileAListHasTheFocusGoesWholeIntoTheInputLine) {
+    openWith({L"C:\\first.txt"});
+    listTasks(makeTaskWindows(1), 1);
+    for (const HWND list : {mainWindow().candidateList, mainWindow().itemView}) {
+        type(L"zz");
+        SetFocus(list);
+        // The commit: the IME's key, then one character message per character.
+        PostMessageW(list, WM_KEYDOWN, VK_PROCESSKEY, 1);
+        for (const wchar_t character : std::wstring(L"見積書")) PostMessageW(list, WM_IME_CHAR, character, 1);
+        settle();
+        EXPECT_EQ(inputText(), L"見積書");
+        EXPECT_EQ(GetFocus(), mainWindow().inputLine);
+        press(VK_ESCAPE);
+    }
+}

@@ -43,9 +43,10 @@ std::wstring scratchFolder(const std::wstring& name) {
 
 } // namespace driver
 
-void InputWindowTest::openWith(const std::vector<std::wstring>& history) {
+void InputWindowTest::openWith(const std::vector<std::wstring>& history, bool keepFiles) {
     using namespace driver;
-    startLauncher();
+    if (keepFiles) startLauncherKeepingFiles();
+    else startLauncher();
     replaceShellOpen(nullptr);
     MainWindow& mw = *theMainWindow;
     DataStore& data = *theData;

@@ -124,8 +124,9 @@ struct RecordedLaunches {
 } // namespace driver
 
 // The real launcher window, shown and focused, in the task view, with the
-// given history and history files of its own.
+// given history and history files of its own; keepFiles starts with the
+// data files the test wrote.
 class InputWindowTest : public LauncherWindowTest {
 protected:
-    void openWith(const std::vector<std::wstring>& history);
+    void openWith(const std::vector<std::wstring>& history, bool keepFiles = false);
 };

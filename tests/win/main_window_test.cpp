@@ -12,6 +12,9 @@
 #include "launcher/shell/view_colours_win.h"
 
 #include <commctrl.h>
+#include <imm.h>
+
+#include <optional>
 
 namespace {
 
@@ -215,6 +218,30 @@ TEST_F(MainWindowTest, TrayIconMessageShowsTheHiddenWindowWithTheInputFocused) {
     SendMessageW(window(), WM_TRAYICON, 1, WM_MOUSEMOVE);
     EXPECT_TRUE(pumpUntil([&] { return IsWindowVisible(window()) && GetFocus() == mw().inputLine; }));
     EXPECT_TRUE(iconIsPresent(mw()));
+}
+
+TEST_F(MainWindowTest, ImeOffClosesTheInputLinesImeEachTimeTheLauncherIsShown) {
+    // The thread's windows share one input context: the first round leaves it open.
+    for (const bool imeOff : {false, true}) {
+        TextLines config = testHotkeyConfig;
+        if (imeOff) config.insert(config.end(), {L"[etc]", L"imeOff=1"});
+        startLauncher(config);
+        const auto imeOpen = [&](std::optional<bool> open = std::nullopt) {
+            const HIMC context = ImmGetContext(mw().inputLine);
+            if (open) ImmSetOpenStatus(context, *open);
+            const bool isOpen = ImmGetOpenStatus(context) != FALSE;
+            ImmReleaseContext(mw().inputLine, context);
+            return isOpen;
+        };
+        if (imeOff) {
+            EXPECT_FALSE(imeOpen()) << "closed at the start";
+        }
+        ASSERT_TRUE(imeOpen(true));
+        mw().controller->dismiss();
+        SendMessageW(window(), WM_TRAYICON, 1, WM_MOUSEMOVE);
+        EXPECT_EQ(imeOpen(), !imeOff);
+        closeLauncher();
+    }
 }
 
 TEST_F(MainWindowTest, DeactivationHidesOnlyAfterThreeSecondsOfActivation) {

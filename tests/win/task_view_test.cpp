@@ -188,6 +188,20 @@ TEST_F(TaskViewTest, NotShowTaskHidesAndAutoCloseWaitsForTheFirstFocus) {
     EXPECT_TRUE(IsWindow(hiding));
 }
 
+TEST_F(TaskViewTest, KanaMatchWidensTheQueryButNotTheSettingLists) {
+    TestWindows windows;
+    windows.create(L"メモ帳 zq");
+    windows.create(L"ﾃﾞｰﾀ zq");
+    startWith({L"kanaMatch=1", L"notShowTask=めも"});
+    EXPECT_TRUE(listed(L"メモ帳 zq"));
+    typeQuery(L"memo zq");
+    EXPECT_TRUE(listed(L"メモ帳 zq"));
+    EXPECT_FALSE(listed(L"ﾃﾞｰﾀ zq"));
+    typeQuery(L"でーた");
+    EXPECT_TRUE(listed(L"ﾃﾞｰﾀ zq"));
+    EXPECT_FALSE(listed(L"メモ帳 zq"));
+}
+
 TEST_F(TaskViewTest, ActivatingARowBringsItsWindowUpAndHidesTheLauncher) {
     startLauncher();
     TestWindows windows;
