@@ -31,6 +31,14 @@ int sequenceLength(unsigned char lead) {
 
 bool isContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
+// Eight ASCII bytes from i on: most text is paths and addresses, taken eight at a time.
+bool eightAsciiBytesAt(std::string_view bytes, size_t i) {
+    if (bytes.size() - i < 8) return false;
+    uint64_t chunk;
+    std::memcpy(&chunk, bytes.data() + i, 8);
+    return (chunk & 0x8080808080808080u) == 0;
+}
+
 // Second-byte limits that rule out overlong forms, surrogates and code points past U+10FFFF.
 bool secondByteFits(unsigned char lead, unsigned char second) {
     switch (lead) {
@@ -47,16 +55,11 @@ size_t decodeInto(std::string_view bytes, Unit* out) {
     size_t n = 0;
     size_t i = 0;
     while (i < bytes.size()) {
-        // Eight ASCII bytes at a time: most history text is paths and addresses.
-        if (bytes.size() - i >= 8) {
-            uint64_t chunk;
-            std::memcpy(&chunk, bytes.data() + i, 8);
-            if ((chunk & 0x8080808080808080u) == 0) {
-                for (int k = 0; k < 8; ++k) out[n + k] = static_cast<Unit>(static_cast<unsigned char>(bytes[i + k]));
-                n += 8;
-                i += 8;
-                continue;
-            }
+        if (eightAsciiBytesAt(bytes, i)) {
+            for (int k = 0; k < 8; ++k) out[n + k] = static_cast<Unit>(static_cast<unsigned char>(bytes[i + k]));
+            n += 8;
+            i += 8;
+            continue;
         }
         const auto lead = static_cast<unsigned char>(bytes[i]);
         if (lead < 0x80) { // the common case, without the sequence bookkeeping
@@ -194,13 +197,9 @@ std::string utf8FromUtf16File(std::string_view bytes) {
 bool isValidUtf8(std::string_view bytes) {
     size_t i = 0;
     while (i < bytes.size()) {
-        if (bytes.size() - i >= 8) {
-            uint64_t chunk;
-            std::memcpy(&chunk, bytes.data() + i, 8);
-            if ((chunk & 0x8080808080808080u) == 0) {
-                i += 8;
-                continue;
-            }
+        if (eightAsciiBytesAt(bytes, i)) {
+            i += 8;
+            continue;
         }
         const auto lead = static_cast<unsigned char>(bytes[i]);
         const int length = sequenceLength(lead);

@@ -395,37 +395,6 @@ TEST_F(SettingsWindowTest, HandEditedRowsAreShownAndWrittenBackUnchanged) {
     EXPECT_EQ(fileBytes(file(L"hotkey.txt")), "bad\tF5\n\nonly\n\n");
 }
 
-TEST_F(SettingsWindowTest, HotkeyListHeldByAnotherProgramAtStartIsNeverWrittenOver) {
-    CreateDirectoryW(folder().c_str(), nullptr);
-    writeBytes(file(L"config.txt"), "[hotkey]\nhotkey=123\nhotkey2=3\n");
-    const std::string rows = "one\t112\t2\ntwo\t113\t2\n";
-    writeBytes(file(L"hotkey.txt"), rows);
-    // Held as a backup program would hold it: open, sharing nothing.
-    const HANDLE held = CreateFileW(file(L"hotkey.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    std::wstring told;
-    EXPECT_TRUE(answerDialog(L"読み込みに失敗", [&] { start(); }, &told));
-    CloseHandle(held);
-    EXPECT_EQ(told.rfind(L"hotkey.txtを読み込めませんでした。", 0), 0u);
-    EXPECT_EQ(itemCount(), 0);
-
-    // Readable now, but its rows were never read: nothing is added or saved.
-    typeCommand(L"calc");
-    captureKey('C');
-    EXPECT_FALSE(enabled(sw().addButton));
-    command(addCommand);
-    command(saveCommand);
-    EXPECT_EQ(fileBytes(file(L"hotkey.txt")), rows);
-
-    // Coming back to the page reads every row, and adding works again.
-    click(sw().pageButton);
-    click(sw().pageButton);
-    EXPECT_EQ(itemCount(), 2);
-    typeCommand(L"calc");
-    captureKey('C');
-    EXPECT_TRUE(enabled(sw().addButton));
-}
-
 TEST_F(SettingsWindowTest, CommandFieldRefusesTabsAndLongTextAndHandlesEscAndTab) {
     CreateDirectoryW(folder().c_str(), nullptr);
     writeBytes(file(L"config.txt"), "[hotkey]\nhotkey=123\nhotkey2=3\n");
@@ -486,60 +455,4 @@ TEST_F(SettingsWindowTest, QuitButtonsCloseTheWindowAndQuitAllIsRemembered) {
     start();
     command(IDM_EXIT);
     EXPECT_FALSE(IsWindow(window()));
-}
-
-namespace {
-
-HANDLE holdWithoutSharing(const std::wstring& path) {
-    return CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-}
-
-} // namespace
-
-TEST_F(SettingsWindowTest, FilesHeldForAMomentAtSaveHoldTheSavedStateOnceReleased) {
-    CreateDirectoryW(folder().c_str(), nullptr);
-    writeBytes(file(L"config.txt"), "[hotkey]\nhotkey=123\nhotkey2=3\n");
-    writeBytes(file(L"hotkey.txt"), "");
-    start();
-    typeCommand(L"calc");
-    click(editor().ctrlCheck);
-    captureKey('C');
-    command(addCommand);
-    HANDLE held = holdWithoutSharing(file(L"hotkey.txt"));
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    command(saveCommand); // no message: it is only a moment
-    EXPECT_FALSE(enabled(sw().saveButton));
-    EXPECT_FALSE(sw().pendingWrites.empty());
-    CloseHandle(held);
-    EXPECT_TRUE(pumpUntil([&] { return fileBytes(file(L"hotkey.txt")) == "calc\t67\t2\n"; }));
-
-    // config.txt is read to be merged: held, it waits as well.
-    click(sw().pageButton);
-    captureKey(VK_F11);
-    held = holdWithoutSharing(file(L"config.txt"));
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    click(sw().saveButton);
-    EXPECT_FALSE(sw().pendingWrites.empty());
-    CloseHandle(held);
-    EXPECT_TRUE(pumpUntil([&] { return fileBytes(file(L"config.txt")) == "[hotkey]\nhotkey=122\nhotkey2=3\n"; }));
-}
-
-TEST_F(SettingsWindowTest, AFolderThatRefusesWritesIsSaidOnceAndAFailedSaveIsReported) {
-    CreateDirectoryW(folder().c_str(), nullptr);
-    writeBytes(file(L"config.txt"), "[hotkey]\nhotkey=0\n");
-    const HANDLE held = holdWithoutSharing(file(L"config.txt"));
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    std::wstring told;
-    EXPECT_TRUE(answerDialog(L"保存できないフォルダー", [&] { start(); }, &told));
-    EXPECT_EQ(told.rfind(L"このフォルダーには設定と履歴を保存できません。", 0), 0u);
-    captureKey(VK_F12);
-    EXPECT_TRUE(answerDialog(L"保存に失敗", [&] { click(sw().saveButton); }, &told));
-    EXPECT_EQ(told.rfind(L"config.txtを保存できませんでした。", 0), 0u);
-    // Nothing acts as if it had been saved.
-    EXPECT_TRUE(enabled(sw().saveButton));
-    EXPECT_FALSE(enabled(sw().pageButton));
-    EXPECT_TRUE(sw().pendingWrites.empty());
-    CloseHandle(held);
-    EXPECT_EQ(fileBytes(file(L"config.txt")), "[hotkey]\nhotkey=0\n");
-    EXPECT_EQ(FindWindowW(L"#32770", L"保存できないフォルダー"), nullptr); // said once
 }
