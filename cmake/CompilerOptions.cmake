@@ -1,6 +1,13 @@
 # The MSVC runtime is linked in, as MinGW's is: the zip ships no runtime DLLs.
 set(CMAKE_MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
 
+# The shipped programs are built at -O2: at -O3 the stripped launcher was
+# 672,275 bytes against 569,363, past its 600 KB budget.
+if(MINGW)
+  set(CMAKE_C_FLAGS_RELEASE "-O2 -DNDEBUG")
+  set(CMAKE_CXX_FLAGS_RELEASE "-O2 -DNDEBUG")
+endif()
+
 function(halvo_set_options target)
   if(MSVC)
     target_compile_options(${target} PRIVATE /W4 /utf-8 /permissive- /guard:cf)
