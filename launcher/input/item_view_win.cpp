@@ -117,9 +117,6 @@ LRESULT handleItemView(ItemViewHandler& handler, HWND window, UINT message, WPAR
     case WM_KEYDOWN: return onKeyDown(handler, window, wParam, lParam);
     case WM_KEYUP: return onKeyUp(handler, window, wParam, lParam);
     case WM_CHAR: return onChar(handler, window, wParam, lParam);
-    // The double-buffered paint fills the background with the rows; erasing
-    // first would show the empty view for a frame.
-    case WM_ERASEBKGND: return 1;
     default: return handler.controller->forwardKey(window, message, wParam, lParam, handler.previousProcedure);
     }
 }

@@ -179,9 +179,11 @@ void fitColumn(ItemViewDisplay& display, HWND listView, size_t count) {
 // visible bit the view neither paints nor redraws its scroll bars while it is
 // refilled (Wine's list view keeps drawing them through WM_SETREDRAW, at
 // several milliseconds a keystroke), and unlike hiding it, nothing behind it
-// is painted in its place. It is painted once after, double-buffered and
-// without erasing: no blank frame. A guard, so that a refill that throws
-// cannot leave the view unpainted.
+// is painted in its place. It is painted once after, in one paint that
+// erases and draws (double-buffered on Windows, where the view skips the
+// erase): no blank frame. Not erasing left the old rows' pixels beside the
+// new ones under Wine. A guard, so that a refill that throws cannot leave the
+// view unpainted.
 struct DrawingOff {
     HWND view;
     LONG_PTR style = GetWindowLongPtrW(view, GWL_STYLE);
@@ -190,7 +192,7 @@ struct DrawingOff {
     }
     ~DrawingOff() {
         SetWindowLongPtrW(view, GWL_STYLE, style);
-        RedrawWindow(view, nullptr, nullptr, RDW_INVALIDATE | RDW_NOERASE | RDW_FRAME);
+        RedrawWindow(view, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
     }
     DrawingOff(const DrawingOff&) = delete;
     DrawingOff& operator=(const DrawingOff&) = delete;

@@ -104,3 +104,31 @@ TEST(ComApartmentTest, GivesTheThreadASingleThreadedApartmentForItsLifetime) {
         CoUninitialize();
     }).join();
 }
+
+TEST_F(ItemIconsTest, ARefillLeavesNoPixelOfTheRowsBefore) {
+    startLauncher();
+    const HWND listView = theItemViewHandler->listView;
+    ViewState& view = *mw().controller->view;
+    const auto showRows = [&](std::vector<ItemEntry> rows) {
+        view.allFolderEntries = std::move(rows);
+        view.filterFolderEntries(L"");
+        UpdateWindow(listView);
+        GdiFlush();
+    };
+    showRows({entry(L"WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW.txt", false)});
+    RECT longLabel{};
+    ListView_GetItemRect(listView, 0, &longLabel, LVIR_LABEL);
+    showRows({entry(L"b.txt", false)});
+    RECT shortLabel{};
+    ListView_GetItemRect(listView, 0, &shortLabel, LVIR_LABEL);
+    ASSERT_LT(shortLabel.right + 10, longLabel.right);
+
+    // Where the long name stood, only the view's background is left.
+    const HDC dc = GetDC(listView);
+    const COLORREF background = GetPixel(dc, longLabel.right - 2, longLabel.bottom + 8); // no row there
+    int stale = 0;
+    for (int x = shortLabel.right + 4; x < longLabel.right - 2; ++x)
+        for (int y = longLabel.top + 1; y < longLabel.bottom - 1; ++y) stale += GetPixel(dc, x, y) != background;
+    ReleaseDC(listView, dc);
+    EXPECT_EQ(stale, 0);
+}
