@@ -10,33 +10,6 @@ namespace {
 // Longer lines are not a dictionary's.
 constexpr size_t longestLine = 16384;
 
-bool validUtf8(std::string_view bytes) {
-    size_t i = 0;
-    while (i < bytes.size()) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        size_t follows = 0;
-        char32_t least = 0;
-        if (lead >= 0xC2 && lead <= 0xDF) follows = 1, least = 0x80;
-        else if (lead >= 0xE0 && lead <= 0xEF) follows = 2, least = 0x800;
-        else if (lead >= 0xF0 && lead <= 0xF4) follows = 3, least = 0x10000;
-        else return false;
-        if (i + follows >= bytes.size()) return false;
-        char32_t value = lead & (0x3F >> follows);
-        for (size_t k = 1; k <= follows; ++k) {
-            const auto next = static_cast<unsigned char>(bytes[i + k]);
-            if ((next & 0xC0) != 0x80) return false;
-            value = value << 6 | (next & 0x3F);
-        }
-        if (value < least || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return false;
-        i += follows + 1;
-    }
-    return true;
-}
-
 // Appends a field folded and followed by 0, or nothing for an empty field.
 size_t appendField(std::vector<KanaUnit>& units, std::string_view field) {
     if (field.empty()) return 0;
@@ -50,7 +23,7 @@ size_t appendField(std::vector<KanaUnit>& units, std::string_view field) {
 
 // One line as its reading and words; false (and nothing kept) for a line that is none.
 bool appendLine(std::vector<KanaUnit>& units, std::string_view line) {
-    if (line.empty() || line[0] == ';' || line.size() > longestLine || !validUtf8(line)) return false;
+    if (line.empty() || line[0] == ';' || line.size() > longestLine || !isValidUtf8(line)) return false;
     const size_t tab = line.find('\t');
     if (tab == 0 || tab == std::string_view::npos || line.find('\0') != std::string_view::npos) return false;
     const size_t start = units.size();

@@ -66,6 +66,7 @@ void HistoryList::clear() {
     liveUnits_ = 0;
     derivedStale_ = true;
     std::vector<HistoryUnit>().swap(folded_);
+    foldedCounts_.clear();
 }
 
 void HistoryList::makeRoom(size_t units) {
@@ -242,10 +243,12 @@ void HistoryList::compact() {
     units_.swap(packed);
     derivedStale_ = true;
     std::vector<HistoryUnit>().swap(folded_);
+    foldedCounts_.clear();
 }
 
 const HistoryUnit* HistoryList::foldedUnits() const {
-    if (folded_.empty()) foldedCounts_.assign(65536, 0);
+    // Zeroed once per fold from the start, not at every call while nothing is folded yet.
+    if (foldedCounts_.empty()) foldedCounts_.assign(65536, 0);
     const size_t done = folded_.size();
     if (done < units_.size()) {
         // Lines are only ever added at the end of the buffer, so what is folded stays valid.

@@ -5,6 +5,7 @@
 #include "controller_win.h"
 #include "key_results_win.h"
 #include "view_state_win.h"
+#include "common/character_codes.h"
 #include "launcher/shell/main_window_record_win.h"
 #include "launcher/tasks/task_view_state_win.h"
 
@@ -102,7 +103,7 @@ LRESULT onKeyUp(ItemViewHandler& handler, HWND window, WPARAM key, LPARAM lParam
 
 LRESULT onChar(ItemViewHandler& handler, HWND window, WPARAM wParam, LPARAM lParam) {
     Controller& controller = *handler.controller;
-    if (wParam != 13 && wParam != 10 && wParam != 27) {
+    if (wParam != returnCharacter && wParam != lineFeedCharacter && wParam != escapeCharacter) {
         // The character starts a new query, handled by the input line's own rules.
         if (handler.queryStart.take()) controller.setInputText(L"");
         SendMessageW(controller.mainWindow->inputLine, WM_CHAR, wParam, lParam);

@@ -12,7 +12,9 @@ void showWindowWithoutWaiting(HWND window, int command) {
 void bringWindowToFront(HWND window) {
     if (!IsWindow(window)) return;
     const bool hung = IsHungAppWindow(window) != FALSE;
-    showWindowWithoutWaiting(window, IsIconic(window) ? SW_RESTORE : IsZoomed(window) ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+    const int command = IsIconic(window) ? SW_RESTORE : IsZoomed(window) ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
+    if (hung) ShowWindowAsync(window, command); // asked once: the answer decides every call below
+    else ShowWindow(window, command);
     const HWND foreground = GetForegroundWindow();
     if (foreground == window) return;
     // The foreground lock lets a thread take the foreground only while it shares
