@@ -297,8 +297,11 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SYSCOMMAND: return onSysCommand(window, wParam, lParam);
     case WM_CTLCOLOREDIT: return onColourEdit(mw, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_CTLCOLORLISTBOX: return onColourListBox(mw, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-    case WM_SYSCOLORCHANGE:
-    case WM_SETTINGCHANGE: followColourChange(mw); return 0;
+    case WM_SYSCOLORCHANGE: followColourChange(mw); return 0;
+    // Sent for many settings; only the high-contrast switch changes the colours.
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETHIGHCONTRAST) followColourChange(mw);
+        return 0;
     case WM_CLOSE:
         mw.closing = true;
         return DefWindowProcW(window, message, wParam, lParam);
