@@ -5,6 +5,7 @@
 #include "tests/support/test_input_win.h"
 
 #include "common/controls_win.h"
+#include "common/work_queue.h"
 #include "launcher/data/config_store.h"
 #include "launcher/data/data_store.h"
 #include "launcher/input/input_handlers_win.h"
@@ -38,7 +39,10 @@ inline void settle() {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
-        quietRounds = (!handled && HIWORD(GetQueueStatus(pending)) == 0) ? quietRounds + 1 : 0;
+        // Answers still on their way from the workers count as pending too.
+        const bool quiet = !handled && HIWORD(GetQueueStatus(pending)) == 0 && workOnItsWay() == 0;
+        quietRounds = quiet ? quietRounds + 1 : 0;
+        if (!quiet && !handled) MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
     }
 }
 
