@@ -42,7 +42,7 @@ void deleteSelected(CandidateListHandler& handler) {
 
 LRESULT onKeyDown(CandidateListHandler& handler, HWND window, WPARAM key, LPARAM lParam) {
     ++activityCounter;
-    handler.queryStart.onKeyDown();
+    handler.queryStart.onKeyDown(key);
     Controller& controller = *handler.controller;
     const int32_t index = selection(handler);
     const int32_t count = static_cast<int32_t>(SendMessageW(handler.listBox, LB_GETCOUNT, 0, 0));
@@ -110,6 +110,7 @@ LRESULT handleCandidateList(CandidateListHandler& handler, HWND window, UINT mes
     case WM_KEYDOWN: return onKeyDown(handler, window, wParam, lParam);
     case WM_KEYUP: return onKeyUp(handler, window, wParam, lParam);
     case WM_CHAR: return onChar(handler, window, wParam, lParam);
+    case WM_SETFOCUS: handler.queryStart.onFocus(); [[fallthrough]];
     default: return handler.controller->forwardKey(window, message, wParam, lParam, handler.previousProcedure);
     }
 }

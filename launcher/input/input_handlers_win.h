@@ -23,11 +23,16 @@ struct InputEditHandler {
     void showParentInInput();
 };
 
-// The characters the IME commits come in a burst after one key-down: the
-// first of them starts a new query, the others follow it.
+// A character typed in a list starts a new query and the ones after it
+// follow it. The IME commits a burst of characters after one key-down, and
+// input tools (the touch keyboard, the emoji panel, injected text) send one
+// VK_PACKET key-down per character: neither starts a query per character.
 struct QueryStart {
     bool pending = true;
-    void onKeyDown() { pending = true; }
+    void onFocus() { pending = true; }
+    void onKeyDown(WPARAM key) {
+        if (key != VK_PACKET) pending = true;
+    }
     bool take() { return std::exchange(pending, false); }
 };
 

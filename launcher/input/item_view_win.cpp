@@ -46,7 +46,7 @@ void backToInput(ItemViewHandler& handler) {
 
 LRESULT onKeyDown(ItemViewHandler& handler, HWND window, WPARAM key, LPARAM lParam) {
     ++activityCounter;
-    handler.queryStart.onKeyDown();
+    handler.queryStart.onKeyDown(key);
     Controller& controller = *handler.controller;
     const int32_t focused = nextRow(handler, LVNI_FOCUSED);
     const int32_t count = ListView_GetItemCount(handler.listView);
@@ -118,6 +118,7 @@ LRESULT handleItemView(ItemViewHandler& handler, HWND window, UINT message, WPAR
     case WM_KEYDOWN: return onKeyDown(handler, window, wParam, lParam);
     case WM_KEYUP: return onKeyUp(handler, window, wParam, lParam);
     case WM_CHAR: return onChar(handler, window, wParam, lParam);
+    case WM_SETFOCUS: handler.queryStart.onFocus(); [[fallthrough]];
     default: return handler.controller->forwardKey(window, message, wParam, lParam, handler.previousProcedure);
     }
 }

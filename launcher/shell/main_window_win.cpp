@@ -4,6 +4,7 @@
 #include "kana_setup_win.h"
 #include "layout.h"
 #include "menu_commands_win.h"
+#include "message_filter_win.h"
 #include "notify_icon_win.h"
 #include "title.h"
 #include "view_colours_win.h"
@@ -134,7 +135,7 @@ LRESULT onCreate(HWND window, const CREATESTRUCTW* creation) {
 
 // The rest of the creation, right after the window is first shown.
 LRESULT onCreated(MainWindow& mw) {
-    allowShellMessages(mw.window);
+    allowLowerIntegrityMessages(mw.window);
     addNotifyIcon(mw);
     closeImeIfAsked(mw);
     requestKanaDictionary(mw);

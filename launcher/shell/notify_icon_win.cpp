@@ -6,17 +6,6 @@
 
 #include <shellapi.h>
 
-namespace {
-
-MessageFilterChange filterChangeSeam = nullptr;
-
-UINT taskbarCreatedMessage() {
-    static const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
-    return taskbarCreated;
-}
-
-} // namespace
-
 void addNotifyIcon(MainWindow& mw) {
     NOTIFYICONDATAW& icon = mw.notifyIcon;
     icon = {};
@@ -34,16 +23,11 @@ void removeNotifyIcon(MainWindow& mw) {
     Shell_NotifyIconW(NIM_DELETE, &mw.notifyIcon);
 }
 
+UINT taskbarCreatedMessage() {
+    static const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+    return taskbarCreated;
+}
+
 bool isTaskbarCreatedMessage(UINT message) {
     return message != 0 && message == taskbarCreatedMessage();
-}
-
-void allowShellMessages(HWND window) {
-    const MessageFilterChange change = filterChangeSeam ? filterChangeSeam : ChangeWindowMessageFilterEx;
-    change(window, WM_TRAYICON, MSGFLT_ALLOW, nullptr);
-    if (const UINT taskbarCreated = taskbarCreatedMessage()) change(window, taskbarCreated, MSGFLT_ALLOW, nullptr);
-}
-
-void replaceMessageFilterChange(MessageFilterChange change) {
-    filterChangeSeam = change;
 }

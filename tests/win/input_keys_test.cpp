@@ -379,5 +379,21 @@ TEST_F(InputKeys, TextTheImeCommitsWhileAListHasTheFocusGoesWholeIntoTheInputLin
         EXPECT_EQ(inputText(), L"見積書");
         EXPECT_EQ(GetFocus(), mainWindow().inputLine);
         press(VK_ESCAPE);
+        // The touch keyboard and the emoji panel: one VK_PACKET key-down per
+        // character, the emoji as the two halves of a surrogate pair.
+        type(L"zz");
+        SetFocus(list);
+        type(L"a見😀");
+        EXPECT_EQ(controller().lastKeyDown, static_cast<WPARAM>(VK_PACKET));
+        EXPECT_EQ(inputText(), L"a見😀");
+        // The same run with every key-down and character still reaching the list.
+        SetFocus(list);
+        for (const wchar_t character : std::wstring(L"b見")) {
+            SendMessageW(list, WM_KEYDOWN, VK_PACKET, 1);
+            SendMessageW(list, WM_CHAR, character, 1);
+        }
+        settle();
+        EXPECT_EQ(inputText(), L"b見") << "a new query, whole";
+        press(VK_ESCAPE);
     }
 }

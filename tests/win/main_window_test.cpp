@@ -1,4 +1,5 @@
 #include "launcher_fixture_win.h"
+#include "seam_guards_win.h"
 #include "tests/support/test_input_win.h"
 #include "tests/support/test_support_win.h"
 
@@ -7,7 +8,6 @@
 #include "common/dpi_scale.h"
 #include "common/text_files_win.h"
 #include "launcher/input/controller_win.h"
-#include "launcher/shell/notify_icon_win.h"
 #include "launcher/shell/title.h"
 #include "launcher/shell/view_colours_win.h"
 
@@ -62,13 +62,6 @@ std::vector<LPARAM>* minMaxCommands = nullptr;
 LRESULT CALLBACK recordMinMax(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_MINMAX && minMaxCommands) minMaxCommands->push_back(LOWORD(lParam));
     return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-std::vector<std::pair<HWND, UINT>> allowedMessages;
-
-BOOL WINAPI recordAllowed(HWND window, UINT message, DWORD action, PCHANGEFILTERSTRUCT) {
-    if (action == MSGFLT_ALLOW) allowedMessages.emplace_back(window, message);
-    return TRUE;
 }
 
 bool highContrast() { return true; }
@@ -316,13 +309,17 @@ TEST_F(MainWindowTest, HighContrastPaintsWithTheSystemColoursAndFollowsTheTheme)
 }
 
 TEST_F(MainWindowTest, IconComesBackWhenTheTaskbarIsRecreated) {
-    allowedMessages.clear();
-    replaceMessageFilterChange(recordAllowed);
-    startLauncher();
-    replaceMessageFilterChange(nullptr);
-    const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
-    EXPECT_EQ(allowedMessages, (std::vector<std::pair<HWND, UINT>>{{window(), WM_TRAYICON}, {window(), taskbarCreated}}))
-        << "the shell's messages pass to an elevated launcher";
+    {
+        AllowedMessages filter;
+        startLauncher();
+        const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+        // Explorer's two, the settings tool's close and a second start's title.
+        EXPECT_EQ(filter.allowed, (std::vector<std::pair<HWND, UINT>>{{window(), WM_TRAYICON},
+                                                                       {window(), taskbarCreated},
+                                                                       {window(), WM_CLOSE},
+                                                                       {window(), WM_SETTEXT}}))
+            << "these pass to an elevated launcher from a lower integrity level";
+    }
     Shell_NotifyIconW(NIM_DELETE, &mw().notifyIcon);
     ASSERT_FALSE(iconIsPresent(mw()));
     SendMessageW(window(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);

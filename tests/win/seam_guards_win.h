@@ -3,6 +3,7 @@
 // scope, so that a failing test cannot leave one in place for the next.
 #include "launcher/input/shell_open_win.h"
 #include "launcher/input/view_state_win.h"
+#include "launcher/shell/message_filter_win.h"
 
 #include <string>
 #include <utility>
@@ -28,4 +29,27 @@ struct DeletionAnswers {
     DeletionAnswers(const DeletionAnswers&) = delete;
     DeletionAnswers& operator=(const DeletionAnswers&) = delete;
     void replace(DeletionQuestion question) { replaceDeletionQuestion(std::move(question)); }
+};
+
+// The messages let through to an elevated launcher, recorded instead of allowed.
+struct AllowedMessages {
+    std::vector<std::pair<HWND, UINT>> allowed;
+    AllowedMessages() {
+        recording = this;
+        replaceMessageFilterChange(record);
+    }
+    ~AllowedMessages() {
+        replaceMessageFilterChange(nullptr);
+        recording = nullptr;
+    }
+    AllowedMessages(const AllowedMessages&) = delete;
+    AllowedMessages& operator=(const AllowedMessages&) = delete;
+
+private:
+    // The seam is a plain function, as ChangeWindowMessageFilterEx is.
+    static inline AllowedMessages* recording = nullptr;
+    static BOOL WINAPI record(HWND window, UINT message, DWORD action, PCHANGEFILTERSTRUCT) {
+        if (recording && action == MSGFLT_ALLOW) recording->allowed.emplace_back(window, message);
+        return TRUE;
+    }
 };
