@@ -6,6 +6,7 @@
 #include "menu_commands_win.h"
 #include "launcher/data/config_store_win.h"
 #include "launcher/data/data_store_win.h"
+#include "launcher/input/shell_open_win.h"
 #include "launcher/resources/resource.h"
 #include "common/display_scale_win.h"
 #include "common/folders_win.h"
@@ -19,6 +20,7 @@ ConfigStore* theConfig = nullptr;
 DataStore* theData = nullptr;
 MainWindow* theMainWindow = nullptr;
 HotkeyManager* theHotkeyManager = nullptr;
+WorkQueue* theLaunchQueue = nullptr;
 HINSTANCE theInstance = nullptr;
 SteadyTime startTime{};
 std::atomic<int32_t> activityCounter{0};
@@ -27,6 +29,7 @@ namespace {
 
 constexpr wchar_t mutexName[] = L"_フック_HV_Mutex_";
 constexpr int textBufferSize = 100;
+constexpr std::chrono::seconds launchesAtExit{3};
 
 int startSettingsToolInstead() {
     const std::wstring path = exeFolder() + L"\\Halvotune.exe";
@@ -75,6 +78,7 @@ void createLauncherObjects() {
     theHotkeyManager = new HotkeyManager();
     theHotkeyManager->data = theData;
     theHotkeyManager->mainWindow = theMainWindow;
+    theLaunchQueue = createLaunchQueue();
     startTime = std::chrono::steady_clock::now();
 }
 
@@ -137,5 +141,8 @@ int runLauncher(HINSTANCE instance, const wchar_t* commandLine, int showCommand)
     if (!theConfig->isOn(L"startHide")) ShowWindow(window, showCommand);
     UpdateWindow(window);
     tellIfFolderNotWritable(window);
-    return runMessageLoop(instance);
+    const int exitCode = runMessageLoop(instance);
+    // A launch asked for just before the exit still starts; one that hangs holds the exit only so long.
+    theLaunchQueue->drain(launchesAtExit);
+    return exitCode;
 }
