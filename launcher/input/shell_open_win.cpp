@@ -1,5 +1,7 @@
 #include "shell_open_win.h"
 
+#include "program_search.h"
+#include "program_search_win.h"
 #include "common/com_apartment_win.h"
 #include "launcher/shell/main_window_record_win.h"
 
@@ -32,12 +34,13 @@ ShellOpenFunction currentSeam() {
 }
 
 void openNow(const std::wstring& file, const std::optional<std::wstring>& parameters) {
+    const std::wstring program = resolveProgram(file, systemProgramPlaces());
     const wchar_t* parameterText = parameters ? parameters->c_str() : nullptr;
     if (const ShellOpenFunction seam = currentSeam()) {
-        seam(file, parameterText);
+        seam(program, parameterText);
         return;
     }
-    ShellExecuteW(nullptr, L"open", file.c_str(), parameterText, nullptr, SW_SHOWNORMAL);
+    ShellExecuteW(nullptr, L"open", program.c_str(), parameterText, nullptr, SW_SHOWNORMAL);
 }
 
 // Counts the launch as work on its way until its shell call has returned, whatever happens in it.

@@ -15,6 +15,7 @@
 
 #include <commctrl.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 ConfigStore* theConfig = nullptr;
 DataStore* theData = nullptr;
@@ -57,6 +58,15 @@ int runMessageLoop(HINSTANCE instance) {
         }
     }
     return static_cast<int>(message.wParam);
+}
+
+// Started programs inherit the current folder, and the shell looks there for
+// bare names: the user's own folder, not the one the launcher was started in
+// (Downloads, say, where anything may lie).
+void leaveStartFolder() {
+    PWSTR profile = nullptr;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Profile, 0, nullptr, &profile))) SetCurrentDirectoryW(profile);
+    CoTaskMemFree(profile);
 }
 
 // Said once a start: otherwise every write would fail without a word.
@@ -119,6 +129,7 @@ HWND createMainWindow(HINSTANCE instance) {
 
 int runLauncher(HINSTANCE instance, const wchar_t* commandLine, int showCommand) {
     if (!exeFolderFound()) return 0;
+    leaveStartFolder();
     createLauncherObjects();
     if (theConfig->showHotkeyKey == 0) return startSettingsToolInstead();
 
