@@ -47,8 +47,10 @@ ClipFileRead readClipFile(const std::wstring& path) {
 
 void tellClipFileRefused() {
     // No owner, and a thread of its own: the launcher has hidden by now and
-    // would take an owned box with it, and its window goes on answering.
-    runDetached([] { MessageBoxW(nullptr, clipFileRefusedText, clipFileRefusedCaption, MB_OK); });
+    // would take an owned box with it, and its window goes on answering. The
+    // box comes to the front itself, as the launcher no longer is there.
+    constexpr UINT style = MB_OK | MB_SETFOREGROUND;
+    runDetached([] { MessageBoxW(nullptr, clipFileRefusedText, clipFileRefusedCaption, style); });
 }
 
 // False when the clipboard could not be opened; failures after that are silent.
