@@ -3,6 +3,8 @@
 // Its operations live in controller_win.cpp (the input change, dismissing),
 // controller_keys_win.cpp (what the keys do) and controller_launch_win.cpp
 // (browsing a folder or launching a target).
+#include "clipboard_copy_win.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -33,6 +35,7 @@ struct Controller {
     // The last key to go down in the three controls: the key of the character
     // that its translation brings next.
     WPARAM lastKeyDown = 0;
+    ClipboardCopy clipboard;
 
     void onInputChanged();
     // Clears the input, returns to the tasks and hides the window.

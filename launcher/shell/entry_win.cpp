@@ -5,7 +5,7 @@
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCommand) {
     // Libraries loaded later by name come from System32, never from our own folder.
     SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
-    // Every shell call of the launcher runs on this thread.
+    // For the shell calls that stay on this thread (the icons of files).
     const ComApartment apartment;
     return runLauncher(instance, commandLine, showCommand);
 }

@@ -17,6 +17,7 @@ struct ConfigStore;
 struct Controller;
 struct DataStore;
 struct HotkeyManager;
+struct WorkQueue;
 
 constexpr UINT WM_TRAYICON = WM_USER + 1;
 // Posted to itself at creation: the part that waits until the window is up.
@@ -55,6 +56,8 @@ extern ConfigStore* theConfig;
 extern DataStore* theData;
 extern MainWindow* theMainWindow;
 extern HotkeyManager* theHotkeyManager;
+// Shell calls of every launch, in order, away from the window's thread.
+extern WorkQueue* theLaunchQueue;
 extern HINSTANCE theInstance;
 extern SteadyTime startTime;
 // Bumped on every user action; worker threads compare snapshots of it.

@@ -13,8 +13,10 @@
 #include "common/matching.h"
 #include "launcher/data/config_store_win.h"
 #include "launcher/data/data_store_win.h"
+#include "launcher/input/clipboard_copy_win.h"
 #include "launcher/input/controller_win.h"
 #include "launcher/input/input_handlers_win.h"
+#include "launcher/input/shell_open_win.h"
 #include "launcher/input/view_state_win.h"
 #include "launcher/resources/resource.h"
 #include "launcher/tasks/item_view_fill_win.h"
@@ -203,7 +205,7 @@ LRESULT onActivate(MainWindow& mw, WPARAM wParam) {
 
 void openBesideLauncher(const wchar_t* relativePath) {
     const std::wstring path = exeFolder() + relativePath;
-    ShellExecuteW(nullptr, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    openWithShell(path, nullptr);
 }
 
 LRESULT onCommand(MainWindow& mw, HWND window, WPARAM wParam, LPARAM lParam) {
@@ -256,6 +258,7 @@ void saveState(MainWindow& mw) {
 
 LRESULT onTimer(MainWindow& mw, WPARAM id) {
     if (id == retryWritesTimer && !mw.data->pendingWrites.retry()) KillTimer(mw.window, retryWritesTimer);
+    if (id == clipboardRetryTimer) onClipboardRetry(mw);
     return 0;
 }
 
@@ -315,6 +318,7 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TRAYICON: showLauncher(mw); return 0;
     case WM_CREATED: return onCreated(mw);
     case WM_DICTIONARY_LOADED: return onDictionaryLoaded(mw, lParam);
+    case WM_CLIP_FILE_READ: return onClipFileRead(mw, lParam);
     case WM_TASKS_CHANGED:
     case WM_TASKS_REFRESH:
     case WM_TASKS_DELAYED_CLOSE: return onTaskMessage(*mw.controller->taskView, message);

@@ -5,9 +5,8 @@
 #include "main_window_win.h"
 #include "launcher/data/config_store_win.h"
 #include "launcher/data/data_store_win.h"
+#include "launcher/input/shell_open_win.h"
 #include "launcher/resources/resource.h"
-
-#include <shellapi.h>
 
 namespace {
 
@@ -35,7 +34,7 @@ bool openCommandRow(MainWindow& mw, int commandId) {
     if (index < 0 || index >= static_cast<int>(rows.size()) || commandRowId(static_cast<size_t>(index)) != commandId ||
         !isUsableMenuRow(rows[index]))
         return false;
-    ShellExecuteW(nullptr, L"open", rows[index][1].c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    openWithShell(rows[index][1], nullptr);
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "menu_commands_win.h"
 #include "launcher/data/config_store_win.h"
 #include "launcher/data/data_store_win.h"
+#include "launcher/input/shell_open_win.h"
 #include "launcher/resources/resource.h"
 #include "common/display_scale_win.h"
 #include "common/folders_win.h"
@@ -14,11 +15,13 @@
 
 #include <commctrl.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 ConfigStore* theConfig = nullptr;
 DataStore* theData = nullptr;
 MainWindow* theMainWindow = nullptr;
 HotkeyManager* theHotkeyManager = nullptr;
+WorkQueue* theLaunchQueue = nullptr;
 HINSTANCE theInstance = nullptr;
 SteadyTime startTime{};
 std::atomic<int32_t> activityCounter{0};
@@ -27,6 +30,7 @@ namespace {
 
 constexpr wchar_t mutexName[] = L"_フック_HV_Mutex_";
 constexpr int textBufferSize = 100;
+constexpr std::chrono::seconds launchesAtExit{3};
 
 int startSettingsToolInstead() {
     const std::wstring path = exeFolder() + L"\\Halvotune.exe";
@@ -56,6 +60,15 @@ int runMessageLoop(HINSTANCE instance) {
     return static_cast<int>(message.wParam);
 }
 
+// Started programs inherit the current folder, and the shell looks there for
+// bare names: the user's own folder, not the one the launcher was started in
+// (Downloads, say, where anything may lie).
+void leaveStartFolder() {
+    PWSTR profile = nullptr;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Profile, 0, nullptr, &profile))) SetCurrentDirectoryW(profile);
+    CoTaskMemFree(profile);
+}
+
 // Said once a start: otherwise every write would fail without a word.
 void tellIfFolderNotWritable(HWND window) {
     const std::wstring folder = exeFolder();
@@ -75,6 +88,7 @@ void createLauncherObjects() {
     theHotkeyManager = new HotkeyManager();
     theHotkeyManager->data = theData;
     theHotkeyManager->mainWindow = theMainWindow;
+    theLaunchQueue = createLaunchQueue();
     startTime = std::chrono::steady_clock::now();
 }
 
@@ -115,6 +129,7 @@ HWND createMainWindow(HINSTANCE instance) {
 
 int runLauncher(HINSTANCE instance, const wchar_t* commandLine, int showCommand) {
     if (!exeFolderFound()) return 0;
+    leaveStartFolder();
     createLauncherObjects();
     if (theConfig->showHotkeyKey == 0) return startSettingsToolInstead();
 
@@ -137,5 +152,8 @@ int runLauncher(HINSTANCE instance, const wchar_t* commandLine, int showCommand)
     if (!theConfig->isOn(L"startHide")) ShowWindow(window, showCommand);
     UpdateWindow(window);
     tellIfFolderNotWritable(window);
-    return runMessageLoop(instance);
+    const int exitCode = runMessageLoop(instance);
+    // A launch asked for just before the exit still starts; one that hangs holds the exit only so long.
+    theLaunchQueue->drain(launchesAtExit);
+    return exitCode;
 }

@@ -1,8 +1,10 @@
 #include "launcher/input/key_rules.h"
 #include "launcher/input/launch_request.h"
+#include "launcher/input/program_search.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
 namespace {
@@ -110,6 +112,53 @@ TEST(Shortcuts, ShellOpenTakesShortcutThenToolThenTarget) {
     open = shellOpenFor(shortcut);
     EXPECT_EQ(open.file, L"make.exe");
     EXPECT_EQ(open.parameters, L"hello");
+}
+
+TEST(ProgramSearch, BareNamesAreFoundWhereTheShellLooksButNeverInRelativeFolders) {
+    using Entries = std::map<std::wstring, std::wstring>;
+    const Entries currentUser{{L"editor.exe", L"\"C:\\Users\\u\\Apps\\editor.exe\""},
+                              {L"stale.exe", L"C:\\Gone\\stale.exe"}};
+    const Entries machine{{L"editor.exe", L"C:\\Program Files\\Editor\\editor.exe"}, {L"viewer.exe", L"C:\\Tools\\viewer.exe"}};
+    const std::set<std::wstring> files{
+        L"C:\\Windows\\System32\\notepad.exe", L"C:\\Windows\\notepad.exe", L"C:\\Windows\\explorer.exe",
+        L"C:\\Users\\u\\Apps\\editor.exe", L"C:\\Program Files\\Editor\\editor.exe", L"C:\\Tools\\viewer.exe",
+        L"C:\\Program Files\\Git\\cmd\\git.cmd", L"C:\\Bin\\tool.com", L"C:\\Bin\\tool.exe", L"C:\\Bin\\stale.exe",
+        L"tools\\planted.exe", L".\\planted.exe", L"C:\\planted.exe"};
+    const auto entryOf = [](const Entries& entries) {
+        return [&entries](const std::wstring& name) {
+            const auto found = entries.find(name);
+            return found == entries.end() ? std::wstring() : found->second;
+        };
+    };
+    ProgramPlaces places;
+    places.currentUserAppPath = entryOf(currentUser);
+    places.machineAppPath = entryOf(machine);
+    places.isFile = [&files](const std::wstring& path) { return files.count(path) != 0; };
+    places.systemFolder = L"C:\\Windows\\System32";
+    places.windowsFolder = L"C:\\Windows";
+    places.path = L";.;tools;C:;\"C:\\Program Files\\Git\\cmd\";C:\\Bin\\";
+    places.pathExt = L".COM;.EXE;;CMD;.CMD";
+
+    const std::pair<std::wstring, std::wstring> rows[] = {
+        {L"notepad", L"C:\\Windows\\System32\\notepad.exe"}, // System32 before the Windows folder
+        {L"explorer", L"C:\\Windows\\explorer.exe"},
+        {L"editor", L"C:\\Users\\u\\Apps\\editor.exe"},      // the user's App Paths first, unquoted
+        {L"viewer", L"C:\\Tools\\viewer.exe"},               // then the machine's, before any folder
+        {L"stale", L"C:\\Bin\\stale.exe"},                   // an entry whose file is gone is passed over
+        {L"git", L"C:\\Program Files\\Git\\cmd\\git.cmd"},   // a quoted PATH folder
+        {L"tool", L"C:\\Bin\\tool.com"},                     // PATHEXT in its order
+        {L"tool.exe", L"C:\\Bin\\tool.exe"},                 // a name with an extension as it is
+        {L"planted", L"planted"},                            // relative and drive-relative folders are skipped
+        {L"nowhere", L"nowhere"},
+        {L"C:\\Bin\\tool.com", L"C:\\Bin\\tool.com"},
+        {L"sub\\tool", L"sub\\tool"},
+        {L"C:tool", L"C:tool"},
+        {L"https://example.com/notepad", L"https://example.com/notepad"},
+        {L"shell:startup", L"shell:startup"},
+        {L"ms-settings:display", L"ms-settings:display"},
+        {L"", L""},
+    };
+    for (const auto& [typed, launched] : rows) EXPECT_EQ(resolveProgram(typed, places), launched) << typed.c_str();
 }
 
 TEST(KeyRules, ShiftedCharactersDigitsAndEnterTarget) {

@@ -1,10 +1,15 @@
 #include "process_fixture_win.h"
+#include "tests/support/test_input_win.h"
 #include "tests/support/test_support_win.h"
 
 #include "common/folders_win.h"
+#include "common/text_lines.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
+#include <tlhelp32.h>
+
+#include <set>
 
 namespace {
 
@@ -19,6 +24,27 @@ LRESULT itemCount(HWND itemView) {
 void pumpOwnWindows() {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+}
+
+// Notepads running from anywhere but the given folder.
+std::set<DWORD> notepadsOutside(const std::wstring& folder) {
+    std::set<DWORD> found;
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return found;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+        if (lstrcmpiW(entry.szExeFile, L"notepad.exe") != 0) continue;
+        const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID);
+        wchar_t path[MAX_PATH] = {};
+        DWORD size = MAX_PATH;
+        if (process && QueryFullProcessImageNameW(process, 0, path, &size) &&
+            CompareStringOrdinal(path, static_cast<int>(folder.size()), folder.c_str(), -1, TRUE) != CSTR_EQUAL)
+            found.insert(entry.th32ProcessID);
+        if (process) CloseHandle(process);
+    }
+    CloseHandle(snapshot);
+    return found;
 }
 
 } // namespace
@@ -48,5 +74,59 @@ TEST(PlantedLibrary, ADwmapiBesideTheLauncherIsNeverLoaded) {
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(waitForExit(launcher), 0);
     DestroyWindow(task);
+    CloseHandle(launcher.process);
+}
+
+TEST(PlantedProgram, ANotepadBesideTheLauncherNeverRunsForTheBareNameTypedOrAsTheF6Tool) {
+    PortableFolder folder;
+    // It would leave its command line in this file.
+    ASSERT_TRUE(CopyFileW((exeFolder() + L"\\record_args.exe").c_str(), folder.file(L"notepad.exe").c_str(), FALSE));
+    const std::wstring planted = folder.file(L"planted-ran.txt");
+    SetEnvironmentVariableW(L"HALVO_RECORD_FILE", planted.c_str());
+    const std::wstring note = folder.file(L"note.txt");
+    folder.writeFile(L"note.txt", "planted program check\n");
+    folder.writeFile(L"config\\config.txt", "[hotkey]\nhotkey=123\nhotkey2=7\n[open]\nF6=notepad\n");
+    folder.writeFile(L"history\\history.txt", utf8FromWide(note) + "\n");
+    const std::set<DWORD> before = notepadsOutside(folder.path());
+    const StartedProcess launcher = folder.start(L"Halvorunde.exe");
+    HWND window = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (window = findProcessWindow(launcher.id, L"HALVORUNDE")) != nullptr; }));
+    const auto newNotepads = [&] {
+        std::set<DWORD> started;
+        for (DWORD id : notepadsOutside(folder.path()))
+            if (!before.count(id)) started.insert(id);
+        return started;
+    };
+    // Each is ended before the next step, so that its window takes no keys meant for the launcher.
+    const auto endNewNotepads = [&] {
+        const std::set<DWORD> started = newNotepads();
+        for (DWORD id : started) {
+            const HANDLE notepad = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
+            if (notepad && TerminateProcess(notepad, 0)) WaitForSingleObject(notepad, 5000);
+            if (notepad) CloseHandle(notepad);
+        }
+        return started.size();
+    };
+
+    // Typed into the input line, which has the focus once the window is active.
+    SetForegroundWindow(window);
+    ASSERT_TRUE(waitFor([&] { return GetForegroundWindow() == window; }));
+    typeText(L"notepad");
+    pressKeys({VK_RETURN});
+    EXPECT_TRUE(waitFor([&] { return !newNotepads().empty(); })) << "the system notepad did not start";
+    EXPECT_EQ(endNewNotepads(), 1u);
+
+    // F6 on the candidate of note.txt, the last row.
+    PostMessageW(window, WM_USER + 1, 0, 0); // the notification icon's click
+    SetForegroundWindow(window);
+    ASSERT_TRUE(waitFor([&] { return IsWindowVisible(window) && GetForegroundWindow() == window; }));
+    pressKeys({VK_UP}); // to the candidate list, whose focus the next key finds
+    pressKeys({VK_F6});
+    EXPECT_TRUE(waitFor([&] { return !newNotepads().empty(); })) << "F6 did not start the system notepad";
+    EXPECT_EQ(endNewNotepads(), 1u);
+
+    EXPECT_EQ(GetFileAttributesW(planted.c_str()), INVALID_FILE_ATTRIBUTES) << "the planted notepad.exe ran";
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(waitForExit(launcher), 0);
     CloseHandle(launcher.process);
 }

@@ -2,17 +2,17 @@
 #include "test_windows_win.h"
 
 #include "launcher/data/data_store.h"
+#include "launcher/input/clipboard_copy_win.h"
 #include "launcher/input/commands_win.h"
 #include "launcher/input/launch_request.h"
 #include "launcher/input/controller_win.h"
 #include "launcher/input/commands.h"
 #include "common/controls_win.h"
 #include "common/scoped_win.h"
+#include "common/work_queue.h"
 #include "launcher/tasks/window_enumeration_win.h"
 
-#include <atomic>
 #include <cstdio>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -43,6 +43,11 @@ std::wstring today(const wchar_t* format) {
     wchar_t text[32] = {};
     swprintf(text, 32, format, now.wYear, now.wMonth, now.wDay);
     return text;
+}
+
+// Until the workers' answers (a file read) have been handled.
+bool workDone() {
+    return pumpUntil([] { return workOnItsWay() == 0; });
 }
 
 class CommandTest : public LauncherWindowTest {
@@ -79,21 +84,26 @@ TEST_F(CommandTest, ClipWaitsForAClipboardThatAnotherProgramHoldsAndOwnsIt) {
                                &started));
     const ScopedKernelHandle process(started.hProcess), thread(started.hThread);
     ASSERT_TRUE(pumpUntil([] { return GetOpenClipboardWindow() != nullptr; }));
-    EXPECT_EQ(run(L"clip held"), 0);
+    EXPECT_EQ(run(L"clip held"), 0); // answers at once; the copy follows on a timer
+    EXPECT_TRUE(pumpUntil([] { return clipboardText() == L"held"; }));
     EXPECT_EQ(GetClipboardOwner(), window());
-    EXPECT_EQ(clipboardText(), L"held");
     WaitForSingleObject(process.get(), 5000);
 }
 
-TEST_F(CommandTest, ClipfCopiesTheFileLinesJoinedWithCrLf) {
+TEST_F(CommandTest, ClipfCopiesTheFileLinesJoinedWithCrLfOfTheNewestCommandOnly) {
     startLauncher();
-    const std::wstring path = exeFolder() + L"\\zqclip.txt";
+    const std::wstring path = exeFolder() + L"\\zqclip.txt", older = exeFolder() + L"\\zqclip-older.txt";
     ASSERT_TRUE(writeTextLines(path, {L"x", L"y"}));
+    ASSERT_TRUE(writeTextLines(older, {L"older"}));
+    EXPECT_EQ(run(L"clipf " + older), 0);
     EXPECT_EQ(run(L"clipf " + path), 0);
+    ASSERT_TRUE(workDone());
     EXPECT_EQ(clipboardText(), L"x\r\ny");
     EXPECT_EQ(run(L"clipf " + exeFolder() + L"\\zq-missing.txt"), 0);
+    ASSERT_TRUE(workDone());
     EXPECT_EQ(clipboardText(), L"");
     DeleteFileW(path.c_str());
+    DeleteFileW(older.c_str());
 }
 
 TEST_F(CommandTest, ClipfCopiesNothingFromAPipeOrAHugeFileAndSaysSo) {
@@ -107,14 +117,13 @@ TEST_F(CommandTest, ClipfCopiesNothingFromAPipeOrAHugeFileAndSaysSo) {
     }
     for (const std::wstring& path : {pipePath, huge}) {
         copyToClipboard(L"kept");
-        std::atomic<int32_t> answer{-2};
-        std::thread command([&] { answer = run(L"clipf " + path); });
+        EXPECT_EQ(run(L"clipf " + path), 0);
+        // Said while the window's thread goes on pumping.
         HWND box = nullptr;
         EXPECT_TRUE(pumpUntil([&] { return (box = FindWindowW(L"#32770", clipFileRefusedCaption)) != nullptr; }));
         PostMessageW(box, WM_COMMAND, IDOK, 0);
-        if (!pumpUntil([&] { return answer != -2; })) DisconnectNamedPipe(pipe.get()); // unblock a reader
-        command.join();
-        EXPECT_EQ(answer, 0);
+        if (!workDone()) DisconnectNamedPipe(pipe.get()); // unblock a reader
+        EXPECT_TRUE(pumpUntil([&] { return !IsWindow(box); }));
         EXPECT_EQ(clipboardText(), L"kept");
     }
     DeleteFileW(huge.c_str());

@@ -79,7 +79,7 @@ TEST_F(InputKeys, ShiftWithJapaneseLayoutDigitCharactersLaunchesCandidateN) {
     // Shift+4 types "$" on the Japanese layout: there is no fourth candidate.
     type(L"$", true);
     EXPECT_EQ(inputText(), L"$");
-    EXPECT_TRUE(shell.opened.empty());
+    EXPECT_TRUE(shell.opened().empty());
     press(VK_ESCAPE);
     // Without Shift, "#" is just typed.
     type(L"#");
@@ -88,8 +88,8 @@ TEST_F(InputKeys, ShiftWithJapaneseLayoutDigitCharactersLaunchesCandidateN) {
     ASSERT_EQ(view().candidates.size(), 3u);
     // Shift+2 types '"' there: the second candidate is launched.
     type(L"\"", true);
-    ASSERT_TRUE(waitFor([&] { return !shell.opened.empty(); }));
-    EXPECT_EQ(shell.opened, (Texts{L"C:\\work\\note1.txt"}));
+    ASSERT_TRUE(waitFor([&] { return !shell.opened().empty(); }));
+    EXPECT_EQ(shell.opened(), (Texts{L"C:\\work\\note1.txt"}));
     EXPECT_TRUE(waitFor(launcherHidden));
     EXPECT_EQ(theData->historyList.front(), L"C:\\work\\note1.txt");
     EXPECT_EQ(inputText(), L"");
@@ -100,8 +100,8 @@ TEST_F(InputKeys, ShiftWithADigitKeyLaunchesCandidateNOnTheDisplaysUsLayout) {
     ShellCatcher shell;
     // Shift+7 types "&" there.
     press('7', {VK_SHIFT});
-    ASSERT_TRUE(waitFor([&] { return !shell.opened.empty(); }));
-    EXPECT_EQ(shell.opened, (Texts{L"C:\\work\\note6.txt"}));
+    ASSERT_TRUE(waitFor([&] { return !shell.opened().empty(); }));
+    EXPECT_EQ(shell.opened(), (Texts{L"C:\\work\\note6.txt"}));
 }
 
 TEST_F(InputKeys, ADigitActivatesAnItemRowOnlyWhenTheRowExists) {
@@ -299,7 +299,7 @@ TEST_F(InputKeys, CtrlSpaceClosesTheListedTasksAndTabLaunchesTheFirstCandidate) 
 
     ShellCatcher shell;
     press(VK_TAB);
-    EXPECT_EQ(shell.opened, (Texts{L"C:\\first.txt"}));
+    EXPECT_EQ(shell.opened(), (Texts{L"C:\\first.txt"}));
     EXPECT_TRUE(waitFor(launcherHidden));
 }
 
@@ -360,7 +360,7 @@ TEST_F(InputKeys, KeysTheImeTakesAsProcessKeyDoNothingInTheThreeControls) {
         }
         EXPECT_EQ(GetFocus(), control);
     }
-    EXPECT_TRUE(shell.opened.empty());
+    EXPECT_TRUE(shell.opened().empty());
     EXPECT_EQ(inputText(), before);
     EXPECT_TRUE(IsWindow(tasks[0]));
     EXPECT_FALSE(launcherHidden());

@@ -2,6 +2,7 @@
 // program, shortcuts and tools supply the program, Ctrl opens folders.
 #include "launcher_driver.h"
 #include "seam_guards_win.h"
+#include "tests/support/slow_share_win.h"
 
 #include "common/controls_win.h"
 #include "common/folders_win.h"
@@ -52,6 +53,49 @@ TEST_F(Launching, EnterOnAProgramPathStartsItRecordsTheTextFirstAndHides) {
     EXPECT_EQ(inputText(), L"");
     EXPECT_EQ(readTextLines(theData->historyPath), (Texts{recorder(), L"older"}));
     EXPECT_EQ(readTextLines(theData->monthPath), (Texts{recorder(), L"older"}));
+}
+
+TEST_F(Launching, TheWindowHidesAndRecordsAtOnceAndTheShellOpensBehindItInOrder) {
+    openWith({});
+    ShellCatcher shell;
+    shell.holdLaunches();
+    for (const std::wstring text : {L"zq-first", L"zq-second"}) {
+        showLauncher(mainWindow());
+        ASSERT_TRUE(waitFor([] { return GetFocus() == mainWindow().inputLine; }));
+        SetWindowTextW(mainWindow().inputLine, text.c_str());
+        pressKeys({VK_RETURN}); // no settle: the launch is held
+        ASSERT_TRUE(waitFor(launcherHidden));
+        EXPECT_EQ(inputText(), L"");
+        EXPECT_EQ(theData->historyList.front(), text);
+    }
+    EXPECT_TRUE(shell.opened().empty());
+    shell.letLaunchesGo();
+    settle();
+    EXPECT_EQ(shell.opened(), (Texts{L"zq-first", L"zq-second"}));
+}
+
+// A share that answers in seconds: the window's thread does not wait for it.
+TEST_F(Launching, AProgramOnASlowShareHidesTheWindowAtOnceAndStartsBehindIt) {
+    const std::wstring share = slowShareRoot();
+    if (share.empty()) GTEST_SKIP() << "no slow share mounted";
+    const std::wstring program = share + L"\\zq-slow-launch.exe";
+    ASSERT_TRUE(CopyFileW(recorder().c_str(), program.c_str(), FALSE));
+    openWith({});
+    RecordedLaunches launches;
+    {
+        SlowShareWait wait(1.0);
+        SetWindowTextW(mainWindow().inputLine, program.c_str());
+        pressKeys({VK_RETURN});
+        ASSERT_TRUE(waitFor(launcherHidden));
+        EXPECT_EQ(theData->historyList.front(), program);
+        // The show hotkey's way back, while the program is still being started.
+        PostMessageW(mainWindow().window, WM_TRAYICON, 0, 0);
+        EXPECT_TRUE(waitFor([] { return !launcherHidden(); }));
+        EXPECT_GT(workOnItsWay(), 0) << "the shell call ran on the window's thread";
+    }
+    EXPECT_EQ(launches.waitForLines(1).size(), 1u);
+    EXPECT_TRUE(waitFor([] { return workOnItsWay() == 0; }, 30000));
+    DeleteFileW(program.c_str());
 }
 
 TEST_F(Launching, AHistoryFileHeldDuringALaunchGetsTheTextOnceReleased) {
@@ -107,13 +151,13 @@ TEST_F(Launching, CtrlEnterOpensTheFolderThatHoldsAFileAndIgnoresMissingFolders)
     ShellCatcher shell;
     type(L"Q:\\no such folder\\x.txt");
     press(VK_RETURN, {VK_CONTROL});
-    EXPECT_TRUE(shell.opened.empty());
+    EXPECT_TRUE(shell.opened().empty());
     EXPECT_FALSE(launcherHidden());
     EXPECT_EQ(inputText(), L"Q:\\no such folder\\x.txt");
 
     SetWindowTextW(mainWindow().inputLine, (folder + L"\\file.txt").c_str());
     press(VK_RETURN, {VK_CONTROL});
-    EXPECT_EQ(shell.opened, (Texts{folder}));
+    EXPECT_EQ(shell.opened(), (Texts{folder}));
     EXPECT_TRUE(launcherHidden());
     EXPECT_EQ(theData->historyList.front(), folder);
 }
@@ -127,7 +171,7 @@ TEST_F(Launching, EnterOnAFolderBrowsesItAndTypedTextPicksTheFirstListedEntry) {
     EXPECT_EQ(view().shownFolder, folder);
     EXPECT_EQ(windowText(mainWindow().statusLine), folder);
     EXPECT_EQ(inputText(), L"");
-    EXPECT_TRUE(shell.opened.empty());
+    EXPECT_TRUE(shell.opened().empty());
     EXPECT_FALSE(launcherHidden());
 
     // Entries as the folder listing provides them.
@@ -142,7 +186,7 @@ TEST_F(Launching, EnterOnAFolderBrowsesItAndTypedTextPicksTheFirstListedEntry) {
     type(L"re ^read");
     ASSERT_EQ(view().folderEntries.size(), 1u);
     press(VK_RETURN);
-    EXPECT_EQ(shell.opened, (Texts{folder + L"\\report.txt"}));
+    EXPECT_EQ(shell.opened(), (Texts{folder + L"\\report.txt"}));
     EXPECT_TRUE(launcherHidden());
 }
 
@@ -219,7 +263,7 @@ TEST_F(Launching, CtrlSpaceInAFolderMovesTheListedFilesToTheRecycleBinOnlyWhenCo
     }
     EXPECT_EQ(view().shownFolder, folder); // browsed again
     EXPECT_TRUE(view().idle);
-    EXPECT_TRUE(shell.opened.empty());
+    EXPECT_TRUE(shell.opened().empty());
 
     // Ctrl+Space again while the question is open asks nothing and keeps the listing.
     openWithEntries();
@@ -262,7 +306,7 @@ TEST_F(Launching, ToolKeysOnFolderEntriesAndBackspaceOnACandidate) {
     listTasks(tasks, 1);
     press(VK_DOWN);
     press(VK_F9);
-    EXPECT_TRUE(shell.opened.empty());
+    EXPECT_TRUE(shell.opened().empty());
     DestroyWindow(tasks[0]);
 
     view().changeFolder(folder);
@@ -276,6 +320,6 @@ TEST_F(Launching, ToolKeysOnFolderEntriesAndBackspaceOnACandidate) {
     press(VK_DOWN);
     ASSERT_TRUE(waitFor([] { return GetFocus() == mainWindow().itemView; }));
     press(VK_F9);
-    EXPECT_EQ(shell.opened, (Texts{L"viewer.exe | " + folder + L"\\x.txt"}));
+    EXPECT_EQ(shell.opened(), (Texts{L"viewer.exe | " + folder + L"\\x.txt"}));
     EXPECT_TRUE(waitFor(launcherHidden));
 }

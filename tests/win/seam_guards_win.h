@@ -4,22 +4,60 @@
 #include "launcher/input/shell_open_win.h"
 #include "launcher/input/view_state_win.h"
 #include "launcher/shell/message_filter_win.h"
+#include "launcher/shell/main_window_record_win.h"
+#include "common/work_queue.h"
 
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <string>
 #include <utility>
 #include <vector>
 
-// Launches are caught here instead of reaching the shell.
-struct ShellCatcher {
-    std::vector<std::wstring> opened;
+// Launches are caught here instead of reaching the shell. The launch worker
+// calls the seam; driver::settle waits for it.
+class ShellCatcher {
+public:
     ShellCatcher() {
         replaceShellOpen([this](const std::wstring& file, const wchar_t* parameters) {
-            opened.push_back(parameters ? file + L" | " + parameters : file);
+            std::unique_lock lock(mutex_);
+            // Bounded, so that a shell call made on the window's thread fails the test instead of hanging it.
+            letGo_.wait_for(lock, std::chrono::seconds(10), [this] { return !held_; });
+            opened_.push_back(parameters ? file + L" | " + parameters : file);
         });
     }
-    ~ShellCatcher() { replaceShellOpen(nullptr); }
+    ~ShellCatcher() {
+        letLaunchesGo();
+        // No launch still on its way may reach the seam once this is gone.
+        if (theLaunchQueue) theLaunchQueue->drain(std::chrono::seconds(10));
+        replaceShellOpen(nullptr);
+    }
     ShellCatcher(const ShellCatcher&) = delete;
     ShellCatcher& operator=(const ShellCatcher&) = delete;
+
+    std::vector<std::wstring> opened() const {
+        std::lock_guard lock(mutex_);
+        return opened_;
+    }
+
+    // Launches wait inside the shell call until let go, as behind a slow program.
+    void holdLaunches() {
+        std::lock_guard lock(mutex_);
+        held_ = true;
+    }
+    void letLaunchesGo() {
+        {
+            std::lock_guard lock(mutex_);
+            held_ = false;
+        }
+        letGo_.notify_all();
+    }
+
+private:
+    mutable std::mutex mutex_;
+    std::condition_variable letGo_;
+    bool held_ = false;
+    std::vector<std::wstring> opened_;
 };
 
 // The deletion question answered by the test instead of the user.
