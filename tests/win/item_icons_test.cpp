@@ -4,10 +4,14 @@
 
 #include "common/com_apartment_win.h"
 #include "common/scoped_win.h"
+#include "common/work_queue.h"
+#include "launcher/folders/folder_entries.h"
 #include "launcher/input/input_handlers_win.h"
 #include "launcher/input/text_helpers.h"
 #include "launcher/input/view_state_win.h"
 #include "launcher/input/controller_win.h"
+#include "launcher/tasks/task_view_state_win.h"
+#include "tests/support/slow_share_win.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -19,15 +23,15 @@ namespace {
 
 // The row's icon converted on its own, as a fill without reuse would show it.
 std::vector<COLORREF> freshPixels(const ItemEntry& row) {
-    const HIMAGELIST images = ImageList_Create(16, 16, ILC_COLORDDB | ILC_MASK, 1, 0);
     SHFILEINFOW info{};
     SHGetFileInfoW(row.path.c_str(), row.isFolder ? FILE_ATTRIBUTE_DIRECTORY : 0, &info, sizeof info,
                    SHGFI_ICON | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES);
     const ScopedIcon icon(info.hIcon);
-    ImageList_ReplaceIcon(images, -1, icon.valid() ? icon.get() : LoadIconW(nullptr, IDI_QUESTION));
-    std::vector<COLORREF> pixels = imagePixels(images, 0);
-    ImageList_Destroy(images);
-    return pixels;
+    return iconPixels(icon.valid() ? icon.get() : LoadIconW(nullptr, IDI_QUESTION));
+}
+
+bool noWorkOnItsWay() {
+    return workOnItsWay() == 0;
 }
 
 ItemEntry entry(const std::wstring& name, bool isFolder) {
@@ -84,6 +88,7 @@ TEST_F(ItemIconsTest, ReorderedRepeatedAndFilteredRowsKeepTheirOwnIcons) {
             }
         }
         // Each distinct icon is converted once: showing the same rows again adds none.
+        ASSERT_TRUE(pumpUntil(noWorkOnItsWay)); // the programs' own icons (these have none) are read first
         const int images = ImageList_GetImageCount(itemView.display.icons.imageList);
         if (round == 0) imagesAfterFirstRound = images;
         else EXPECT_EQ(images, imagesAfterFirstRound);
@@ -131,4 +136,76 @@ TEST_F(ItemIconsTest, ARefillLeavesNoPixelOfTheRowsBefore) {
         for (int y = longLabel.top + 1; y < longLabel.bottom - 1; ++y) stale += GetPixel(dc, x, y) != background;
     ReleaseDC(listView, dc);
     EXPECT_EQ(stale, 0);
+}
+
+TEST_F(ItemIconsTest, AWindowShowsItsClassIconUntilItAnswersWithItsOwn) {
+    startLauncher();
+    const ScopedIcon own(CopyIcon(LoadIconW(nullptr, IDI_INFORMATION)));
+    BusyWindow busy(L"zqicon busy", 0, own.get());
+    ASSERT_TRUE(pumpUntil([&] { return busy.window() != nullptr; }));
+    busy.sleepAt(WM_GETICON, 1000);
+    SetWindowTextW(mw().inputLine, L"zqicon busy");
+    const HWND view = mw().itemView;
+    const HIMAGELIST images = theItemViewHandler->display.icons.imageList;
+    ASSERT_EQ(itemViewTexts(view), std::vector<std::wstring>{L"1.zqicon busy"});
+    EXPECT_EQ(imagePixels(images, itemImage(view, 0)), iconPixels(TestWindows::classIcon()));
+    EXPECT_EQ(busy.wakes(), 0) << "the fill waited for the window's answer";
+    EXPECT_TRUE(pumpUntil([&] { return imagePixels(images, itemImage(view, 0)) == iconPixels(own.get()); }));
+}
+
+TEST_F(ItemIconsTest, TheImageListStaysBoundedAsWindowsChangeTheirIcons) {
+    startLauncher();
+    ItemIcons& icons = theItemViewHandler->display.icons;
+    icons.mostImages = 12;
+    TestWindows windows;
+    const HWND changing = windows.create(L"zqicon changing");
+    windows.create(L"zqicon steady");
+    const HWND view = mw().itemView;
+    std::vector<ScopedIcon> given;
+    int most = 0;
+    for (int i = 0; i < 40; ++i) {
+        given.emplace_back(CopyIcon(LoadIconW(nullptr, i % 2 ? IDI_INFORMATION : IDI_ERROR)));
+        SendMessageW(changing, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(given.back().get()));
+        SetWindowTextW(mw().inputLine, L"zqicon");
+        ASSERT_EQ(ListView_GetItemCount(view), 2);
+        // The rows shown ask, and the answers come.
+        itemImage(view, 0);
+        itemImage(view, 1);
+        pumpPending();
+        most = std::max(most, ImageList_GetImageCount(icons.imageList));
+    }
+    EXPECT_LE(most, icons.mostImages + 2);
+    const std::vector<TaskWindow>& shown = mw().controller->taskView->shownTasks;
+    for (int row = 0; row < 2; ++row) {
+        const HICON expected = shown[static_cast<size_t>(row)].window == changing ? given.back().get() : TestWindows::classIcon();
+        EXPECT_EQ(imagePixels(icons.imageList, itemImage(view, row)), iconPixels(expected)) << "row " << row;
+    }
+}
+
+TEST_F(ItemIconsTest, AProgramOnASlowShareShowsTheGenericIconUntilItsOwnIsRead) {
+    if (slowShareRoot().empty()) GTEST_SKIP() << "no slow share";
+    startLauncher();
+    // The launcher itself, which has an icon of its own.
+    wchar_t local[MAX_PATH] = {};
+    GetFullPathNameW((exeFolder() + L"\\..\\dist\\Halvorunde.exe").c_str(), MAX_PATH, local, nullptr);
+    const ItemEntry program = makeFolderEntry(slowShareRoot(), L"zqicon.exe", false);
+    ASSERT_TRUE(CopyFileW(local, program.path.c_str(), FALSE));
+    const auto generic = freshPixels(program);
+    HICON small = nullptr;
+    ExtractIconExW(local, 0, nullptr, &small, 1);
+    const ScopedIcon ownIcon(small);
+    const auto own = iconPixels(ownIcon.get());
+    ASSERT_NE(generic, own);
+    {
+        const SlowShareWait wait(0.5);
+        mw().controller->taskView->setTaskViewActive(false);
+        ViewState& view = *mw().controller->view;
+        view.allFolderEntries = std::vector<ItemEntry>{program};
+        view.filterFolderEntries(L"");
+        const HIMAGELIST images = theItemViewHandler->display.icons.imageList;
+        EXPECT_EQ(imagePixels(images, itemImage(mw().itemView, 0)), generic);
+        EXPECT_TRUE(pumpUntil([&] { return imagePixels(images, itemImage(mw().itemView, 0)) == own; },
+                              std::chrono::seconds(30)));
+    }
+    DeleteFileW(program.path.c_str());
 }

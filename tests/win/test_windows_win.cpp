@@ -63,6 +63,48 @@ HICON TestWindows::classIcon() {
     return LoadIconW(nullptr, IDI_WARNING);
 }
 
+BusyWindow::BusyWindow(const std::wstring& title, DWORD extraStyle, HICON smallIcon)
+    : thread_([this, title, extraStyle, smallIcon] { run(title, extraStyle, smallIcon); }) {}
+
+BusyWindow::~BusyWindow() {
+    while (!threadId_) std::this_thread::yield();
+    PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
+    thread_.join();
+}
+
+void BusyWindow::sleepAt(UINT message, DWORD milliseconds) {
+    sleepMs_ = milliseconds;
+    sleepAt_ = message;
+}
+
+LRESULT CALLBACK BusyWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* busy = reinterpret_cast<BusyWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    UINT expected = message;
+    if (busy && message != 0 && busy->sleepAt_.compare_exchange_strong(expected, 0)) {
+        busy->asleep_ = true;
+        Sleep(busy->sleepMs_);
+        busy->asleep_ = false;
+        ++busy->wakes_;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void BusyWindow::run(const std::wstring& title, DWORD extraStyle, HICON smallIcon) {
+    TestWindows windows;
+    const HWND window = windows.create(title, extraStyle);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
+    if (smallIcon) SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
+    MSG message{};
+    PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE); // the thread's queue, for WM_QUIT
+    threadId_ = GetCurrentThreadId();
+    window_ = window;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
 std::vector<std::wstring> itemViewTexts(HWND listView) {
     std::vector<std::wstring> texts;
     const int count = ListView_GetItemCount(listView);
