@@ -39,8 +39,8 @@ int extensionImage(ItemIcons& icons, const std::wstring& path) {
     return known->second;
 }
 
-// Programs, shortcuts and icon files carry their own icon, which the shell
-// reads from the entry: on a share, a wait at every one of them.
+// Programs, shortcuts and icon files carry their own icon, which is read
+// from the entry itself: on a share, a wait at every one of them.
 bool hasOwnIcon(const std::wstring& path) {
     static const std::array<std::wstring, 4> kinds{L".exe", L".lnk", L".url", L".ico"};
     return std::find(kinds.begin(), kinds.end(), extensionOf(path)) != kinds.end();

@@ -1,6 +1,7 @@
 #include "launcher_fixture_win.h"
 #include "test_windows_win.h"
 
+#include "common/scoped_win.h"
 #include "launcher/data/config_store.h"
 #include "launcher/input/input_handlers_win.h"
 #include "launcher/input/controller_win.h"
@@ -225,42 +226,44 @@ TEST_F(TaskViewTest, ActivatingARowBringsItsWindowAndOwnerUpAndHidesTheLauncher)
     const HWND hiddenOwner = windows.create(L"zqtask hidden owner");
     ShowWindow(hiddenOwner, SW_HIDE);
     const HWND dialog = windows.create(L"zqtask dialog", 0, hiddenOwner);
-    showLauncher(mw());
     typeQuery(L"zqtask dialog");
-    ASSERT_EQ(rows(), std::vector<std::wstring>{L"1.zqtask dialog"});
     EXPECT_TRUE(controller.activateItem(0));
     EXPECT_TRUE(pumpUntil([&] { return GetForegroundWindow() == dialog; }));
     EXPECT_FALSE(IsWindowVisible(hiddenOwner));
 }
 
-TEST_F(TaskViewTest, ABusyTaskIsChosenWithoutWaitingAndComesForwardOnceItAnswers) {
+// Busy for less time than a hung window takes to be called hung.
+TEST_F(TaskViewTest, ABusyWindowIsListedAndChosenWithoutWaitingAndComesForwardOnceItAnswers) {
     startLauncher();
-    BusyWindow busy(L"zqtask busy", WS_MINIMIZE);
-    ASSERT_TRUE(pumpUntil([&] { return busy.window() != nullptr; }));
+    const ScopedIcon own(CopyIcon(LoadIconW(nullptr, IDI_INFORMATION)));
+    BusyWindow busy(L"zqtask busy", WS_MINIMIZE, own.get());
+    ASSERT_TRUE(pumpUntil([&] { return busy.window != nullptr; }));
+    const HIMAGELIST images = mw().controller->itemView->display.icons.imageList;
+    const auto rowIcon = [&] { return imagePixels(images, itemImage(mw().itemView, 0)); };
+    busy.sleepAt = WM_GETICON;
     typeQuery(L"zqtask busy");
     ASSERT_EQ(rows(), std::vector<std::wstring>{L"1.zqtask busy"});
-    // Busy from now on, for less time than a hung window takes to be called hung.
-    busy.sleepAt(WM_USER, 2000);
-    PostMessageW(busy.window(), WM_USER, 0, 0);
-    ASSERT_TRUE(pumpUntil([&] { return busy.asleep(); }));
+    EXPECT_EQ(rowIcon(), iconPixels(TestWindows::classIcon())) << "until the window answers";
+    EXPECT_EQ(busy.wakes, 0) << "the launcher waited for the busy window";
+    EXPECT_TRUE(pumpUntil([&] { return rowIcon() == iconPixels(own.get()); }));
 
+    const auto makeBusy = [&] {
+        busy.sleepAt = WM_USER;
+        PostMessageW(busy.window, WM_USER, 0, 0);
+        return pumpUntil([&] { return busy.asleep.load(); });
+    };
+    ASSERT_TRUE(makeBusy());
     EXPECT_TRUE(mw().controller->activateItem(0));
-    // The launcher answers its own messages while the window still sleeps.
     PostMessageW(window(), WM_NULL, 0, 0);
     pumpPending();
-    EXPECT_EQ(busy.wakes(), 0) << "the launcher waited for the busy window";
-    EXPECT_FALSE(IsWindowVisible(window()));
-    EXPECT_TRUE(pumpUntil([&] { return GetForegroundWindow() == busy.window() && !IsIconic(busy.window()); },
-                          std::chrono::seconds(10)));
+    EXPECT_EQ(busy.wakes, 1) << "the launcher waited for the busy window";
+    EXPECT_TRUE(pumpUntil([&] { return GetForegroundWindow() == busy.window && !IsIconic(busy.window); }));
 
     // The show hotkey while the window in front is busy.
-    busy.sleepAt(WM_USER, 2000);
-    PostMessageW(busy.window(), WM_USER, 0, 0);
-    ASSERT_TRUE(pumpUntil([&] { return busy.asleep(); }));
+    ASSERT_TRUE(makeBusy());
     showLauncher(mw());
     pumpPending();
-    EXPECT_EQ(busy.wakes(), 1) << "the launcher waited for the busy window";
-    EXPECT_TRUE(IsWindowVisible(window()));
+    EXPECT_EQ(busy.wakes, 2) << "the launcher waited for the busy window";
     EXPECT_EQ(GetForegroundWindow(), window());
 }
 

@@ -39,6 +39,18 @@ std::vector<COLORREF> drawnPixels(Draw draw) {
     return pixels;
 }
 
+LRESULT CALLBACK busyProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto& busy = *reinterpret_cast<BusyWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    UINT expected = message;
+    if (message && busy.sleepAt.compare_exchange_strong(expected, 0)) {
+        busy.asleep = true;
+        Sleep(2000);
+        busy.asleep = false;
+        ++busy.wakes;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
 } // namespace
 
 TestWindows::~TestWindows() {
@@ -64,45 +76,21 @@ HICON TestWindows::classIcon() {
 }
 
 BusyWindow::BusyWindow(const std::wstring& title, DWORD extraStyle, HICON smallIcon)
-    : thread_([this, title, extraStyle, smallIcon] { run(title, extraStyle, smallIcon); }) {}
+    : thread_([this, title, extraStyle, smallIcon] {
+          TestWindows windows;
+          const HWND created = windows.create(title, extraStyle);
+          SetWindowLongPtrW(created, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+          SetWindowLongPtrW(created, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(busyProcedure));
+          if (smallIcon) SendMessageW(created, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
+          MSG message{};
+          PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE); // the queue that WM_QUIT is posted to
+          window = created;
+          while (created && GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
+      }) {}
 
 BusyWindow::~BusyWindow() {
-    while (!threadId_) std::this_thread::yield();
-    PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
+    if (window) PostThreadMessageW(GetWindowThreadProcessId(window, nullptr), WM_QUIT, 0, 0);
     thread_.join();
-}
-
-void BusyWindow::sleepAt(UINT message, DWORD milliseconds) {
-    sleepMs_ = milliseconds;
-    sleepAt_ = message;
-}
-
-LRESULT CALLBACK BusyWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* busy = reinterpret_cast<BusyWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    UINT expected = message;
-    if (busy && message != 0 && busy->sleepAt_.compare_exchange_strong(expected, 0)) {
-        busy->asleep_ = true;
-        Sleep(busy->sleepMs_);
-        busy->asleep_ = false;
-        ++busy->wakes_;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
-void BusyWindow::run(const std::wstring& title, DWORD extraStyle, HICON smallIcon) {
-    TestWindows windows;
-    const HWND window = windows.create(title, extraStyle);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
-    if (smallIcon) SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
-    MSG message{};
-    PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE); // the thread's queue, for WM_QUIT
-    threadId_ = GetCurrentThreadId();
-    window_ = window;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
 }
 
 std::vector<std::wstring> itemViewTexts(HWND listView) {

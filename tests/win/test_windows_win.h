@@ -26,32 +26,18 @@ private:
     std::vector<HWND> windows_;
 };
 
-// A task window on a thread of its own, which can be made busy: the thread
-// sleeps when it next handles a chosen message and answers nothing meanwhile,
-// as a program busy with some work does.
-class BusyWindow {
-public:
+// A task window on a thread of its own, which sleeps for two seconds, answering
+// nothing, when it next handles the message in sleepAt, as a busy program does.
+struct BusyWindow {
+    std::atomic<HWND> window{nullptr}; // once the thread has made it
+    std::atomic<UINT> sleepAt{0};
+    std::atomic<bool> asleep{false};
+    std::atomic<int> wakes{0};
+
     explicit BusyWindow(const std::wstring& title, DWORD extraStyle = 0, HICON smallIcon = nullptr);
-    BusyWindow(const BusyWindow&) = delete;
-    BusyWindow& operator=(const BusyWindow&) = delete;
     ~BusyWindow();
 
-    // Null until the thread created it.
-    HWND window() const { return window_; }
-    void sleepAt(UINT message, DWORD milliseconds);
-    bool asleep() const { return asleep_; }
-    int wakes() const { return wakes_; }
-
 private:
-    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    void run(const std::wstring& title, DWORD extraStyle, HICON smallIcon);
-
-    std::atomic<HWND> window_{nullptr};
-    std::atomic<DWORD> threadId_{0};
-    std::atomic<UINT> sleepAt_{0};
-    std::atomic<DWORD> sleepMs_{0};
-    std::atomic<bool> asleep_{false};
-    std::atomic<int> wakes_{0};
     std::thread thread_;
 };
 
