@@ -235,23 +235,23 @@ TEST_F(TaskViewTest, ActivatingARowBringsItsWindowAndOwnerUpAndHidesTheLauncher)
 // Busy for less time than a hung window takes to be called hung.
 TEST_F(TaskViewTest, ABusyWindowIsListedAndChosenWithoutWaitingAndComesForwardOnceItAnswers) {
     startLauncher();
-    const ScopedIcon own(CopyIcon(LoadIconW(nullptr, IDI_INFORMATION)));
-    BusyWindow busy(L"zqtask busy", WS_MINIMIZE, own.get());
+    BusyWindow busy(L"zqtask busy", WS_MINIMIZE);
     ASSERT_TRUE(pumpUntil([&] { return busy.window != nullptr; }));
+    const auto makeBusy = [&] {
+        busy.sleep();
+        return pumpUntil([&] { return busy.asleep.load(); });
+    };
     const HIMAGELIST images = mw().controller->itemView->display.icons.imageList;
     const auto rowIcon = [&] { return imagePixels(images, itemImage(mw().itemView, 0)); };
-    busy.sleepAt = WM_GETICON;
+    const ScopedIcon own(CopyIcon(LoadIconW(nullptr, IDI_INFORMATION)));
+    busy.iconWhenAwake = own.get();
+    ASSERT_TRUE(makeBusy());
     typeQuery(L"zqtask busy");
     ASSERT_EQ(rows(), std::vector<std::wstring>{L"1.zqtask busy"});
     EXPECT_EQ(rowIcon(), iconPixels(TestWindows::classIcon())) << "until the window answers";
     EXPECT_EQ(busy.wakes, 0) << "the launcher waited for the busy window";
     EXPECT_TRUE(pumpUntil([&] { return rowIcon() == iconPixels(own.get()); }));
 
-    const auto makeBusy = [&] {
-        busy.sleepAt = WM_USER;
-        PostMessageW(busy.window, WM_USER, 0, 0);
-        return pumpUntil([&] { return busy.asleep.load(); });
-    };
     ASSERT_TRUE(makeBusy());
     EXPECT_TRUE(mw().controller->activateItem(0));
     PostMessageW(window(), WM_NULL, 0, 0);

@@ -41,8 +41,9 @@ std::vector<COLORREF> drawnPixels(Draw draw) {
 
 LRESULT CALLBACK busyProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto& busy = *reinterpret_cast<BusyWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    UINT expected = message;
-    if (message && busy.sleepAt.compare_exchange_strong(expected, 0)) {
+    if (message == WM_USER) {
+        if (const HICON icon = busy.iconWhenAwake.exchange(nullptr))
+            DefWindowProcW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
         busy.asleep = true;
         Sleep(2000);
         busy.asleep = false;
@@ -75,13 +76,12 @@ HICON TestWindows::classIcon() {
     return LoadIconW(nullptr, IDI_WARNING);
 }
 
-BusyWindow::BusyWindow(const std::wstring& title, DWORD extraStyle, HICON smallIcon)
-    : thread_([this, title, extraStyle, smallIcon] {
+BusyWindow::BusyWindow(const std::wstring& title, DWORD extraStyle)
+    : thread_([this, title, extraStyle] {
           TestWindows windows;
           const HWND created = windows.create(title, extraStyle);
           SetWindowLongPtrW(created, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
           SetWindowLongPtrW(created, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(busyProcedure));
-          if (smallIcon) SendMessageW(created, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
           MSG message{};
           PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE); // the queue that WM_QUIT is posted to
           window = created;

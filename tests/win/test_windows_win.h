@@ -26,16 +26,18 @@ private:
     std::vector<HWND> windows_;
 };
 
-// A task window on a thread of its own, which sleeps for two seconds, answering
-// nothing, when it next handles the message in sleepAt, as a busy program does.
+// A task window on a thread of its own, which falls asleep for two seconds,
+// answering nothing, when told to, as a busy program does.
 struct BusyWindow {
     std::atomic<HWND> window{nullptr}; // once the thread has made it
-    std::atomic<UINT> sleepAt{0};
     std::atomic<bool> asleep{false};
     std::atomic<int> wakes{0};
+    // An icon the window takes on as it falls asleep, and answers with once awake.
+    std::atomic<HICON> iconWhenAwake{nullptr};
 
-    explicit BusyWindow(const std::wstring& title, DWORD extraStyle = 0, HICON smallIcon = nullptr);
+    explicit BusyWindow(const std::wstring& title, DWORD extraStyle = 0);
     ~BusyWindow();
+    void sleep() { PostMessageW(window, WM_USER, 0, 0); }
 
 private:
     std::thread thread_;
