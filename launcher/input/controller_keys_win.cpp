@@ -25,12 +25,6 @@ int32_t itemCount(const MainWindow& mainWindow) {
     return static_cast<int32_t>(SendMessageW(mainWindow.itemView, LVM_GETITEMCOUNT, 0, 0));
 }
 
-// A task's owner chain comes forward first, so the task lands on top of it.
-void bringTaskForward(HWND window) {
-    if (IsIconic(window)) showWindowWithoutWaiting(window, SW_SHOWNOACTIVATE);
-    bringWindowToFront(window);
-}
-
 const wchar_t* toolKeyName(WPARAM key) {
     switch (key) {
     case VK_F6: return L"F6";
@@ -56,11 +50,7 @@ bool Controller::activateItem(int32_t index) {
     if (index < 0 || index >= itemCount(*mainWindow)) return false;
     if (listsTasks(itemView->display)) {
         if (static_cast<size_t>(index) < taskView->shownTasks.size()) {
-            const HWND window = static_cast<HWND>(taskView->shownTasks[static_cast<size_t>(index)].window);
-            // A top-level window's parent is the desktop, which is never brought forward.
-            const HWND parent = GetAncestor(window, GA_PARENT);
-            if (parent && parent != GetDesktopWindow()) bringTaskForward(parent);
-            bringTaskForward(window);
+            bringTaskForward(static_cast<HWND>(taskView->shownTasks[static_cast<size_t>(index)].window));
         }
         dismiss();
         return true;

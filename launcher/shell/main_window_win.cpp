@@ -324,6 +324,8 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TASKS_DELAYED_CLOSE: return onTaskMessage(*mw.controller->taskView, message);
     case WM_TASKS_IDLE: return onTasksIdle(mw);
     case WM_TASKS_AUTO_ACTIVATE: mw.controller->autoActivate(static_cast<int32_t>(wParam)); return 0;
+    case WM_WINDOW_ICON:
+    case WM_FILE_ICON: return onItemIconAnswer(mw.controller->itemView->display, message, wParam, lParam);
     default:
         if (isTaskbarCreatedMessage(message)) {
             addNotifyIcon(mw);

@@ -1,33 +1,34 @@
 #include "task_view_state_win.h"
 
-void showWindowWithoutWaiting(HWND window, int command) {
-    // A hung program answers nothing, and the synchronous call would freeze the launcher with it.
-    if (IsHungAppWindow(window)) {
-        ShowWindowAsync(window, command);
-    } else {
-        ShowWindow(window, command);
-    }
-}
-
+// Nothing here waits for the window's program. ShowWindow, SetWindowPos and
+// BringWindowToTop on another thread's window wait until that thread reads
+// its messages, which a busy program may not do for seconds; their
+// asynchronous forms are carried out by the window's own thread once it
+// answers again, so a busy window still comes forward, later.
 void bringWindowToFront(HWND window) {
     if (!IsWindow(window)) return;
-    const bool hung = IsHungAppWindow(window) != FALSE;
-    const int command = IsIconic(window) ? SW_RESTORE : IsZoomed(window) ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
-    if (hung) ShowWindowAsync(window, command); // asked once: the answer decides every call below
-    else ShowWindow(window, command);
+    ShowWindowAsync(window, IsIconic(window) ? SW_RESTORE : IsZoomed(window) ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
     const HWND foreground = GetForegroundWindow();
     if (foreground == window) return;
-    // The foreground lock lets a thread take the foreground only while it shares
-    // input state with the thread that holds it. Attaching to a hung thread
-    // would make our thread wait on its input queue.
+    // The foreground lock lets a thread take the foreground while it shares
+    // input with the thread that holds it. Our own thread never joins in:
+    // sharing input with a busy thread makes activating wait for that thread.
+    // It needs no help either, holding the foreground or having just had the
+    // hotkey, either of which lets it hand the foreground on.
+    const DWORD self = GetCurrentThreadId();
     const DWORD foregroundThread = GetWindowThreadProcessId(foreground, nullptr);
     const DWORD windowThread = GetWindowThreadProcessId(window, nullptr);
-    bool attached = false;
-    if (!hung && foregroundThread != windowThread)
-        attached = AttachThreadInput(foregroundThread, windowThread, TRUE) != FALSE;
-    SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | (hung ? SWP_ASYNCWINDOWPOS : 0));
-    // The queued SetWindowPos activates a hung window once it answers again;
-    // SetForegroundWindow could wait for it (it does under Wine).
-    if (!hung) SetForegroundWindow(window);
+    const bool attached = foregroundThread != windowThread && foregroundThread != self && windowThread != self &&
+                          AttachThreadInput(foregroundThread, windowThread, TRUE);
+    SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_ASYNCWINDOWPOS);
+    SetForegroundWindow(window);
     if (attached) AttachThreadInput(foregroundThread, windowThread, FALSE);
+}
+
+void bringTaskForward(HWND task) {
+    // A dialog's owner comes up first, so that the dialog lands on top of it.
+    // A hidden owner, which many frameworks keep for their windows, stays hidden.
+    const HWND owner = GetWindow(task, GW_OWNER);
+    if (owner && IsWindowVisible(owner)) bringWindowToFront(owner);
+    bringWindowToFront(task);
 }

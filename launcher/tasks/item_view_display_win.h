@@ -16,6 +16,7 @@ class ListedEntries;
 enum class ItemListing { tasks, folderEntries };
 
 struct ItemViewDisplay {
+    HWND listView = nullptr;
     ItemIcons icons;
 
     // The view owns no rows: it asks for each shown row's text and image.

@@ -198,18 +198,33 @@ struct DrawingOff {
     DrawingOff& operator=(const DrawingOff&) = delete;
 };
 
+// The image list starts afresh once it is full; rows are asked for their
+// images again, which come from the new list.
+void keepImagesBounded(ItemViewDisplay& display) {
+    ItemIcons& icons = display.icons;
+    const HIMAGELIST old = imagesFull(icons) ? startImagesAfresh(icons) : nullptr;
+    ensureItemImages(icons);
+    if (ListView_GetImageList(display.listView, LVSIL_SMALL) != icons.imageList)
+        ListView_SetImageList(display.listView, icons.imageList, LVSIL_SMALL);
+    if (old) {
+        ImageList_Destroy(old);
+        std::fill(display.rowImages.begin(), display.rowImages.end(), -1);
+    }
+}
+
 void refill(ItemViewDisplay& display, HWND listView) {
     const size_t count = rowCount(display);
     const DrawingOff drawingOff(listView);
     // Drops the selection, the focused row and the scroll position, as
     // removing every row always did.
     ListView_DeleteAllItems(listView);
+    display.listView = listView;
+    display.icons.answerTo = GetAncestor(listView, GA_ROOT);
+    startIconFill(display.icons, listsTasks(display));
     // Every row gets its own icon when it is first shown; the view only asks
     // for the rows it shows, so a refill of many rows fetches few icons.
     display.rowImages.assign(count, -1);
-    ensureItemImages(display.icons);
-    if (ListView_GetImageList(listView, LVSIL_SMALL) != display.icons.imageList)
-        ListView_SetImageList(listView, display.icons.imageList, LVSIL_SMALL);
+    keepImagesBounded(display);
     fitColumn(display, listView, count);
     ListView_SetItemCountEx(listView, count, 0);
 }
@@ -226,6 +241,17 @@ void fillItemView(ItemViewDisplay& display, HWND listView, const ListedEntries& 
     display.listing = ItemListing::folderEntries;
     display.entries = &entries;
     refill(display, listView);
+}
+
+LRESULT onItemIconAnswer(ItemViewDisplay& display, UINT message, WPARAM wParam, LPARAM lParam) {
+    const bool changed = message == WM_FILE_ICON
+                             ? takeFileIcon(display.icons, lParam)
+                             : takeWindowIcon(display.icons, reinterpret_cast<HWND>(wParam), reinterpret_cast<HICON>(lParam));
+    if (!changed || !display.listView) return 0;
+    std::fill(display.rowImages.begin(), display.rowImages.end(), -1);
+    keepImagesBounded(display);
+    InvalidateRect(display.listView, nullptr, FALSE);
+    return 0;
 }
 
 LRESULT onItemViewNotify(ItemViewDisplay& display, NMHDR& header) {

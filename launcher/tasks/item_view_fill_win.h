@@ -2,6 +2,7 @@
 // Filling the item view with task or folder rows, numbered and with icons.
 // The view holds only the number of rows; it asks for each shown row's text
 // and image, which come from the list it was filled from.
+#include "item_icons_win.h"
 #include "task_window.h"
 
 #include <windows.h>
@@ -18,3 +19,5 @@ void fillItemView(ItemViewDisplay& display, HWND listView, const ListedEntries& 
 
 // The view's questions about its rows (WM_NOTIFY from the item view).
 LRESULT onItemViewNotify(ItemViewDisplay& display, NMHDR& header);
+// WM_WINDOW_ICON and WM_FILE_ICON: rows get the icons that came.
+LRESULT onItemIconAnswer(ItemViewDisplay& display, UINT message, WPARAM wParam, LPARAM lParam);

@@ -14,7 +14,7 @@
 // could not give (a call that failed) is recorded as such.
 struct WindowFacts {
     bool visible = false;
-    int textLength = 0; // what GetWindowTextW returned; 0 also when it failed
+    int textLength = 0; // the length of the title read; 0 also when the read failed
     std::wstring text;
     bool childStyle = false;
     bool cloakQueried = false; // the cloaking attribute could be read

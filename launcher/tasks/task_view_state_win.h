@@ -89,7 +89,8 @@ void startDelayedClose(TaskViewState& taskView);
 // the user-interface thread.
 LRESULT onTaskMessage(TaskViewState& state, UINT message);
 
-// Restores or shows a window and forces it to the foreground.
+// Restores or shows a window and forces it to the foreground, without
+// waiting for the window's program.
 void bringWindowToFront(HWND window);
-// ShowWindow that does not wait for a hung program's window.
-void showWindowWithoutWaiting(HWND window, int command);
+// A chosen task: its owner first, then the task.
+void bringTaskForward(HWND task);

@@ -26,9 +26,12 @@ HRESULT queryCloaked(HWND window, DWORD& cloaked) {
     return query(window, DWMWA_CLOAKED, &cloaked, sizeof cloaked);
 }
 
+// The title the system keeps for the window, as GetWindowTextW reads another
+// program's; GetWindowTextW would send WM_GETTEXT to a window of this
+// process's other threads and wait for the answer.
 std::wstring readText(HWND window, int capacity, int& length) {
     std::wstring text(static_cast<size_t>(capacity), L'\0');
-    length = GetWindowTextW(window, text.data(), capacity);
+    length = InternalGetWindowText(window, text.data(), capacity);
     text.resize(static_cast<size_t>(length > 0 ? length : 0));
     return text;
 }

@@ -4,10 +4,13 @@
 
 #include "common/com_apartment_win.h"
 #include "common/scoped_win.h"
+#include "launcher/folders/folder_entries.h"
 #include "launcher/input/input_handlers_win.h"
 #include "launcher/input/text_helpers.h"
 #include "launcher/input/view_state_win.h"
 #include "launcher/input/controller_win.h"
+#include "launcher/tasks/task_view_state_win.h"
+#include "tests/support/slow_share_win.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -19,15 +22,11 @@ namespace {
 
 // The row's icon converted on its own, as a fill without reuse would show it.
 std::vector<COLORREF> freshPixels(const ItemEntry& row) {
-    const HIMAGELIST images = ImageList_Create(16, 16, ILC_COLORDDB | ILC_MASK, 1, 0);
     SHFILEINFOW info{};
     SHGetFileInfoW(row.path.c_str(), row.isFolder ? FILE_ATTRIBUTE_DIRECTORY : 0, &info, sizeof info,
                    SHGFI_ICON | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES);
     const ScopedIcon icon(info.hIcon);
-    ImageList_ReplaceIcon(images, -1, icon.valid() ? icon.get() : LoadIconW(nullptr, IDI_QUESTION));
-    std::vector<COLORREF> pixels = imagePixels(images, 0);
-    ImageList_Destroy(images);
-    return pixels;
+    return iconPixels(icon.valid() ? icon.get() : LoadIconW(nullptr, IDI_QUESTION));
 }
 
 ItemEntry entry(const std::wstring& name, bool isFolder) {
@@ -131,4 +130,47 @@ TEST_F(ItemIconsTest, ARefillLeavesNoPixelOfTheRowsBefore) {
         for (int y = longLabel.top + 1; y < longLabel.bottom - 1; ++y) stale += GetPixel(dc, x, y) != background;
     ReleaseDC(listView, dc);
     EXPECT_EQ(stale, 0);
+}
+
+TEST_F(ItemIconsTest, TheImageListStaysBoundedAsWindowsChangeTheirIcons) {
+    startLauncher();
+    ItemIcons& icons = theItemViewHandler->display.icons;
+    icons.mostImages = 12;
+    TestWindows windows;
+    const HWND changing = windows.create(L"zqicon changing");
+    std::vector<ScopedIcon> given;
+    int most = 0;
+    for (int i = 0; i < 40; ++i) {
+        given.emplace_back(CopyIcon(LoadIconW(nullptr, i % 2 ? IDI_INFORMATION : IDI_ERROR)));
+        SendMessageW(changing, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(given.back().get()));
+        SetWindowTextW(mw().inputLine, L"zqicon changing");
+        itemImage(mw().itemView, 0); // the row shown asks, and the answer comes
+        pumpPending();
+        most = std::max(most, ImageList_GetImageCount(icons.imageList));
+    }
+    EXPECT_LE(most, icons.mostImages + 1);
+    EXPECT_EQ(imagePixels(icons.imageList, itemImage(mw().itemView, 0)), iconPixels(given.back().get()));
+}
+
+TEST_F(ItemIconsTest, AProgramOnASlowShareShowsTheGenericIconUntilItsOwnIsRead) {
+    if (slowShareRoot().empty()) GTEST_SKIP() << "no slow share";
+    startLauncher();
+    wchar_t local[MAX_PATH] = {}; // the launcher, which has an icon of its own
+    GetFullPathNameW((exeFolder() + L"\\..\\dist\\Halvorunde.exe").c_str(), MAX_PATH, local, nullptr);
+    const ItemEntry program = makeFolderEntry(slowShareRoot(), L"zqicon.exe", false);
+    ASSERT_TRUE(CopyFileW(local, program.path.c_str(), FALSE));
+    HICON small = nullptr;
+    ExtractIconExW(local, 0, nullptr, &small, 1);
+    const ScopedIcon own(small);
+    ASSERT_NE(freshPixels(program), iconPixels(own.get()));
+    setSlowShareWait(0.5);
+    mw().controller->taskView->setTaskViewActive(false);
+    mw().controller->view->allFolderEntries = std::vector<ItemEntry>{program};
+    mw().controller->view->filterFolderEntries(L"");
+    const HIMAGELIST images = theItemViewHandler->display.icons.imageList;
+    const auto rowIcon = [&] { return imagePixels(images, itemImage(mw().itemView, 0)); };
+    EXPECT_EQ(rowIcon(), freshPixels(program));
+    EXPECT_TRUE(pumpUntil([&] { return rowIcon() == iconPixels(own.get()); }, std::chrono::seconds(30)));
+    setSlowShareWait(0);
+    DeleteFileW(program.path.c_str());
 }

@@ -1,6 +1,7 @@
 #include "launcher_fixture_win.h"
 #include "tests/support/test_support_win.h"
 
+#include "common/work_queue.h"
 #include "launcher/shell/startup_win.h"
 
 #include <cstdlib>
@@ -74,6 +75,8 @@ void LauncherWindowTest::closeLauncher() {
 }
 
 void LauncherWindowTest::TearDown() {
+    // Answers still on their way are taken while the window is there to take them.
+    pumpUntil([] { return workOnItsWay() == 0; });
     closeLauncher();
     // The quit message of the destroyed window must not reach the next test.
     MSG message{};

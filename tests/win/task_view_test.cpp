@@ -7,12 +7,11 @@
 #include "launcher/input/controller_win.h"
 #include "launcher/tasks/task_view_state_win.h"
 #include "launcher/tasks/window_enumeration_win.h"
+#include "launcher/shell/main_window_record_win.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
-#include <atomic>
-#include <thread>
 
 namespace {
 
@@ -202,11 +201,12 @@ TEST_F(TaskViewTest, KanaMatchWidensTheQueryButNotTheSettingLists) {
     EXPECT_FALSE(listed(L"メモ帳 zq"));
 }
 
-TEST_F(TaskViewTest, ActivatingARowBringsItsWindowUpAndHidesTheLauncher) {
+TEST_F(TaskViewTest, ActivatingARowBringsItsWindowAndOwnerUpAndHidesTheLauncher) {
     startLauncher();
     TestWindows windows;
     windows.create(L"zqtask a");
-    const HWND target = windows.create(L"zqtask b", WS_MINIMIZE);
+    const HWND owner = windows.create(L"zqtask owner", WS_MINIMIZE);
+    const HWND target = windows.create(L"zqtask b", WS_MINIMIZE, owner);
     typeQuery(L"zqtask b");
     ASSERT_EQ(rows(), std::vector<std::wstring>{L"1.zqtask b"});
     Controller& controller = *mw().controller;
@@ -217,33 +217,54 @@ TEST_F(TaskViewTest, ActivatingARowBringsItsWindowUpAndHidesTheLauncher) {
     EXPECT_TRUE(controller.activateItem(0));
     EXPECT_TRUE(pumpUntil([&] { return GetForegroundWindow() == target; }));
     EXPECT_FALSE(IsIconic(target));
+    EXPECT_FALSE(IsIconic(owner)) << "the owner comes up with its window";
     EXPECT_FALSE(IsWindowVisible(window()));
     EXPECT_TRUE(rows().empty());
     EXPECT_FALSE(controller.activateItem(0)); // the view was emptied by the dismissal
+
+    // An owner kept hidden stays hidden.
+    const HWND hiddenOwner = windows.create(L"zqtask hidden owner");
+    ShowWindow(hiddenOwner, SW_HIDE);
+    const HWND dialog = windows.create(L"zqtask dialog", 0, hiddenOwner);
+    typeQuery(L"zqtask dialog");
+    EXPECT_TRUE(controller.activateItem(0));
+    EXPECT_TRUE(pumpUntil([&] { return GetForegroundWindow() == dialog; }));
+    EXPECT_FALSE(IsWindowVisible(hiddenOwner));
 }
 
-TEST_F(TaskViewTest, AHungProgramsWindowIsBroughtUpWithoutWaitingForIt) {
+// Busy for less time than a hung window takes to be called hung.
+TEST_F(TaskViewTest, ABusyWindowIsListedAndChosenWithoutWaitingAndComesForwardOnceItAnswers) {
     startLauncher();
-    const ScopedKernelHandle release(CreateEventW(nullptr, TRUE, FALSE, nullptr));
-    std::atomic<HWND> hung{nullptr};
-    std::atomic<bool> answering{false}, restored{false};
-    std::thread owner([&] {
-        TestWindows windows;
-        hung = windows.create(L"zqtask hung", WS_MINIMIZE);
-        // Answers nothing until released; the timeout only ends a failed run.
-        WaitForSingleObject(release.get(), 30000);
-        answering = true;
-        MSG message{};
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-        restored = !IsIconic(hung);
-    });
-    ASSERT_TRUE(pumpUntil([&] { return hung != nullptr && IsHungAppWindow(hung) != FALSE; }, std::chrono::seconds(10)));
-    showWindowWithoutWaiting(hung, SW_SHOWNOACTIVATE);
-    bringWindowToFront(hung);
-    EXPECT_FALSE(answering) << "a synchronous call waited for the hung thread";
-    SetEvent(release.get());
-    owner.join();
-    EXPECT_TRUE(restored) << "restored once it answered again";
+    BusyWindow busy(L"zqtask busy", WS_MINIMIZE);
+    ASSERT_TRUE(pumpUntil([&] { return busy.window != nullptr; }));
+    const auto makeBusy = [&] {
+        busy.sleep();
+        return pumpUntil([&] { return busy.asleep.load(); });
+    };
+    const HIMAGELIST images = mw().controller->itemView->display.icons.imageList;
+    const auto rowIcon = [&] { return imagePixels(images, itemImage(mw().itemView, 0)); };
+    const ScopedIcon own(CopyIcon(LoadIconW(nullptr, IDI_INFORMATION)));
+    busy.iconWhenAwake = own.get();
+    ASSERT_TRUE(makeBusy());
+    typeQuery(L"zqtask busy");
+    ASSERT_EQ(rows(), std::vector<std::wstring>{L"1.zqtask busy"});
+    EXPECT_EQ(rowIcon(), iconPixels(TestWindows::classIcon())) << "until the window answers";
+    EXPECT_EQ(busy.wakes, 0) << "the launcher waited for the busy window";
+    EXPECT_TRUE(pumpUntil([&] { return rowIcon() == iconPixels(own.get()); }));
+
+    ASSERT_TRUE(makeBusy());
+    EXPECT_TRUE(mw().controller->activateItem(0));
+    PostMessageW(window(), WM_NULL, 0, 0);
+    pumpPending();
+    EXPECT_EQ(busy.wakes, 1) << "the launcher waited for the busy window";
+    EXPECT_TRUE(pumpUntil([&] { return GetForegroundWindow() == busy.window && !IsIconic(busy.window); }));
+
+    // The show hotkey while the window in front is busy.
+    ASSERT_TRUE(makeBusy());
+    showLauncher(mw());
+    pumpPending();
+    EXPECT_EQ(busy.wakes, 2) << "the launcher waited for the busy window";
+    EXPECT_EQ(GetForegroundWindow(), window());
 }
 
 TEST_F(TaskViewTest, ClosesSelectedUnselectedListedAndDelayedWindows) {

@@ -39,6 +39,19 @@ std::vector<COLORREF> drawnPixels(Draw draw) {
     return pixels;
 }
 
+LRESULT CALLBACK busyProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto& busy = *reinterpret_cast<BusyWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message == WM_USER) {
+        if (const HICON icon = busy.iconWhenAwake.exchange(nullptr))
+            DefWindowProcW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+        busy.asleep = true;
+        Sleep(2000);
+        busy.asleep = false;
+        ++busy.wakes;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
 } // namespace
 
 TestWindows::~TestWindows() {
@@ -61,6 +74,23 @@ HWND TestWindows::create(const std::wstring& title, DWORD extraStyle, HWND owner
 
 HICON TestWindows::classIcon() {
     return LoadIconW(nullptr, IDI_WARNING);
+}
+
+BusyWindow::BusyWindow(const std::wstring& title, DWORD extraStyle)
+    : thread_([this, title, extraStyle] {
+          TestWindows windows;
+          const HWND created = windows.create(title, extraStyle);
+          SetWindowLongPtrW(created, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+          SetWindowLongPtrW(created, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(busyProcedure));
+          MSG message{};
+          PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE); // the queue that WM_QUIT is posted to
+          window = created;
+          while (created && GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
+      }) {}
+
+BusyWindow::~BusyWindow() {
+    if (window) PostThreadMessageW(GetWindowThreadProcessId(window, nullptr), WM_QUIT, 0, 0);
+    thread_.join();
 }
 
 std::vector<std::wstring> itemViewTexts(HWND listView) {

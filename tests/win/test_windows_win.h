@@ -4,7 +4,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 class TestWindows {
@@ -22,6 +24,23 @@ public:
 
 private:
     std::vector<HWND> windows_;
+};
+
+// A task window on a thread of its own, which falls asleep for two seconds,
+// answering nothing, when told to, as a busy program does.
+struct BusyWindow {
+    std::atomic<HWND> window{nullptr}; // once the thread has made it
+    std::atomic<bool> asleep{false};
+    std::atomic<int> wakes{0};
+    // An icon the window takes on as it falls asleep, and answers with once awake.
+    std::atomic<HICON> iconWhenAwake{nullptr};
+
+    explicit BusyWindow(const std::wstring& title, DWORD extraStyle = 0);
+    ~BusyWindow();
+    void sleep() { PostMessageW(window, WM_USER, 0, 0); }
+
+private:
+    std::thread thread_;
 };
 
 // The texts of the item view's rows.
