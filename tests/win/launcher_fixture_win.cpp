@@ -1,6 +1,7 @@
 #include "launcher_fixture_win.h"
 #include "tests/support/test_support_win.h"
 
+#include "common/work_queue.h"
 #include "launcher/shell/startup_win.h"
 
 #include <cstdlib>
@@ -21,6 +22,10 @@ void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 
 bool pumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
     return pumpWhileWaiting(condition, timeout, pumpPending);
+}
+
+bool pumpUntilAnswered(std::chrono::milliseconds timeout) {
+    return pumpUntil([] { return workOnItsWay() == 0; }, timeout);
 }
 
 void pumpPending() {
