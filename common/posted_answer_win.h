@@ -76,3 +76,18 @@ std::unique_ptr<PostedAnswer<T>> takeAnswer(LPARAM lParam) {
     endWork();
     return std::unique_ptr<PostedAnswer<T>>(reinterpret_cast<PostedAnswer<T>*>(lParam));
 }
+
+// Posts a first answer from inside a job, ahead of the one its end posts:
+// what the window can show while the rest of the job still waits.
+template <typename T>
+void postAnswer(HWND window, UINT message, uint32_t request, T value) {
+    beginWork();
+    try {
+        auto answer = std::make_unique<PostedAnswer<T>>();
+        answer->request = request;
+        answer->value = std::move(value);
+        posted_answer_detail::post(window, message, std::move(answer));
+    } catch (...) {
+        endWork();
+    }
+}

@@ -26,13 +26,14 @@ bool isDotEntry(const wchar_t* name) {
 
 } // namespace
 
-FolderListing listFolder(const std::wstring& folder) {
-    FolderListing entries;
+bool listFolder(const std::wstring& folder, FolderListing& entries) {
+    entries = FolderListing();
     entries.enterFolder(folder);
     WIN32_FIND_DATAW found{};
     const ScopedFind find(FindFirstFileExW(joinFolderPath(folder, L"*").c_str(), FindExInfoBasic, &found,
                                            FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
-    if (!find.valid()) return entries;
+    // Only a drive's empty root has no "." to find.
+    if (!find.valid()) return GetLastError() == ERROR_FILE_NOT_FOUND;
     do {
         if (isDotEntry(found.cFileName)) continue;
         const std::wstring_view name = found.cFileName;
@@ -43,5 +44,11 @@ FolderListing listFolder(const std::wstring& folder) {
     } while (FindNextFileW(find.get(), &found));
     entries.order();
     entries.shrink();
+    return true;
+}
+
+FolderListing listFolder(const std::wstring& folder) {
+    FolderListing entries;
+    listFolder(folder, entries);
     return entries;
 }

@@ -5,7 +5,6 @@
 #include "candidates.h"
 #include "input_handlers_win.h"
 #include "launch_request.h"
-#include "text_helpers.h"
 #include "view_state_win.h"
 #include "common/controls_win.h"
 #include "launcher/data/data_store.h"
@@ -13,7 +12,6 @@
 #include "launcher/tasks/task_view_state_win.h"
 
 #include <commctrl.h>
-#include <shlwapi.h>
 
 namespace {
 
@@ -57,13 +55,14 @@ bool Controller::activateItem(int32_t index) {
     }
     LaunchRequest request;
     request.owner = this;
-    if (static_cast<size_t>(index) < view->folderEntries.size())
-        request.target = view->folderEntries[static_cast<size_t>(index)].path;
-    request.fromItemView = true;
-    if (ctrlDown()) {
-        request.withCtrl = true;
-        if (!PathIsDirectoryW(request.target.c_str())) request.target = folderOf(request.target);
+    if (static_cast<size_t>(index) < view->folderEntries.size()) {
+        const ItemEntry entry = view->folderEntries[static_cast<size_t>(index)];
+        request.target = entry.path;
+        request.folderEntry = entry.isFolder;
     }
+    request.fromItemView = true;
+    // With Ctrl, the worker that decides makes a file's target its folder.
+    request.withCtrl = ctrlDown();
     dispatchRequest(request);
     return true;
 }
@@ -112,7 +111,11 @@ void Controller::runTool(int32_t index, WPARAM key, ToolSource source) {
         request.target = view->candidates[row];
     } else {
         if (listsTasks(itemView->display) || index >= itemCount(*mainWindow)) return;
-        if (row < view->folderEntries.size()) request.target = view->folderEntries[row].path;
+        if (row < view->folderEntries.size()) {
+            const ItemEntry entry = view->folderEntries[row];
+            request.target = entry.path;
+            request.folderEntry = entry.isFolder;
+        }
     }
     if (!config->hasKey(keyName)) return;
     request.program = config->valueOf(keyName);

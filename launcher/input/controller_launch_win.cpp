@@ -7,55 +7,36 @@
 #include "shell_open_win.h"
 #include "view_state_win.h"
 #include "launcher/data/data_store.h"
-#include "launcher/folders/folder_listing_win.h"
 #include "launcher/history/history_store_win.h"
 #include "launcher/shell/main_window_record_win.h"
 
-#include <shlwapi.h>
-
-namespace {
-
-bool isDirectory(const std::wstring& path) {
-    return PathIsDirectoryW(path.c_str()) != FALSE;
-}
-
-} // namespace
-
 void Controller::dispatchRequest(LaunchRequest& request) {
-    switch (decideDispatch(request, !view->folderEntries.empty(), isDirectory)) {
-    case DispatchStep::nothing: return;
-    case DispatchStep::openFolderView: openFolderView(request); return;
-    case DispatchStep::execute: executeRequest(request); return;
-    case DispatchStep::activateFirstItem: activateItem(0); return;
-    }
+    if (request.target.empty()) return;
+    // Whether the target is a folder waits on its drive, which may be a
+    // share: a worker decides, and onFolderAnswer carries on.
+    askWhereRequestGoes(request);
 }
 
 void Controller::openFolderView(LaunchRequest& request) {
-    const std::wstring folder = request.target;
     // The old listing goes first, so that two large folders are never held at once.
     view->folderEntries.clear();
     view->allFolderEntries = FolderListing();
-    view->changeFolder(folder);
-    view->allFolderEntries = listFolder(folder);
-    view->filterFolderEntries(L"");
-    setInputText(L"");
-    onInputChanged();
-    if (view->folderEntries.empty()) {
-        ++activityCounter;
-        SetFocus(mainWindow->inputLine);
-    } else {
-        focusItemView();
-    }
+    view->changeFolder(request.target);
+    // The entries follow from a worker; until then the keys go to the input line.
+    ++activityCounter;
+    SetFocus(mainWindow->inputLine);
 }
 
 void Controller::restoreFolder(const std::wstring& folder) {
-    if (folder.empty() || !isDirectory(folder)) {
+    if (folder.empty()) {
         view->changeFolder(L"");
         return;
     }
     view->folderEntries.clear();
-    view->allFolderEntries = listFolder(folder);
+    view->allFolderEntries = FolderListing();
+    const uint32_t request = view->folderRequests.list();
     view->changeFolder(folder);
+    askForListing(folder, request, true);
 }
 
 void Controller::executeRequest(LaunchRequest& request) {

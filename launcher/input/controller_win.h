@@ -1,8 +1,9 @@
 #pragma once
 // Ties the controls of the main window to the input, task and folder logic.
 // Its operations live in controller_win.cpp (the input change, dismissing),
-// controller_keys_win.cpp (what the keys do) and controller_launch_win.cpp
-// (browsing a folder or launching a target).
+// controller_keys_win.cpp (what the keys do), controller_launch_win.cpp
+// (browsing a folder or launching a target) and controller_folders_win.cpp
+// (the workers that find and list folders, and their answers).
 #include "clipboard_copy_win.h"
 
 #include <windows.h>
@@ -19,6 +20,10 @@ struct LaunchRequest;
 struct MainWindow;
 struct TaskViewState;
 struct ViewState;
+
+// Posted by the worker that decides where a request goes and lists folders;
+// wParam: the request, lParam: the answer for onFolderAnswer.
+constexpr UINT WM_FOLDER_LISTED = WM_APP + 7;
 
 // Where F6-F9 was pressed.
 enum class ToolSource { candidateList, itemView };
@@ -54,11 +59,20 @@ struct Controller {
     void autoActivate(int32_t snapshot);
     void setInputText(const std::wstring& text);
 
-    // Launching: browse a folder, or open the target and hide.
+    // Launching: browse a folder, or open the target and hide. Whether the
+    // target is a folder is found on a worker (controller_folders_win.cpp),
+    // whose answer carries on: the folder is shown at once, its entries when
+    // they come.
     void dispatchRequest(LaunchRequest& request);
     void openFolderView(LaunchRequest& request);
-    // At start: the folder browsed at the last exit, listed and filtered by
-    // the restored input; the tasks when there was none or it has gone.
+    // At start: the folder browsed at the last exit, shown at once and
+    // filtered by the input when its entries come; the tasks when there was
+    // none or it has gone.
     void restoreFolder(const std::wstring& folder);
+    // The workers behind them, and WM_FOLDER_LISTED: a decision or a
+    // listing, taken when still wanted.
+    void askWhereRequestGoes(const LaunchRequest& request);
+    void askForListing(const std::wstring& folder, uint32_t request, bool restoredAtStart);
+    void onFolderAnswer(WPARAM request, LPARAM answer);
     void executeRequest(LaunchRequest& request);
 };

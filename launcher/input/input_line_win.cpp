@@ -38,6 +38,8 @@ void onEscape(InputEditHandler& handler) {
     Controller& controller = *handler.controller;
     ViewState& view = *handler.viewState;
     const bool inputEmpty = SendMessageW(handler.edit, WM_GETTEXTLENGTH, 0, 0) == 0;
+    // Whatever it undoes, Esc also calls off a request still being decided.
+    view.folderRequests.forgetDecision();
     switch (escapeStep(inputEmpty, view.parentLevels, !view.shownFolder.empty())) {
     case EscapeStep::clearText: controller.setInputText(L""); break;
     case EscapeStep::resetParentLevels:

@@ -4,6 +4,7 @@
 
 #include "controller_win.h"
 #include "key_results_win.h"
+#include "loading_note_win.h"
 #include "view_state_win.h"
 #include "common/character_codes.h"
 #include "launcher/shell/main_window_record_win.h"
@@ -118,6 +119,7 @@ LRESULT handleItemView(ItemViewHandler& handler, HWND window, UINT message, WPAR
     case WM_KEYDOWN: return onKeyDown(handler, window, wParam, lParam);
     case WM_KEYUP: return onKeyUp(handler, window, wParam, lParam);
     case WM_CHAR: return onChar(handler, window, wParam, lParam);
+    case WM_CTLCOLORSTATIC: return colourLoadingNote(window, reinterpret_cast<HDC>(wParam));
     case WM_SETFOCUS: handler.queryStart.onFocus(); [[fallthrough]];
     default: return handler.controller->forwardKey(window, message, wParam, lParam, handler.previousProcedure);
     }

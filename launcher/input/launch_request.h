@@ -18,6 +18,9 @@ struct LaunchRequest {
     bool viaTool = false;
     bool viaShortcut = false;
     bool hasParameters = false;
+    // Made from a folder row of the item view: its listing said it is a
+    // folder, so the folder is shown at once rather than after asking the drive.
+    bool folderEntry = false;
 };
 
 enum class DispatchStep { nothing, openFolderView, execute, activateFirstItem };
@@ -38,5 +41,8 @@ struct ShellOpen {
     std::wstring file;
     std::wstring parameters;
     bool hasParameters = false;
+    // Made from a folder row of the item view: its listing said it is a
+    // folder, so the folder is shown at once rather than after asking the drive.
+    bool folderEntry = false;
 };
 ShellOpen shellOpenFor(const LaunchRequest& request);

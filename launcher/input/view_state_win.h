@@ -1,7 +1,10 @@
 #pragma once
 // What the main window currently shows: the folder or the tasks, and the candidates.
+#include "folder_requests.h"
 #include "launcher/folders/folder_entries.h"
 #include "launcher/tasks/task_window.h"
+
+#include <windows.h>
 
 #include <cstdint>
 #include <functional>
@@ -12,6 +15,10 @@ struct CandidateListHandler;
 struct Controller;
 struct ItemViewHandler;
 struct MainWindow;
+
+// Posted when the shell has deleted the listed files (lParam: the answer for
+// takeDeletionAnswer).
+constexpr UINT WM_FILES_DELETED = WM_APP + 8;
 
 struct ViewState {
     int32_t parentLevels = 0;
@@ -25,16 +32,25 @@ struct ViewState {
     ItemViewHandler* itemView = nullptr;
     MainWindow* mainWindow = nullptr;
     Controller* controller = nullptr;
+    // Decisions and listings still on their way from the workers.
+    FolderRequests folderRequests;
+    // The folder to list again once the pause after a deletion is over.
+    std::wstring relistFolder;
 
-    // Shows the folder's entries, or the tasks when the path is empty.
+    // Shows the folder's entries, or the tasks when the path is empty, where
+    // nothing still coming for a folder is wanted any more.
     void changeFolder(const std::wstring& path);
     // Fills the candidate list, shortened by the F12 levels and numbered.
     void showCandidates(const std::vector<std::wstring>& list);
     // Keeps the folder entries whose names match the lowered query.
     void filterFolderEntries(const std::wstring& loweredQuery);
-    // Ctrl+Space in the folder view: confirm, delete the listed files, list again.
+    // Ctrl+Space in the folder view: confirm, then delete the listed files on
+    // a worker; its answer lists the folder again a second later.
     void deleteListedFiles();
-    // The deletion question is open (and idle cleared for its time).
+    void takeDeletionAnswer(LPARAM answer);
+    void relistAfterDeletion();
+    // The deletion question is open, or the deletion it allowed still runs
+    // (and idle cleared for their time).
     bool askingToDelete() const;
 };
 

@@ -1,3 +1,4 @@
+#include "launcher/input/folder_requests.h"
 #include "launcher/input/key_rules.h"
 #include "launcher/input/launch_request.h"
 #include "launcher/input/program_search.h"
@@ -61,6 +62,36 @@ TEST(Dispatch, WithCtrlTheShellOpensTheFolderOrTheFolderThatHoldsTheFile) {
     LaunchRequest empty = requestFor(L"");
     empty.withCtrl = true;
     EXPECT_EQ(decideDispatch(empty, false, isDir), DispatchStep::nothing);
+}
+
+TEST(FolderRequests, OnlyTheNewestDecisionAndTheShownFolderListingAreTaken) {
+    FolderRequests requests;
+    const uint32_t first = requests.decide(), second = requests.decide();
+    EXPECT_FALSE(requests.takeFolderFound(first)); // overtaken
+    EXPECT_TRUE(requests.takeFolderFound(second));
+    // A later decision leaves the shown folder's listing wanted, once.
+    EXPECT_TRUE(requests.decisions.take(requests.decide()));
+    EXPECT_TRUE(requests.loading());
+    EXPECT_TRUE(requests.takeListing(second));
+    EXPECT_FALSE(requests.takeListing(second));
+    const uint32_t escaped = requests.decide();
+    requests.forgetDecision();
+    EXPECT_FALSE(requests.takeFolderFound(escaped));
+    const uint32_t restored = requests.list();
+    requests.forget(); // the tasks again
+    EXPECT_FALSE(requests.takeListing(restored));
+}
+
+TEST(FolderRequests, KeysTypedMeanwhileAndTheFocusOnceTheEntriesAreThere) {
+    EXPECT_EQ(typedSince(L"C:\\dre", L"C:\\d"), L"re");
+    EXPECT_EQ(typedSince(L"C:\\d", L"C:\\d"), L"");
+    EXPECT_EQ(typedSince(L"x", L"C:\\d"), L""); // edited rather than typed on
+    using enum ListingFocus;
+    EXPECT_EQ(focusAfterListing(false, true, true, false), itemView);
+    EXPECT_EQ(focusAfterListing(false, true, true, true), inputLine);
+    EXPECT_EQ(focusAfterListing(false, true, false, false), unchanged); // typed meanwhile
+    EXPECT_EQ(focusAfterListing(false, false, true, false), unchanged); // gone to another control
+    EXPECT_EQ(focusAfterListing(true, true, true, false), unchanged);  // restored at start
 }
 
 TEST(Shortcuts, FirstRowWhoseKeywordStartsTheTargetWins) {

@@ -138,6 +138,7 @@ TEST_F(FolderViewTest, ChoosingAFolderBrowsesItAndEscapeReturnsToTheTasks) {
     request.owner = &controller;
     request.target = testFolder() + L"\\";
     controller.dispatchRequest(request);
+    ASSERT_TRUE(pumpUntilAnswered());
     EXPECT_EQ(itemViewTexts(mw().itemView),
               (std::vector<std::wstring>{L"1.a", L"2.b", L"3.c.txt", L"4.h.txt", L"5.z.txt"}));
     EXPECT_EQ(controller.view->folderEntries[2].path, testFolder() + L"\\c.txt");
@@ -152,6 +153,7 @@ TEST_F(FolderViewTest, ChoosingAFolderBrowsesItAndEscapeReturnsToTheTasks) {
     sub.owner = &controller;
     sub.target = testFolder() + L"\\a";
     controller.dispatchRequest(sub);
+    ASSERT_TRUE(pumpUntilAnswered());
     EXPECT_EQ(windowText(mw().statusLine), testFolder() + L"\\a");
     EXPECT_TRUE(itemViewTexts(mw().itemView).empty());
     EXPECT_EQ(GetFocus(), mw().inputLine);
@@ -166,6 +168,14 @@ TEST_F(FolderViewTest, ChoosingAFolderBrowsesItAndEscapeReturnsToTheTasks) {
             if (row.find(L"zqtask waiting") != std::wstring::npos) return true;
         return false;
     }));
+
+    // Keys typed before the answer is taken become the folder's query.
+    controller.dispatchRequest(request);
+    SendMessageW(mw().inputLine, WM_CHAR, L'z', 0);
+    ASSERT_TRUE(pumpUntilAnswered());
+    EXPECT_EQ(windowText(mw().inputLine), L"z");
+    EXPECT_EQ(itemViewTexts(mw().itemView), (std::vector<std::wstring>{L"1.z.txt"}));
+    EXPECT_EQ(GetFocus(), mw().inputLine);
 }
 
 TEST_F(FolderViewTest, ShownAgainWhileBrowsingTheRowsStayTheFolderAndDigitsOpenThem) {
@@ -178,6 +188,7 @@ TEST_F(FolderViewTest, ShownAgainWhileBrowsingTheRowsStayTheFolderAndDigitsOpenT
     request.owner = &controller;
     request.target = testFolder();
     controller.dispatchRequest(request);
+    ASSERT_TRUE(pumpUntilAnswered());
 
     // The show hotkey, the notification icon and "txt " all show the launcher
     // this way; the task refresh that follows must not paint the windows.
@@ -189,6 +200,7 @@ TEST_F(FolderViewTest, ShownAgainWhileBrowsingTheRowsStayTheFolderAndDigitsOpenT
               (std::vector<std::wstring>{L"1.a", L"2.b", L"3.c.txt", L"4.h.txt", L"5.z.txt"}));
     SetFocus(mw().inputLine);
     SendMessageW(mw().inputLine, WM_CHAR, L'2', 0);
+    ASSERT_TRUE(pumpUntilAnswered());
     EXPECT_EQ(windowText(mw().statusLine), testFolder() + L"\\b");
 }
 
@@ -198,6 +210,7 @@ TEST_F(FolderViewTest, AFolderBrowsedAtExitIsListedAtStartAndAVanishedOneGivesTh
         removeDataFiles();
         writeConfigFile(L"config.ini", {L"x=10", L"y=10", L"h=400", L"w=500", L"l=" + folder, L"t=txt", L"m=0"});
         startLauncherKeepingFiles();
+        ASSERT_TRUE(pumpUntilAnswered());
         const bool exists = folder == testFolder();
         EXPECT_EQ(windowText(mw().statusLine), exists ? folder : L"");
         if (exists) {

@@ -41,6 +41,15 @@ std::wstring scratchFolder(const std::wstring& name) {
     return folder;
 }
 
+std::wstring recycleBinFolder() {
+    wchar_t value[MAX_PATH] = {};
+    if (GetEnvironmentVariableW(L"XDG_DATA_HOME", value, MAX_PATH)) return L"Z:" + std::wstring(value) + L"\\Trash";
+    GetEnvironmentVariableW(L"WINEHOMEDIR", value, MAX_PATH); // the Unix home, as \??\Z:\root
+    std::wstring home = value;
+    if (home.rfind(L"\\??\\", 0) == 0) home.erase(0, 4);
+    return home + L"\\.local\\share\\Trash";
+}
+
 } // namespace driver
 
 void InputWindowTest::openWith(const std::vector<std::wstring>& history, bool keepFiles) {

@@ -70,6 +70,13 @@ inline ViewState& view() {
     return *theMainWindow->controller->view;
 }
 
+// The names of the folder entries the item view lists.
+inline std::vector<std::wstring> listedNames() {
+    std::vector<std::wstring> names;
+    for (const ItemEntry& entry : theMainWindow->controller->view->folderEntries) names.push_back(entry.name);
+    return names;
+}
+
 inline std::wstring inputText() {
     return windowText(theMainWindow->inputLine);
 }
@@ -98,6 +105,9 @@ void listTasks(const std::vector<HWND>& windows, size_t count);
 
 // A folder of its own for a test's files, emptied first.
 std::wstring scratchFolder(const std::wstring& name);
+
+// Where Wine keeps what the shell moves to the recycle bin.
+std::wstring recycleBinFolder();
 
 inline bool waitFor(const std::function<bool()>& condition, int timeoutMs = 5000) {
     return pumpUntil(condition, std::chrono::milliseconds(timeoutMs));

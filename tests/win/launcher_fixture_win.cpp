@@ -24,6 +24,10 @@ bool pumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds
     return pumpWhileWaiting(condition, timeout, pumpPending);
 }
 
+bool pumpUntilAnswered(std::chrono::milliseconds timeout) {
+    return pumpUntil([] { return workOnItsWay() == 0; }, timeout);
+}
+
 void pumpPending() {
     MSG message{};
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {

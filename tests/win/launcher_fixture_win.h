@@ -15,6 +15,8 @@
 // Pumps this thread's messages until the condition holds or the timeout passes.
 bool pumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = std::chrono::seconds(5));
 void pumpPending();
+// Pumps until every answer the workers were asked for has been handled.
+bool pumpUntilAnswered(std::chrono::milliseconds timeout = std::chrono::seconds(10));
 
 void writeConfigFile(const std::wstring& name, const TextLines& lines);
 void writeHistoryFile(const std::wstring& name, const TextLines& lines);

@@ -25,16 +25,6 @@ bool endsWith(const std::wstring& text, const std::wstring& end) {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
-// Where Wine keeps what the shell moves to the recycle bin.
-std::wstring recycleBinFolder() {
-    wchar_t value[MAX_PATH] = {};
-    if (GetEnvironmentVariableW(L"XDG_DATA_HOME", value, MAX_PATH)) return L"Z:" + std::wstring(value) + L"\\Trash";
-    GetEnvironmentVariableW(L"WINEHOMEDIR", value, MAX_PATH); // the Unix home, as \??\Z:\root
-    std::wstring home = value;
-    if (home.rfind(L"\\??\\", 0) == 0) home.erase(0, 4);
-    return home + L"\\.local\\share\\Trash";
-}
-
 bool launcherHidden() {
     return !IsWindowVisible(mainWindow().window);
 }
@@ -261,8 +251,11 @@ TEST_F(Launching, CtrlSpaceInAFolderMovesTheListedFilesToTheRecycleBinOnlyWhenCo
         DeleteFileW((trash + L"\\files\\" + name).c_str());
         DeleteFileW((trash + L"\\info\\" + name + L".trashinfo").c_str());
     }
-    EXPECT_EQ(view().shownFolder, folder); // browsed again
     EXPECT_TRUE(view().idle);
+    // Browsed again after the pause.
+    ASSERT_TRUE(waitFor([] { return view().relistFolder.empty() && workOnItsWay() == 0; }));
+    EXPECT_EQ(view().shownFolder, folder);
+    EXPECT_EQ(listedNames(), (Texts{sub, keep}));
     EXPECT_TRUE(shell.opened().empty());
 
     // Ctrl+Space again while the question is open asks nothing and keeps the listing.
