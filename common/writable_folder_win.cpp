@@ -11,15 +11,20 @@ bool canCreateFileIn(const std::wstring& folder) {
     return file.valid();
 }
 
+bool readOnly(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
 bool canOpenForWriting(const std::wstring& path) {
     if (path.empty()) return true;
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
     ScopedFile file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file.valid()) return true;
-    // Held by another program for the moment: the writer waits for it.
+    // A file another program holds is waited for by the writer; a read-only
+    // one is named when it refuses a write. Neither is the folder's doing.
     const DWORD error = GetLastError();
+    if (error == ERROR_ACCESS_DENIED) return readOnly(path);
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || error == ERROR_SHARING_VIOLATION ||
            error == ERROR_LOCK_VIOLATION;
 }

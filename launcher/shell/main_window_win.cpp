@@ -31,8 +31,8 @@
 namespace {
 
 constexpr wchar_t refusedFileAdvice[] =
-    L"読み取り専用になっていないか、書き込めるフォルダーかを確かめてください。\n"
-    L"内容は覚えていて、次に保存するときか終了するときに、もう一度書き込みます。";
+    L"読み取り専用でないか、書き込めるフォルダーかを確かめてください。\n"
+    L"内容は覚えていて、次の保存か終了のときにもう一度書き込みます。";
 
 // imeOff: paths and commands come half-width; the user may open the IME again.
 void closeImeIfAsked(MainWindow& mw) {

@@ -40,9 +40,7 @@ TEST_F(SettingsWindowTest, FilesHeldForAMomentAtSaveHoldTheSavedStateOnceRelease
 }
 
 TEST_F(SettingsWindowTest, AFolderThatRefusesWritesIsSaidOnceAndAFailedSaveIsReported) {
-    CreateDirectoryW(folder().c_str(), nullptr);
-    writeBytes(file(L"config.txt"), "[hotkey]\nhotkey=0\n");
-    SetFileAttributesW(file(L"config.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    writeBytes(folder(), "not a folder"); // nothing can be made where the config folder should be
     std::wstring told;
     EXPECT_TRUE(answerDialog(L"保存できないフォルダー", [&] { start(); }, &told));
     EXPECT_EQ(told.rfind(L"このフォルダーには設定と履歴を保存できません。", 0), 0u);
@@ -52,8 +50,7 @@ TEST_F(SettingsWindowTest, AFolderThatRefusesWritesIsSaidOnceAndAFailedSaveIsRep
     // Nothing acts as if it had been saved.
     EXPECT_TRUE(enabled(sw().saveButton));
     EXPECT_FALSE(enabled(sw().pageButton));
-    SetFileAttributesW(file(L"config.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
-    EXPECT_EQ(fileBytes(file(L"config.txt")), "[hotkey]\nhotkey=0\n");
+    EXPECT_EQ(fileBytes(folder()), "not a folder");
     EXPECT_EQ(FindWindowW(L"#32770", L"保存できないフォルダー"), nullptr); // said once
 }
 
