@@ -1,46 +1,64 @@
 #pragma once
-// Writes that wait because another program held the file for a moment: virus
-// scanners, indexers and sync tools open a freshly written file briefly, and
-// replacing it fails until they let go.
+// The writes a program still owes: the newest state of each file, in the
+// order first asked, and when each is tried next. Virus scanners, indexers
+// and sync tools hold a freshly written file for a moment; a read-only file
+// or a folder without rights refuses it for good.
 #include <chrono>
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 enum class WriteResult {
     written,
-    held,   // the file is in use (or could not be read to be merged): worth trying again
-    failed, // the folder refuses the write; trying again changes nothing
+    held,    // another program has the file open: tried again after a pause
+    refused, // read-only, no rights, no such folder: tried again only at the next chance
 };
 
 using WriteAttempt = std::function<WriteResult()>;
+using WriteClock = std::chrono::steady_clock;
 
-// The retry timer's period: a released file holds the new state well within a second.
-constexpr std::chrono::milliseconds writeRetryInterval{250};
-// How long an ending program keeps trying.
-constexpr std::chrono::milliseconds writeRetryAtExit{2000};
+// The pause after the n-th held try (n from 1): doubling from a tenth of a
+// second up to five, so that a file held for minutes costs one try in five seconds.
+std::chrono::milliseconds heldPause(int tries);
 
 struct PendingWrite {
     std::wstring path;
     WriteAttempt attempt;
+    uint64_t state = 0;   // numbers the states handed over, the newest highest
+    bool untried = true;  // the first outcome of this state is still owed
+    bool trying = false;  // on its way through the writer's thread
+    int heldTries = 0;
+    // When it is tried next; never, while refused, until the next chance.
+    WriteClock::time_point due;
 };
 
-// One waiting write per file, the newest: a later write of the same file
-// replaces the one that waits, and one that succeeds ends the wait.
+// One try taken out for the writer's thread.
+struct WriteTry {
+    std::wstring path;
+    WriteAttempt attempt;
+    uint64_t state = 0;
+    bool first = false; // the state's first try: its outcome is answered
+};
+
 struct PendingWrites {
     std::vector<PendingWrite> waiting;
+    uint64_t lastState = 0;
 
-    // Tries once now; a held file waits for the next retry.
-    WriteResult write(const std::wstring& path, WriteAttempt attempt);
-    // Tries every waiting write once; true while some still wait.
-    bool retry();
-    bool empty() const { return waiting.empty(); }
+    // A file's newest state replaces the one that waits, and is due at once.
+    // Every state handed over is also the next chance of those refused.
+    // True when this begins a state not yet tried.
+    bool add(const std::wstring& path, WriteAttempt attempt, WriteClock::time_point now);
+    // The first write that is due and not on its way, in the order asked.
+    std::optional<WriteTry> takeDue(WriteClock::time_point now);
+    // How a try went. A newer state that came meanwhile stays due.
+    void record(const WriteTry& tried, WriteResult result, WriteClock::time_point now);
+    // When the next write is due; time_point::max() when none is.
+    WriteClock::time_point nextDue() const;
+    // The exit is every file's last chance: all are due now.
+    void allDueNow(WriteClock::time_point now);
+    // Drops the writes tried at least once and not due by the deadline
+    // (refused ones included); returns the files among them that were held.
+    std::vector<std::wstring> giveUpAfter(WriteClock::time_point deadline);
 };
-
-// At exit: tries again until nothing waits or the bound has passed, pausing
-// between tries. False when something still waits at the bound. The clock and the
-// pause are the caller's, so tests need not wait.
-using MonotonicNow = std::function<std::chrono::steady_clock::time_point()>;
-using Pause = std::function<void(std::chrono::milliseconds)>;
-bool finishPendingWrites(PendingWrites& writes, std::chrono::milliseconds bound, const MonotonicNow& now,
-                         const Pause& pause);

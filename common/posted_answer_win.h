@@ -69,6 +69,20 @@ void answerFromQueue(WorkQueue& queue, HWND window, UINT message, uint32_t reque
     }
 }
 
+// Posts a value found elsewhere (a writer's report) the same way.
+template <typename T>
+void postAnswer(HWND window, UINT message, uint32_t request, T value) {
+    beginWork();
+    try {
+        auto answer = std::make_unique<PostedAnswer<T>>();
+        answer->request = request;
+        answer->value = std::move(value);
+        posted_answer_detail::post(window, message, std::move(answer));
+    } catch (...) {
+        endWork();
+    }
+}
+
 // Every posted answer is taken exactly once, wanted or not, so that it is freed.
 template <typename T>
 std::unique_ptr<PostedAnswer<T>> takeAnswer(LPARAM lParam) {

@@ -19,6 +19,21 @@ std::wstring temporaryPathFor(const std::wstring& path) {
     return path + L"." + std::to_wstring(GetCurrentProcessId()) + L".tmp";
 }
 
+// Another program has the file open: it lets go in a moment. Anything else
+// (no rights, a read-only medium, a full disk, no such folder) stays so.
+WriteResult heldOrRefused(DWORD error) {
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ? WriteResult::held
+                                                                              : WriteResult::refused;
+}
+
+// Why the file cannot be opened to be replaced. When it can, what stood in
+// the way (a deletion still pending) was passing: that counts as held.
+DWORD errorOpeningToReplace(const std::wstring& path) {
+    ScopedFile file(CreateFileW(path.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file.valid() ? ERROR_SHARING_VIOLATION : GetLastError();
+}
+
 } // namespace
 
 bool readOpenFile(void* file, std::string& bytes, size_t limit) {
@@ -68,12 +83,15 @@ TextLines readTextLines(const std::wstring& path) {
 }
 
 WriteResult tryWriteFileAtomically(const std::wstring& path, const std::string& bytes, const ChunkWriter& writeChunk) {
+    // Replacing would go through on some systems; a read-only file says keep me.
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return WriteResult::refused;
     const std::wstring temporary = temporaryPathFor(path);
     bool written = false;
     {
         ScopedFile file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file.valid()) return WriteResult::failed;
+        if (!file.valid()) return heldOrRefused(GetLastError());
         written = true;
         constexpr size_t chunkSize = 1 << 20;
         for (size_t offset = 0; offset < bytes.size() && written; offset += chunkSize) {
@@ -82,13 +100,13 @@ WriteResult tryWriteFileAtomically(const std::wstring& path, const std::string& 
         }
         written = written && FlushFileBuffers(file.get());
     }
-    WriteResult result = written ? WriteResult::written : WriteResult::failed;
+    WriteResult result = written ? WriteResult::written : WriteResult::refused;
     if (written && !MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        // Replacing a file another program has open fails with one of these.
         const DWORD error = GetLastError();
-        const bool held = error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
-                          error == ERROR_ACCESS_DENIED;
-        result = held ? WriteResult::held : WriteResult::failed;
+        // Replacing a file another program has open is refused as access
+        // denied, as are the rights that forbid it: asking for the file's
+        // deletion access with all sharing tells them apart.
+        result = error == ERROR_ACCESS_DENIED ? heldOrRefused(errorOpeningToReplace(path)) : heldOrRefused(error);
     }
     if (result != WriteResult::written) DeleteFileW(temporary.c_str());
     return result;

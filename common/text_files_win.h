@@ -28,7 +28,8 @@ bool writeTextFile(const std::wstring& path, const std::string& bytes);
 // Writes one chunk to an open file; the seam lets tests fail a write part-way.
 using ChunkWriter = std::function<bool(void* file, const char* data, unsigned long size)>;
 bool writeFileAtomically(const std::wstring& path, const std::string& bytes, const ChunkWriter& writeChunk);
-// The same, saying whether a failed write is worth trying again: the target
-// held by another program is; a folder that refuses the new file is not.
+// The same, saying whether a failed write is worth trying again: a target
+// another program holds is; a read-only target, or a folder that refuses the
+// new file, is not.
 WriteResult tryWriteFileAtomically(const std::wstring& path, const std::string& bytes, const ChunkWriter& writeChunk);
 WriteResult tryWriteTextFile(const std::wstring& path, const std::string& bytes);

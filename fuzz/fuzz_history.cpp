@@ -57,10 +57,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const auto found = files.find(path);
         return found == files.end() ? std::string() : bytesFromLines(found->second);
     };
-    folder.writeBytes = [&](const std::wstring& path, const std::string& bytes) {
+    folder.saveBytes = [&](const std::wstring& path, const std::string& bytes) {
         if (path.empty() || path == L"err.txt") std::abort();
         files[path] = linesFromBytes(bytes);
-        return WriteResult::written;
     };
     folder.listEntries = [&]() -> std::optional<std::vector<FolderEntry>> {
         std::vector<FolderEntry> entries;

@@ -1,46 +1,37 @@
 #include "file_saving_win.h"
 
+#include "hotkey_list_page_win.h"
+#include "hotkey_page_win.h"
+#include "common/file_writer_win.h"
+#include "common/posted_answer_win.h"
+
 namespace {
 
-constexpr UINT_PTR retryWritesTimer = 1;
-
-std::wstring fileNameOf(const std::wstring& path) {
-    return path.substr(path.find_last_of(L'\\') + 1);
-}
-
-void tellSaveFailed(HWND window, const std::wstring& path) {
-    const std::wstring text = fileNameOf(path) + L"を保存できませんでした。\n"
-                                                 L"書き込めるようになってから、もう一度保存してください。";
-    MessageBoxW(window, text.c_str(), saveFailedCaption, MB_OK | MB_ICONWARNING);
-}
+constexpr wchar_t saveAgainAdvice[] = L"書き込めるようになってから、もう一度保存してください。";
 
 } // namespace
 
-bool saveSettingsFile(SettingsWindow& sw, const std::wstring& path, WriteAttempt attempt) {
-    // In a folder found unwritable at start a held file is no passing moment.
-    const WriteResult result = sw.configWritable ? sw.pendingWrites.write(path, std::move(attempt)) : attempt();
-    if (result == WriteResult::written) return true;
-    if (result == WriteResult::held && sw.configWritable) {
-        SetTimer(sw.window, retryWritesTimer, static_cast<UINT>(writeRetryInterval.count()), nullptr);
-        return true;
+void saveSettingsFile(const std::wstring& path, WriteAttempt attempt) {
+    theFileWriter->write(path, std::move(attempt));
+}
+
+void onSaveAnswered(SettingsWindow& sw, LPARAM answer) {
+    const auto taken = takeAnswer<WriteOutcome>(answer);
+    if (!taken) return;
+    const WriteOutcome& outcome = taken->value;
+    if (outcome.result == WriteResult::refused) {
+        tellSaveRefused(outcome.path, saveAgainAdvice);
+    } else if (outcome.path == configPath) {
+        mainHotkeySaved(sw);
+    } else {
+        hotkeyListSaved(sw);
     }
-    tellSaveFailed(sw.window, path);
-    return false;
 }
 
-void onRetryWritesTimer(SettingsWindow& sw) {
-    if (!sw.pendingWrites.retry()) KillTimer(sw.window, retryWritesTimer);
-}
-
-void finishSettingsWrites(SettingsWindow& sw, bool tellWhatFailed) {
-    KillTimer(sw.window, retryWritesTimer);
-    const bool finished = finishPendingWrites(
-        sw.pendingWrites, writeRetryAtExit, [] { return std::chrono::steady_clock::now(); },
-        [](std::chrono::milliseconds pause) { Sleep(static_cast<DWORD>(pause.count())); });
-    if (finished) return;
+void finishSettingsWrites(bool tellWhatFailed) {
+    const std::vector<std::wstring> unwritten = theFileWriter->drain(writeRetryAtExit, writeWaitAtExit);
     // The window is going: the message stands on its own.
     if (tellWhatFailed) {
-        for (const PendingWrite& write : sw.pendingWrites.waiting) tellSaveFailed(nullptr, write.path);
+        for (const std::wstring& path : unwritten) tellSaveRefused(path, saveAgainAdvice);
     }
-    sw.pendingWrites.waiting.clear();
 }

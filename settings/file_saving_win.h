@@ -1,14 +1,12 @@
 #pragma once
-// Saving the tool's files: at once, or, while another program holds one for
-// a moment, again and again until it is released; what cannot be saved is said.
+// Saving the tool's files through its writer. A page counts as saved once its
+// file is written, or held by another program and so written later; a file
+// that refuses the write is said, and its page stays unsaved.
 #include "settings_window_win.h"
 
-// False, after telling the user, when the file cannot be saved: the page then
-// stays unsaved. A file held in a folder found writable at start is saved later.
-bool saveSettingsFile(SettingsWindow& sw, const std::wstring& path, WriteAttempt attempt);
-void onRetryWritesTimer(SettingsWindow& sw);
-// At exit: about two seconds more for what still waits; then, if asked, the
-// user is told what could not be saved.
-void finishSettingsWrites(SettingsWindow& sw, bool tellWhatFailed);
-
-constexpr wchar_t saveFailedCaption[] = L"保存に失敗";
+void saveSettingsFile(const std::wstring& path, WriteAttempt attempt);
+// The writer's answer to a save (saveAnsweredMessage).
+void onSaveAnswered(SettingsWindow& sw, LPARAM answer);
+// At exit: about two seconds more for what another program still holds;
+// then, if asked, the user is told what could not be saved.
+void finishSettingsWrites(bool tellWhatFailed);

@@ -186,12 +186,17 @@ void deleteHotkeyRow(SettingsWindow& sw) {
 
 void saveHotkeyList(SettingsWindow& sw) {
     // Never over rows that were not read, even once the file can be read.
-    if (theHotkeyList->fileRead) {
-        const std::wstring path = theHotkeyList->path;
-        const std::string bytes = bytesFromLines(linesFromHotkeyRows(theHotkeyList->rows));
-        if (!saveSettingsFile(sw, path, [path, bytes] { return tryWriteTextFile(path, bytes); })) return;
+    if (!theHotkeyList->fileRead) {
+        EnableWindow(sw.saveButton, FALSE);
+        return;
     }
-    EnableWindow(sw.saveButton, FALSE);
+    const std::wstring path = theHotkeyList->path;
+    const std::string bytes = bytesFromLines(linesFromHotkeyRows(theHotkeyList->rows));
+    saveSettingsFile(path, [path, bytes] { return tryWriteTextFile(path, bytes); });
+}
+
+void hotkeyListSaved(SettingsWindow& sw) {
+    if (!sw.onBasicPage) EnableWindow(sw.saveButton, FALSE);
 }
 
 LRESULT CALLBACK commandEditProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {

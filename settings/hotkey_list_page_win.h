@@ -18,5 +18,7 @@ void addHotkeyRow(SettingsWindow& sw);
 void updateHotkeyRow(SettingsWindow& sw);
 void deleteHotkeyRow(SettingsWindow& sw);
 void saveHotkeyList(SettingsWindow& sw);
+// Once the writer has "hotkey.txt": the page is saved.
+void hotkeyListSaved(SettingsWindow& sw);
 
 LRESULT CALLBACK commandEditProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);

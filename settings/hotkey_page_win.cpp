@@ -159,8 +159,12 @@ void saveMainHotkey(SettingsWindow& sw) {
     const std::wstring path = configPath;
     const long key = sw.editor->keyCode;
     const int bits = modifierBitsOf(*sw.editor);
-    if (!saveSettingsFile(sw, path, [path, key, bits] { return writeShowHotkey(path, key, bits); })) return;
-    EnableWindow(sw.saveButton, FALSE);
+    saveSettingsFile(path, [path, key, bits] { return writeShowHotkey(path, key, bits); });
+}
+
+void mainHotkeySaved(SettingsWindow& sw) {
+    // The other page may be shown by the time a slow share answers.
+    if (sw.onBasicPage) EnableWindow(sw.saveButton, FALSE);
     EnableWindow(sw.pageButton, TRUE);
     EnableWindow(sw.quitSettingsButton, TRUE);
 }

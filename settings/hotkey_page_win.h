@@ -10,6 +10,8 @@ void flipCheck(HWND check);
 // Loads the show hotkey into the editor; true when none is configured.
 bool readMainHotkey(SettingsWindow& sw);
 void saveMainHotkey(SettingsWindow& sw);
+// Once the writer has the show hotkey: the page is saved, and the tool can be left.
+void mainHotkeySaved(SettingsWindow& sw);
 // Says why in a message box when the editor holds a hotkey that would take a
 // typing key from every program; true when it does.
 bool refuseTypingHotkey(const SettingsWindow& sw);

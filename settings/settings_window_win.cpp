@@ -9,7 +9,9 @@
 #include "common/controls_win.h"
 #include "common/display_scale_win.h"
 #include "common/dpi_scale.h"
+#include "common/file_writer_win.h"
 #include "common/folders_win.h"
+#include "common/posted_answer_win.h"
 #include "common/writable_folder_win.h"
 
 #include <commctrl.h>
@@ -19,6 +21,7 @@
 SettingsWindow* theSettingsWindow = nullptr;
 HotkeyList* theHotkeyList = nullptr;
 std::wstring configPath;
+FileWriter* const theFileWriter = new FileWriter();
 
 namespace {
 
@@ -104,7 +107,7 @@ std::wstring folderOf(const std::wstring& path) {
 }
 
 LRESULT onDestroy(SettingsWindow& sw) {
-    finishSettingsWrites(sw, true);
+    finishSettingsWrites(true);
     // A launcher without a show hotkey would only open this tool again, and so on.
     if (!sw.quitAll && showHotkeySaved()) startLauncher();
     PostQuitMessage(0);
@@ -114,9 +117,22 @@ LRESULT onDestroy(SettingsWindow& sw) {
 LRESULT onEndSession(SettingsWindow& sw, WPARAM ending) {
     // A cancelled log-off must not end the tool and drop unsaved changes.
     if (!ending) return 0;
-    finishSettingsWrites(sw, false); // no box may hold up the session's end
+    finishSettingsWrites(false); // no box may hold up the session's end
     PostQuitMessage(0);
     return 0;
+}
+
+// Said once a start: otherwise every save would fail.
+void onFolderChecked(HWND window, LPARAM answer) {
+    const auto writable = takeAnswer<bool>(answer);
+    if (writable && !writable->value) tellFolderNotWritable(window, folderOf(folderOf(configPath)));
+}
+
+// The look at the disk runs on a worker, once the window shows.
+void checkFolderWritable(HWND window) {
+    const std::wstring folder = folderOf(configPath);
+    const std::vector<std::wstring> files{configPath, theHotkeyList ? theHotkeyList->path : std::wstring()};
+    answerOnWorker<bool>(window, folderCheckedMessage, 0, [folder, files] { return folderWritable(folder, files); });
 }
 
 LRESULT onPaint(HWND window) {
@@ -184,11 +200,11 @@ LRESULT handleMessage(SettingsWindow& sw, HWND window, UINT message, WPARAM wPar
     case WM_CREATE: return onCreate(sw, window, reinterpret_cast<const CREATESTRUCTW*>(lParam));
     case WM_DESTROY: return onDestroy(sw);
     case WM_ENDSESSION: return onEndSession(sw, wParam);
-    case WM_TIMER: onRetryWritesTimer(sw); return 0;
     case WM_PAINT: return onPaint(window);
     case WM_NOTIFY: return onNotify(sw, reinterpret_cast<const NMHDR*>(lParam));
     case unreadHotkeyListMessage: tellHotkeyListUnread(window); return 0;
-    case folderNotWritableMessage: tellFolderNotWritable(window, folderOf(folderOf(configPath))); return 0;
+    case folderCheckedMessage: onFolderChecked(window, lParam); return 0;
+    case saveAnsweredMessage: onSaveAnswered(sw, lParam); return 0;
     case WM_COMMAND:
         if (!sw.editor) return DefWindowProcW(window, message, wParam, lParam);
         return onCommand(sw, window, message, wParam, lParam);
@@ -312,10 +328,7 @@ HWND createSettingsWindow(HINSTANCE instance, int showCommand) {
     const int dpi = windowDpi(window);
     MoveWindow(window, 10, 10, scaledToDpi(windowWidthAt96, dpi), scaledToDpi(windowHeightAt96, dpi), TRUE);
     setInitialLayout(*sw);
-    // hotkey.txt held at start has its own message (it could not be read).
-    sw->configWritable = folderWritable(folderOf(configPath), {configPath});
-    // Posted: the window is up before the user is told.
-    if (!sw->configWritable) PostMessageW(window, folderNotWritableMessage, 0, 0);
+    theFileWriter->answerWith(postWriteOutcomes(window, saveAnsweredMessage, 0, false));
     const bool noShowHotkey = readMainHotkey(*sw);
     if (noShowHotkey) {
         for (HWND button : {sw->pageButton, sw->updateButton, sw->quitSettingsButton, sw->saveButton}) {
@@ -328,6 +341,7 @@ HWND createSettingsWindow(HINSTANCE instance, int showCommand) {
     UpdateWindow(window);
     // After showing: activating the window would move the focus to the window itself.
     if (noShowHotkey) SetFocus(sw->editor->keyEdit);
+    checkFolderWritable(window);
     return window;
 }
 

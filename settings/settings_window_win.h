@@ -2,7 +2,7 @@
 // The settings tool's one window: the show hotkey on the basic page, the
 // extra hotkeys on the other; both pages are the same controls.
 #include "hotkey_list.h"
-#include "common/pending_writes.h"
+#include "common/file_writer.h"
 
 #include <windows.h>
 
@@ -26,8 +26,10 @@ constexpr int pageButtonId = 95;
 
 // Posted when the extra hotkey page shows a list whose file could not be read.
 constexpr UINT unreadHotkeyListMessage = WM_APP + 1;
-// Posted at start when the config folder cannot be written.
-constexpr UINT folderNotWritableMessage = WM_APP + 2;
+// The check at start whether the config folder can be written (takeAnswer<bool>).
+constexpr UINT folderCheckedMessage = WM_APP + 2;
+// The writer's first outcome of a save (takeAnswer<WriteOutcome>).
+constexpr UINT saveAnsweredMessage = WM_APP + 3;
 
 // The controls one hotkey is entered with, and the key last captured or loaded.
 struct HotkeyEditor {
@@ -58,15 +60,14 @@ struct SettingsWindow {
     bool onBasicPage = true;
     bool quitAll = false;
     HotkeyEditor* editor = nullptr;
-    // Found out at start; while false, a save that fails is reported at once.
-    bool configWritable = true;
-    PendingWrites pendingWrites;
 };
 
 // Process-wide state, all owned by the user-interface thread.
 extern SettingsWindow* theSettingsWindow;
 extern HotkeyList* theHotkeyList;
 extern std::wstring configPath;
+// Writes every file the tool saves, on a thread of its own.
+extern FileWriter* const theFileWriter;
 
 // Reads "hotkey.txt", sets configPath and writes the missing default files,
 // all in the given config folder (created if missing).

@@ -50,10 +50,7 @@ inline HistoryFolder folderAt(const fs::path& root, const std::wstring& month) {
     const std::wstring prefix = wideFromUtf8(root.string()) + L"/";
     folder.pathOf = [prefix](const std::wstring& name) { return prefix + name; };
     folder.readBytes = [](const std::wstring& path) -> std::optional<std::string> { return readBytes(pathFrom(path)); };
-    folder.writeBytes = [](const std::wstring& path, const std::string& bytes) {
-        writeBytes(pathFrom(path), bytes);
-        return WriteResult::written;
-    };
+    folder.saveBytes = [](const std::wstring& path, const std::string& bytes) { writeBytes(pathFrom(path), bytes); };
     folder.listEntries = [root]() -> std::optional<std::vector<FolderEntry>> {
         std::vector<FolderEntry> entries;
         for (const auto& entry : fs::directory_iterator(root)) {

@@ -19,9 +19,9 @@ ConfigStore* createConfigStore() {
 }
 
 void saveWindowState(ConfigStore& config, const std::wstring& statusText, const std::wstring& inputText,
-                     PendingWrites& writes) {
+                     FileWriter& writer) {
     const std::wstring& path = config.windowStateFile;
-    writes.write(path, [path, bytes = bytesFromLines(windowStateLines(config, statusText, inputText))] {
+    writer.write(path, [path, bytes = bytesFromLines(windowStateLines(config, statusText, inputText))] {
         return tryWriteTextFile(path, bytes);
     });
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The launcher's lists: history and the item list files of the config folder.
 #include "config_store.h"
-#include "common/pending_writes.h"
+#include "common/file_writer.h"
 #include "launcher/history/history_list.h"
 
 #include <cstdint>
@@ -22,8 +22,8 @@ struct DataStore {
     Table hotkeyRows;
     Table menuRows;
     Table shortcutRows;
-    // The history files and "config.ini" while another program holds them.
-    PendingWrites pendingWrites;
+    // Writes the history files and "config.ini" on a thread of its own.
+    FileWriter writer;
 
     // The bookmark at bookmarkIndex followed by one blank; the index is first
     // clamped into the list (and kept so). No bookmarks give empty text.

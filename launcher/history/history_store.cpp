@@ -13,11 +13,8 @@ bool appendFile(HistoryList& list, const std::wstring& path, const HistoryFolder
 }
 
 // An empty path stands for a file that must not be written this run.
-void writeUnlessUnset(DataStore& data, const std::wstring& path, const HistoryList& list, const HistoryFolder& folder) {
-    if (path.empty()) return;
-    data.pendingWrites.write(path, [write = folder.writeBytes, path, bytes = list.fileBytes()] {
-        return write(path, bytes);
-    });
+void saveUnlessUnset(const std::wstring& path, const HistoryList& list, const HistoryFolder& folder) {
+    if (!path.empty()) folder.saveBytes(path, list.fileBytes());
 }
 
 void rebuildHistory(DataStore& data, int months, const HistoryFolder& folder) {
@@ -72,8 +69,8 @@ void loadHistory(DataStore& data, const HistoryFolder& folder) {
 }
 
 void recordLaunch(DataStore& data, const std::wstring& text, const HistoryFolder& folder) {
-    if (moveToFront(data.historyList, text)) writeUnlessUnset(data, data.historyPath, data.historyList, folder);
-    if (moveToFront(data.monthList, text)) writeUnlessUnset(data, data.monthPath, data.monthList, folder);
+    if (moveToFront(data.historyList, text)) saveUnlessUnset(data.historyPath, data.historyList, folder);
+    if (moveToFront(data.monthList, text)) saveUnlessUnset(data.monthPath, data.monthList, folder);
 }
 
 void deleteHistoryEntry(DataStore& data, const std::wstring& text, const HistoryFolder& folder) {
@@ -83,8 +80,8 @@ void deleteHistoryEntry(DataStore& data, const std::wstring& text, const History
 }
 
 void saveHistoryLists(DataStore& data, const HistoryFolder& folder) {
-    writeUnlessUnset(data, data.historyPath, data.historyList, folder);
-    writeUnlessUnset(data, data.monthPath, data.monthList, folder);
+    saveUnlessUnset(data.historyPath, data.historyList, folder);
+    saveUnlessUnset(data.monthPath, data.monthList, folder);
 }
 
 void reloadHistory(DataStore& data, int months, const HistoryFolder& folder) {

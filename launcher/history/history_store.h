@@ -12,7 +12,8 @@ struct HistoryFolder {
     std::function<std::wstring(const std::wstring& name)> pathOf;
     // A file's bytes: none for a missing file; nothing for one that exists but cannot be read.
     std::function<std::optional<std::string>(const std::wstring& path)> readBytes;
-    std::function<WriteResult(const std::wstring& path, const std::string& bytes)> writeBytes;
+    // Hands a file's newest bytes to the writer, which writes them in their turn.
+    std::function<void(const std::wstring& path, std::string bytes)> saveBytes;
     // Nothing when the folder cannot be listed.
     std::function<std::optional<std::vector<FolderEntry>>()> listEntries;
     std::function<std::wstring(const char* format)> localTime;
@@ -28,8 +29,8 @@ struct HistoryFolder {
 // and, since this month's launches could not be kept, neither file is written.
 void loadHistory(DataStore& data, const HistoryFolder& folder);
 
-// The text goes first in both lists; a list to which it is new is written at
-// once. A file another program holds waits in data.pendingWrites.
+// The text goes first in both lists; a list to which it is new is handed to
+// the writer at once.
 void recordLaunch(DataStore& data, const std::wstring& text, const HistoryFolder& folder);
 
 // Removes the text from both lists and saves them.

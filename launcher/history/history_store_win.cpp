@@ -49,12 +49,14 @@ void removeInterruptedWrites() {
 
 } // namespace
 
-HistoryFolder historyFolderBesideExe() {
+HistoryFolder historyFolderBesideExe(FileWriter& writer) {
     HistoryFolder folder;
     folder.pathOf = historyFilePath;
     folder.readBytes = readHistoryFile;
-    // Write failures are silent: the lists in memory stay as they are.
-    folder.writeBytes = tryWriteTextFile;
+    // A failed write leaves the lists in memory as they are; the writer tries at the next chance.
+    folder.saveBytes = [&writer](const std::wstring& path, std::string bytes) {
+        writer.write(path, [path, bytes = std::move(bytes)] { return tryWriteTextFile(path, bytes); });
+    };
     folder.listEntries = listHistoryFolder;
     folder.localTime = formatLocalTime;
     folder.decodeLegacy = wideFromCodePage932;
@@ -63,15 +65,17 @@ HistoryFolder historyFolderBesideExe() {
 
 void loadHistory(DataStore& data) {
     removeInterruptedWrites();
-    loadHistory(data, historyFolderBesideExe());
+    loadHistory(data, historyFolderBesideExe(data.writer));
 }
 
-void recordLaunch(DataStore& data, const std::wstring& text) { recordLaunch(data, text, historyFolderBesideExe()); }
+void recordLaunch(DataStore& data, const std::wstring& text) {
+    recordLaunch(data, text, historyFolderBesideExe(data.writer));
+}
 
 void deleteHistoryEntry(DataStore& data, const std::wstring& text) {
-    deleteHistoryEntry(data, text, historyFolderBesideExe());
+    deleteHistoryEntry(data, text, historyFolderBesideExe(data.writer));
 }
 
-void saveHistoryLists(DataStore& data) { saveHistoryLists(data, historyFolderBesideExe()); }
+void saveHistoryLists(DataStore& data) { saveHistoryLists(data, historyFolderBesideExe(data.writer)); }
 
-void reloadHistory(DataStore& data, int months) { reloadHistory(data, months, historyFolderBesideExe()); }
+void reloadHistory(DataStore& data, int months) { reloadHistory(data, months, historyFolderBesideExe(data.writer)); }

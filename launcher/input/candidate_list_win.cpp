@@ -35,7 +35,6 @@ void deleteSelected(CandidateListHandler& handler) {
     Controller& controller = *handler.controller;
     const std::wstring text = *candidate; // the refresh below replaces the candidates
     deleteHistoryEntry(*controller.data, text);
-    retryWritesLater(*controller.mainWindow);
     controller.refreshCandidates(controller.view->shownFolder);
     controller.onInputChanged();
 }

@@ -58,6 +58,5 @@ void Controller::executeRequest(LaunchRequest& request) {
     // The request may point into lists that dismissing rebuilds.
     const std::wstring target = request.target;
     recordLaunch(*data, target);
-    retryWritesLater(*mainWindow);
     dismiss();
 }

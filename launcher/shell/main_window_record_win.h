@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <set>
 #include <string>
 
 struct ConfigStore;
@@ -49,6 +50,9 @@ struct MainWindow {
     NOTIFYICONDATAW notifyIcon{};
     // kanaDictionary's file, once its worker has read it.
     DictionaryLoad dictionaryLoad;
+    // The files said to refuse their writes, and the program's folder once it
+    // was said to refuse them all: each is said once a run.
+    std::set<std::wstring> refusalsTold;
 };
 
 // Process-wide objects, built once at start and never freed.
@@ -68,7 +72,5 @@ int64_t secondsSinceStart();
 // The calls the lower folders make up to the window.
 void setViewColours(MainWindow& mainWindow, const std::wstring& text);
 void showLauncher(MainWindow& mainWindow);
-// After a write: files another program held are tried again until written.
-void retryWritesLater(MainWindow& mainWindow);
 // kanaMatch with the dictionary loaded so far, for what the user types.
 KanaMatching kanaMatching(const MainWindow& mainWindow);

@@ -9,8 +9,11 @@
 #include "title.h"
 #include "view_colours_win.h"
 #include "common/display_scale_win.h"
+#include "common/file_writer_win.h"
 #include "common/folders_win.h"
 #include "common/matching.h"
+#include "common/posted_answer_win.h"
+#include "common/writable_folder_win.h"
 #include "launcher/data/config_store_win.h"
 #include "launcher/data/data_store_win.h"
 #include "launcher/input/clipboard_copy_win.h"
@@ -30,7 +33,9 @@
 
 namespace {
 
-constexpr UINT_PTR retryWritesTimer = 1;
+constexpr wchar_t refusedFileAdvice[] =
+    L"読み取り専用でないか、書き込めるフォルダーかを確かめてください。\n"
+    L"内容は覚えていて、次の保存か終了のときにもう一度書き込みます。";
 
 // imeOff: paths and commands come half-width; the user may open the IME again.
 void closeImeIfAsked(MainWindow& mw) {
@@ -247,18 +252,31 @@ LRESULT onColourListBox(MainWindow& mw, HDC dc, HWND control) {
 }
 
 void saveState(MainWindow& mw) {
-    PendingWrites& writes = mw.data->pendingWrites;
-    saveWindowState(*mw.config, windowText(mw.statusLine), windowText(mw.inputLine), writes);
+    FileWriter& writer = mw.data->writer;
+    saveWindowState(*mw.config, windowText(mw.statusLine), windowText(mw.inputLine), writer);
     saveHistoryLists(*mw.data);
-    // A file still held gets about two seconds more; then the exit goes on.
-    finishPendingWrites(
-        writes, writeRetryAtExit, [] { return std::chrono::steady_clock::now(); },
-        [](std::chrono::milliseconds pause) { Sleep(static_cast<DWORD>(pause.count())); });
+    // A file still held gets about two seconds more, a slow share's writes a
+    // while longer; then the exit goes on.
+    writer.drain(writeRetryAtExit, writeWaitAtExit);
 }
 
 LRESULT onTimer(MainWindow& mw, WPARAM id) {
-    if (id == retryWritesTimer && !mw.data->pendingWrites.retry()) KillTimer(mw.window, retryWritesTimer);
     if (id == clipboardRetryTimer) onClipboardRetry(mw);
+    return 0;
+}
+
+LRESULT onWriteRefused(MainWindow& mw, WPARAM request, LPARAM lParam) {
+    const auto answer = takeAnswer<WriteOutcome>(lParam);
+    if (!answer || answer->value.result != WriteResult::refused) return 0;
+    // Once the folder was said to refuse its files, none of them is said again.
+    const std::wstring folder = exeFolder();
+    if (mw.refusalsTold.count(folder)) return 0;
+    if (request == unwritableFolderRequest) {
+        mw.refusalsTold.insert(folder);
+        tellFolderNotWritable(mw.window, folder);
+    } else if (mw.refusalsTold.insert(answer->value.path).second) {
+        tellSaveRefused(answer->value.path, refusedFileAdvice);
+    }
     return 0;
 }
 
@@ -314,13 +332,14 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         if (wParam) saveState(mw);
         return 0;
     case WM_HOTKEY: onHotkey(*theHotkeyManager, LOWORD(wParam)); return 0;
-    case WM_TIMER: return onTimer(mw, wParam);
     case WM_TRAYICON: showLauncher(mw); return 0;
     case WM_CREATED: return onCreated(mw);
     case WM_DICTIONARY_LOADED: return onDictionaryLoaded(mw, lParam);
+    case WM_TIMER: return onTimer(mw, wParam);
     case WM_CLIP_FILE_READ: return onClipFileRead(mw, lParam);
     case WM_FOLDER_LISTED: mw.controller->onFolderAnswer(wParam, lParam); return 0;
     case WM_FILES_DELETED: mw.controller->view->takeDeletionAnswer(lParam); return 0;
+    case WM_WRITE_REFUSED: return onWriteRefused(mw, wParam, lParam);
     case WM_TASKS_CHANGED:
     case WM_TASKS_REFRESH:
     case WM_TASKS_DELAYED_CLOSE: return onTaskMessage(*mw.controller->taskView, message);
@@ -371,12 +390,6 @@ void focusInput(MainWindow& mw) {
     SendMessageW(mw.inputLine, EM_SETSEL, static_cast<WPARAM>(length), length);
     ++activityCounter;
     SetFocus(mw.inputLine);
-}
-
-void retryWritesLater(MainWindow& mw) {
-    if (!mw.data->pendingWrites.empty()) {
-        SetTimer(mw.window, retryWritesTimer, static_cast<UINT>(writeRetryInterval.count()), nullptr);
-    }
 }
 
 void showLauncher(MainWindow& mw) {

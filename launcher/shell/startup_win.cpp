@@ -9,7 +9,9 @@
 #include "launcher/input/shell_open_win.h"
 #include "launcher/resources/resource.h"
 #include "common/display_scale_win.h"
+#include "common/file_writer_win.h"
 #include "common/folders_win.h"
+#include "common/posted_answer_win.h"
 #include "common/scoped_win.h"
 #include "common/writable_folder_win.h"
 
@@ -69,12 +71,17 @@ void leaveStartFolder() {
     CoTaskMemFree(profile);
 }
 
-// Said once a start: otherwise every write would fail without a word.
+// Said once a start, once the window shows: otherwise every write would fail
+// without a word. The look at the disk runs on a worker.
 void tellIfFolderNotWritable(HWND window) {
     const std::wstring folder = exeFolder();
-    const bool writable = folderWritable(folder + L"\\config", {theConfig->windowStateFile}) &&
-                          folderWritable(folder + L"\\history", {theData->historyPath, theData->monthPath});
-    if (!writable) tellFolderNotWritable(window, folder);
+    const std::vector<std::wstring> configFiles{theConfig->windowStateFile};
+    const std::vector<std::wstring> historyFiles{theData->historyPath, theData->monthPath};
+    answerOnWorker<WriteOutcome>(window, WM_WRITE_REFUSED, unwritableFolderRequest, [=] {
+        const bool writable = folderWritable(folder + L"\\config", configFiles) &&
+                              folderWritable(folder + L"\\history", historyFiles);
+        return WriteOutcome{folder, writable ? WriteResult::written : WriteResult::refused};
+    });
 }
 
 } // namespace
@@ -121,6 +128,7 @@ HWND createMainWindow(HINSTANCE instance) {
                                         config.height, nullptr, nullptr, instance, nullptr);
     if (!window) return nullptr;
     theMainWindow->window = window;
+    theData->writer.answerWith(postWriteOutcomes(window, WM_WRITE_REFUSED, refusedFileRequest, true));
     updateTitle(*theMainWindow);
     registerHotkeys(*theHotkeyManager, window);
     refillBookmarks(*theMainWindow);

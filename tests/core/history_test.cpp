@@ -15,7 +15,6 @@ struct FakeFolder {
     std::map<std::wstring, TextLines> files; // by name
     std::vector<std::wstring> subFolders;
     std::set<std::wstring> unreadable;       // present, but cannot be opened
-    std::set<std::wstring> held;             // another program has it open: writes fail
     std::vector<std::wstring> writes;        // names, in order
     std::wstring month = L"202612";
     bool listable = true;
@@ -28,11 +27,9 @@ struct FakeFolder {
             const auto found = files.find(path.substr(2));
             return found == files.end() ? std::string() : bytesFromLines(found->second);
         };
-        f.writeBytes = [this](const std::wstring& path, const std::string& bytes) {
-            if (held.count(path.substr(2))) return WriteResult::held;
+        f.saveBytes = [this](const std::wstring& path, const std::string& bytes) {
             files[path.substr(2)] = linesFromBytes(bytes);
             writes.push_back(path.substr(2));
-            return WriteResult::written;
         };
         f.listEntries = [this]() -> std::optional<std::vector<FolderEntry>> {
             if (!listable) return std::nullopt;
@@ -316,7 +313,6 @@ TEST(HistoryStore, AFileThatCannotBeReadIsNeverWrittenOver) {
     deleteHistoryEntry(s.data, L"kept", fake.folder());
     saveHistoryLists(s.data, fake.folder());
     EXPECT_TRUE(fake.writes.empty());
-    EXPECT_TRUE(s.data.pendingWrites.empty()); // not even later
     EXPECT_EQ(fake.files[L"202612.txt"], (TextList{L"this month"}));
     EXPECT_EQ(fake.files[L"history.txt"], (TextList{L"kept"}));
     fake.files[L"history.txt"] = {L"new", L"last month"};
@@ -330,21 +326,4 @@ TEST(HistoryStore, AFileThatCannotBeReadIsNeverWrittenOver) {
     saveHistoryLists(locked.data, fake.folder());
     EXPECT_EQ(fake.writes, (std::vector<std::wstring>{L"202612.txt", L"202612.txt"}));
     EXPECT_EQ(fake.files[L"history.txt"], (TextList{L"new", L"last month"}));
-}
-
-TEST(HistoryStore, AFileHeldForAMomentGetsTheNewestListOnceReleased) {
-    FakeFolder fake;
-    fake.files[L"history.txt"] = {L"a"};
-    fake.files[L"202612.txt"] = {L"a"};
-    Stores s(0);
-    loadHistory(s.data, fake.folder());
-    fake.held = {L"history.txt"};
-    recordLaunch(s.data, L"b", fake.folder());
-    recordLaunch(s.data, L"c", fake.folder());
-    EXPECT_EQ(fake.files[L"202612.txt"], (TextList{L"c", L"b", L"a"}));
-    EXPECT_EQ(fake.files[L"history.txt"], (TextList{L"a"}));
-    EXPECT_TRUE(s.data.pendingWrites.retry());
-    fake.held.clear();
-    EXPECT_FALSE(s.data.pendingWrites.retry());
-    EXPECT_EQ(fake.files[L"history.txt"], (TextList{L"c", L"b", L"a"}));
 }

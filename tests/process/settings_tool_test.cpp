@@ -224,9 +224,7 @@ TEST_F(SettingsToolProcessTest, WithoutALauncherBesideItTheToolJustEnds) {
 
 TEST_F(SettingsToolProcessTest, AConfigFolderThatRefusesWritesIsSaidOnceAndNothingLoops) {
     const std::wstring notWritable = L"このフォルダーには設定と履歴を保存できません。";
-    folder.writeFile(L"config\\config.txt", "[hotkey]\nhotkey=0\n");
-    HANDLE held = holdWithoutSharing(folder.file(L"config\\config.txt"));
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    folder.writeFile(L"config", "not a folder"); // nothing can be made where the config folder should be
     const StartedProcess first = folder.start(L"Halvorunde.exe");
     EXPECT_EQ(waitForExit(first), 1);
     CloseHandle(first.process);
@@ -249,16 +247,28 @@ TEST_F(SettingsToolProcessTest, AConfigFolderThatRefusesWritesIsSaidOnceAndNothi
     EXPECT_TRUE(processEnded(toolProcess));
     EXPECT_EQ(launchersRunning(), 0u);
     EXPECT_TRUE(processesOf(folder.file(L"Halvotune.exe")).empty());
-    CloseHandle(held);
 
-    // The launcher says it too, runs, and gives up the held config.ini at exit.
+    // The launcher says it too, of its history folder, and runs.
+    DeleteFileW(folder.file(L"config").c_str());
     folder.writeFile(L"config\\config.txt", "[hotkey]\nhotkey=121\nhotkey2=7\n");
-    folder.writeFile(L"config\\config.ini", "x=1\n");
-    held = holdWithoutSharing(folder.file(L"config\\config.ini"));
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    const StartedProcess launcher = folder.start(L"Halvorunde.exe");
+    removeTree(folder.file(L"history"));
+    folder.writeFile(L"history", "not a folder");
+    StartedProcess launcher = folder.start(L"Halvorunde.exe");
     EXPECT_EQ(answerBox(launcher.id, L"保存できないフォルダー").rfind(notWritable, 0), 0u);
     HWND window = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (window = findProcessWindow(launcher.id, L"HALVORUNDE")) != nullptr; }));
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(waitForExit(launcher), 0);
+    CloseHandle(launcher.process);
+    EXPECT_EQ(fileBytes(folder.file(L"history")), "not a folder");
+    DeleteFileW(folder.file(L"history").c_str());
+
+    // Merely held by another program, config.ini is no unwritable folder: the
+    // launcher runs without a word and gives it up at exit, within its bound.
+    folder.writeFile(L"config\\config.ini", "x=1\n");
+    const HANDLE held = holdWithoutSharing(folder.file(L"config\\config.ini"));
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    launcher = folder.start(L"Halvorunde.exe");
     ASSERT_TRUE(waitFor([&] { return (window = findProcessWindow(launcher.id, L"HALVORUNDE")) != nullptr; }));
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(waitForExit(launcher), 0);

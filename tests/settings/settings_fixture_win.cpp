@@ -2,6 +2,7 @@
 #include "tests/support/test_support_win.h"
 
 #include "common/text_files_win.h"
+#include "common/work_queue.h"
 #include "settings/resources/resource.h"
 
 #include <commctrl.h>
@@ -14,14 +15,20 @@ bool pumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 }
 
 // The same translation as the tool's own message loop, accelerators included.
+// A save's answer comes as a message from the writer: it is waited for too.
 void pumpPending() {
     static const HACCEL accelerators = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_HALVOTUNE));
-    MSG message{};
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) continue;
-        if (translateSettingsAccelerator(accelerators, message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+    const ULONGLONG deadline = GetTickCount64() + 5000;
+    for (;;) {
+        MSG message{};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) continue;
+            if (translateSettingsAccelerator(accelerators, message)) continue;
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        if (workOnItsWay() == 0 || GetTickCount64() >= deadline) return;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
     }
 }
 

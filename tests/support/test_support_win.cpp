@@ -106,3 +106,29 @@ int iconWidth(HICON icon) {
     DeleteObject(info.hbmMask);
     return bitmap.bmWidth;
 }
+
+MessageBoxAnswerer::MessageBoxAnswerer(const wchar_t* caption)
+    : thread_([this, caption] {
+          for (; !stop_; Sleep(10)) {
+              const HWND box = FindWindowW(L"#32770", caption);
+              if (!box) continue;
+              wchar_t text[1024] = {};
+              GetDlgItemTextW(box, 0xFFFF, text, 1024); // a message box's text
+              {
+                  std::lock_guard lock(mutex_);
+                  texts_.push_back(text);
+              }
+              PostMessageW(box, WM_COMMAND, IDOK, 0);
+              while (IsWindow(box) && !stop_) Sleep(10);
+          }
+      }) {}
+
+MessageBoxAnswerer::~MessageBoxAnswerer() {
+    stop_ = true;
+    thread_.join();
+}
+
+std::vector<std::wstring> MessageBoxAnswerer::texts() {
+    std::lock_guard lock(mutex_);
+    return texts_;
+}

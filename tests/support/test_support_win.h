@@ -2,9 +2,13 @@
 // Small helpers shared by the Windows test programs.
 #include <windows.h>
 
+#include <atomic>
 #include <chrono>
 #include <functional>
+#include <mutex>
 #include <string>
+#include <thread>
+#include <vector>
 
 // Removes a file, or a folder with everything in it, read-only files included.
 void removeTree(const std::wstring& path);
@@ -22,6 +26,21 @@ std::string utf16FileBytes(const std::string& utf8);
 
 // Writes the bytes as the whole file, failing the test when it cannot.
 void writeBytes(const std::wstring& path, const std::string& bytes);
+
+// Answers with OK, from a thread of its own, every message box with this
+// caption while it lives, as the user would, and keeps the boxes' texts.
+class MessageBoxAnswerer {
+public:
+    explicit MessageBoxAnswerer(const wchar_t* caption);
+    ~MessageBoxAnswerer();
+    std::vector<std::wstring> texts();
+
+private:
+    std::atomic<bool> stop_{false};
+    std::mutex mutex_;
+    std::vector<std::wstring> texts_;
+    std::thread thread_;
+};
 
 // The display dpi the Wine prefix of this run was set up with: HALVO_TEST_DPI, or 96.
 int testDpi();

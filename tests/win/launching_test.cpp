@@ -5,9 +5,11 @@
 #include "tests/support/slow_share_win.h"
 
 #include "common/controls_win.h"
+#include "common/file_writer_win.h"
 #include "common/folders_win.h"
 #include "common/text_files_win.h"
 #include "launcher/input/shell_open_win.h"
+#include "tests/support/test_support_win.h"
 
 #include <gtest/gtest.h>
 
@@ -88,19 +90,39 @@ TEST_F(Launching, AProgramOnASlowShareHidesTheWindowAtOnceAndStartsBehindIt) {
     DeleteFileW(program.c_str());
 }
 
-TEST_F(Launching, AHistoryFileHeldDuringALaunchGetsTheTextOnceReleased) {
+TEST_F(Launching, AHistoryFileHeldGetsTheTextOnceReleasedAndAReadOnlyOneIsSaidOnce) {
     openWith({L"older"});
     ASSERT_TRUE(writeTextLines(theData->historyPath, {L"older"}));
     const HANDLE held = CreateFileW(theData->historyPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    MessageBoxAnswerer refusals(saveFailedCaption);
     RecordedLaunches launches;
     type(recorder());
     press(VK_RETURN);
     launches.waitForLines(1);
     EXPECT_EQ(readTextLines(theData->monthPath), (Texts{recorder(), L"older"}));
-    EXPECT_FALSE(theData->pendingWrites.empty());
+    EXPECT_TRUE(refusals.texts().empty()); // held is no refusal
     CloseHandle(held);
     EXPECT_TRUE(pumpUntil([&] { return readTextLines(theData->historyPath) == Texts{recorder(), L"older"}; }));
+
+    // Read-only: said once, naming the file, however often it refuses; what it
+    // should hold is written at the exit once it can be.
+    SetFileAttributesW(theData->historyPath.c_str(), FILE_ATTRIBUTE_READONLY);
+    ShellCatcher shell;
+    for (const wchar_t* text : {L"one", L"two"}) {
+        showLauncher(mainWindow());
+        type(text);
+        press(VK_RETURN);
+    }
+    EXPECT_EQ(shell.opened().size(), 2u);
+    const Texts told = refusals.texts();
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].rfind(L"history.txtを保存できませんでした。\n" + theData->historyPath, 0), 0u);
+    EXPECT_EQ(readTextLines(theData->historyPath), (Texts{recorder(), L"older"}));
+    EXPECT_EQ(readTextLines(theData->monthPath), (Texts{L"two", L"one", recorder(), L"older"}));
+    SetFileAttributesW(theData->historyPath.c_str(), FILE_ATTRIBUTE_NORMAL);
+    closeLauncher();
+    EXPECT_EQ(readTextLines(theData->historyPath), (Texts{L"two", L"one", recorder(), L"older"}));
 }
 
 TEST_F(Launching, ShortcutRowSuppliesTheProgramAndTheRestOfTheTextAsParameters) {

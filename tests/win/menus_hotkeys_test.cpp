@@ -11,10 +11,6 @@
 #include "launcher/shell/menu_commands_win.h"
 #include "launcher/shell/messages.h"
 
-#include <atomic>
-#include <mutex>
-#include <thread>
-
 namespace {
 
 std::vector<UINT> registeredModifiers;
@@ -31,46 +27,6 @@ std::wstring itemText(HMENU menu, int position) {
     GetMenuStringW(menu, position, text, 128, MF_BYPOSITION);
     return text;
 }
-
-// Answers the failure message boxes of a start from another thread, keeping their texts.
-class MessageBoxWatcher {
-public:
-    MessageBoxWatcher()
-        : thread_([this] {
-              const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-              while (!stop_ && std::chrono::steady_clock::now() < deadline) {
-                  if (const HWND box = FindWindowW(L"#32770", hotkeyFailureCaption)) {
-                      const HWND text = FindWindowExW(box, nullptr, L"Static", nullptr);
-                      wchar_t buffer[256] = {};
-                      // The first static control may be the icon; the text is the one with content.
-                      for (HWND child = text; child; child = FindWindowExW(box, child, L"Static", nullptr)) {
-                          if (GetWindowTextW(child, buffer, 256) > 0) break;
-                      }
-                      {
-                          std::lock_guard<std::mutex> lock(mutex_);
-                          texts_.push_back(buffer);
-                      }
-                      SendMessageW(box, WM_COMMAND, IDOK, 0);
-                      while (IsWindow(box) && !stop_) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-                  }
-                  std::this_thread::sleep_for(std::chrono::milliseconds(20));
-              }
-          }) {}
-    ~MessageBoxWatcher() {
-        stop_ = true;
-        thread_.join();
-    }
-    std::vector<std::wstring> texts() {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return texts_;
-    }
-
-private:
-    std::atomic<bool> stop_{false};
-    std::mutex mutex_;
-    std::vector<std::wstring> texts_;
-    std::thread thread_;
-};
 
 class MenusHotkeysTest : public LauncherWindowTest {};
 
@@ -174,7 +130,7 @@ TEST_F(MenusHotkeysTest, TakenCombinationsAreReportedAndTheLauncherStillRuns) {
     writeConfigFile(L"hotkey.txt", {L"notepad\t78\t3", L"calc\t79\t3", L"broken\tx\t3", L"short\t80"});
     std::vector<std::wstring> reported;
     {
-        MessageBoxWatcher watcher;
+        MessageBoxAnswerer watcher(hotkeyFailureCaption);
         startLauncherKeepingFiles();
         reported = watcher.texts();
     }
@@ -194,7 +150,7 @@ TEST_F(MenusHotkeysTest, RowsBeyondTheirIdRangeNeverTakeOverAFixedId) {
     writeConfigFile(L"hotkey.txt", rows);
     std::vector<std::wstring> reported;
     {
-        MessageBoxWatcher watcher;
+        MessageBoxAnswerer watcher(hotkeyFailureCaption);
         startLauncherKeepingFiles();
         reported = watcher.texts();
     }
