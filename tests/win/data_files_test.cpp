@@ -294,7 +294,7 @@ TEST_F(SlowShareWrites, TheHistorySavedAfterALaunchLeavesTheWindowAnswering) {
     }
     // Quick again, the share lets the writes finish.
     EXPECT_TRUE(waitFor([] { return workOnItsWay() == 0; }, 30000));
-    EXPECT_EQ(shell.opened, (std::vector<std::wstring>{L"new"}));
+    EXPECT_EQ(shell.opened(), (std::vector<std::wstring>{L"new"}));
     EXPECT_EQ(readTextLines(theData->historyPath), (TextLines{L"new", L"older"}));
     EXPECT_EQ(readTextLines(theData->monthPath), (TextLines{L"new", L"older"}));
     closeLauncher();
