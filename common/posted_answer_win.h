@@ -69,7 +69,8 @@ void answerFromQueue(WorkQueue& queue, HWND window, UINT message, uint32_t reque
     }
 }
 
-// Posts a value found elsewhere (a writer's report) the same way.
+// Posts a value found elsewhere the same way: a writer's report, or a first
+// answer from inside a job that the window can show while the rest still waits.
 template <typename T>
 void postAnswer(HWND window, UINT message, uint32_t request, T value) {
     beginWork();
@@ -91,17 +92,3 @@ std::unique_ptr<PostedAnswer<T>> takeAnswer(LPARAM lParam) {
     return std::unique_ptr<PostedAnswer<T>>(reinterpret_cast<PostedAnswer<T>*>(lParam));
 }
 
-// Posts a first answer from inside a job, ahead of the one its end posts:
-// what the window can show while the rest of the job still waits.
-template <typename T>
-void postAnswer(HWND window, UINT message, uint32_t request, T value) {
-    beginWork();
-    try {
-        auto answer = std::make_unique<PostedAnswer<T>>();
-        answer->request = request;
-        answer->value = std::move(value);
-        posted_answer_detail::post(window, message, std::move(answer));
-    } catch (...) {
-        endWork();
-    }
-}
