@@ -4,6 +4,7 @@
 #include "common/folders_win.h"
 #include "launcher/input/shell_open_win.h"
 #include "launcher/tasks/item_view_fill_win.h"
+#include "launcher/tasks/window_enumeration_win.h"
 
 #include <gtest/gtest.h>
 
@@ -31,6 +32,10 @@ void listTasks(const std::vector<HWND>& windows, size_t count) {
         const std::wstring title = L"task " + std::to_wstring(i);
         taskView.shownTasks.push_back({title, L"STATIC", title, windows[i]});
     }
+    // Else the refresh thread, seeing that the desktop has more windows than
+    // when it last looked, refills the view with them between two keys.
+    taskView.allTasks = collectTaskWindows();
+    taskView.knownTaskCount = taskView.allTasks.size();
     fillItemView(theMainWindow->controller->itemView->display, theMainWindow->itemView, taskView.shownTasks);
 }
 
