@@ -1,5 +1,7 @@
 #include "file_saving_win.h"
 
+#include "common/accessibility_win.h"
+
 namespace {
 
 constexpr UINT_PTR retryWritesTimer = 1;
@@ -19,11 +21,16 @@ void tellSaveFailed(HWND window, const std::wstring& path) {
 bool saveSettingsFile(SettingsWindow& sw, const std::wstring& path, WriteAttempt attempt) {
     // In a folder found unwritable at start a held file is no passing moment.
     const WriteResult result = sw.configWritable ? sw.pendingWrites.write(path, std::move(attempt)) : attempt();
-    if (result == WriteResult::written) return true;
-    if (result == WriteResult::held && sw.configWritable) {
-        SetTimer(sw.window, retryWritesTimer, static_cast<UINT>(writeRetryInterval.count()), nullptr);
+    if (result == WriteResult::written) {
+        announce(sw.liveRegion, fileNameOf(path) + L"を保存しました。");
         return true;
     }
+    if (result == WriteResult::held && sw.configWritable) {
+        SetTimer(sw.window, retryWritesTimer, static_cast<UINT>(writeRetryInterval.count()), nullptr);
+        announce(sw.liveRegion, fileNameOf(path) + L"はほかのプログラムが使っているため、あとで保存します。");
+        return true;
+    }
+    // The message box is read out as it opens.
     tellSaveFailed(sw.window, path);
     return false;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Saving the tool's files: at once, or, while another program holds one for
-// a moment, again and again until it is released; what cannot be saved is said.
+// a moment, again and again until it is released. What cannot be saved is
+// said in a message box; what was saved, or waits, goes to screen readers.
 #include "settings_window_win.h"
 
 // False, after telling the user, when the file cannot be saved: the page then

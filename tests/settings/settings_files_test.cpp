@@ -1,5 +1,6 @@
 // The settings tool and files another program holds, or a folder it cannot write.
 #include "settings_fixture_win.h"
+#include "tests/support/accessibility_recorder_win.h"
 
 #include "settings/resources/resource.h"
 
@@ -15,6 +16,7 @@ TEST_F(SettingsWindowTest, FilesHeldForAMomentAtSaveHoldTheSavedStateOnceRelease
     CreateDirectoryW(folder().c_str(), nullptr);
     writeBytes(file(L"config.txt"), "[hotkey]\nhotkey=123\nhotkey2=3\n");
     writeBytes(file(L"hotkey.txt"), "");
+    AccessibilityRecorder recorder;
     start();
     typeCommand(L"calc");
     click(editor().ctrlCheck);
@@ -25,6 +27,7 @@ TEST_F(SettingsWindowTest, FilesHeldForAMomentAtSaveHoldTheSavedStateOnceRelease
     command(saveCommand); // no message: it is only a moment
     EXPECT_FALSE(enabled(sw().saveButton));
     EXPECT_FALSE(sw().pendingWrites.empty());
+    EXPECT_EQ(recorder.announced, std::vector<std::wstring>{L"hotkey.txtはほかのプログラムが使っているため、あとで保存します。"});
     CloseHandle(held);
     EXPECT_TRUE(pumpUntil([&] { return fileBytes(file(L"hotkey.txt")) == "calc\t67\t2\n"; }));
 
@@ -44,6 +47,7 @@ TEST_F(SettingsWindowTest, AFolderThatRefusesWritesIsSaidOnceAndAFailedSaveIsRep
     writeBytes(file(L"config.txt"), "[hotkey]\nhotkey=0\n");
     const HANDLE held = holdWithoutSharing(file(L"config.txt"));
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    AccessibilityRecorder recorder;
     std::wstring told;
     EXPECT_TRUE(answerDialog(L"保存できないフォルダー", [&] { start(); }, &told));
     EXPECT_EQ(told.rfind(L"このフォルダーには設定と履歴を保存できません。", 0), 0u);
@@ -54,6 +58,7 @@ TEST_F(SettingsWindowTest, AFolderThatRefusesWritesIsSaidOnceAndAFailedSaveIsRep
     EXPECT_TRUE(enabled(sw().saveButton));
     EXPECT_FALSE(enabled(sw().pageButton));
     EXPECT_TRUE(sw().pendingWrites.empty());
+    EXPECT_TRUE(recorder.announced.empty()) << "the message box is read out itself";
     CloseHandle(held);
     EXPECT_EQ(fileBytes(file(L"config.txt")), "[hotkey]\nhotkey=0\n");
     EXPECT_EQ(FindWindowW(L"#32770", L"保存できないフォルダー"), nullptr); // said once
