@@ -6,6 +6,7 @@
 #include "hotkey_page_win.h"
 #include "launcher_control_win.h"
 #include "resources/resource.h"
+#include "common/accessibility_win.h"
 #include "common/controls_win.h"
 #include "common/display_scale_win.h"
 #include "common/dpi_scale.h"
@@ -59,6 +60,24 @@ void enable(HWND control, bool enabled) {
     EnableWindow(control, enabled ? TRUE : FALSE);
 }
 
+// The labels are static texts beside the controls, tied to nothing: screen
+// readers hear the controls by these names instead.
+void nameControls(const SettingsWindow& sw) {
+    const HotkeyEditor& editor = *sw.editor;
+    setAccessibleName(sw.hotkeyListView, L"追加ホットキー");
+    setAccessibleName(editor.commandEdit, L"コマンド");
+    setAccessibleName(editor.ctrlCheck, L"Ctrl キー");
+    setAccessibleName(editor.altCheck, L"Alt キー");
+    setAccessibleName(editor.shiftCheck, L"Shift キー");
+    setAccessibleName(editor.windowsCheck, L"Windows キー");
+}
+
+// The key field's label follows the page, and the field's name with it.
+void setHotkeyLabel(const SettingsWindow& sw, const std::wstring& label, size_t trailingBlanks) {
+    SetWindowTextW(sw.hotkeyLabel, (label + std::wstring(trailingBlanks, L' ')).c_str());
+    setAccessibleName(sw.editor->keyEdit, label);
+}
+
 void createControls(SettingsWindow& sw, HWND window, HINSTANCE instance) {
     auto* editor = new HotkeyEditor();
     // In the order the tab stops and the z order follow.
@@ -85,6 +104,7 @@ void createControls(SettingsWindow& sw, HWND window, HINSTANCE instance) {
                                    WS_GROUP | BS_AUTORADIOBUTTON | BS_PUSHLIKE});
     sw.commandLabel = createControl(window, instance, {L"STATIC", L"コマンド", fieldId, 20, 355, 350, 20, 0});
     sw.hotkeyLabel = createControl(window, instance, {L"STATIC", showHotkeyLabel, fieldId, 20, 425, 350, 20, 0});
+    sw.liveRegion = createLiveRegion(window, fieldId);
 
     insertHotkeyColumns(sw.hotkeyListView);
     SendMessageW(editor->commandEdit, EM_LIMITTEXT, maxCommandLength, 0);
@@ -93,6 +113,7 @@ void createControls(SettingsWindow& sw, HWND window, HINSTANCE instance) {
     sw.standardEditProcedure = subclass(editor->keyEdit, keyEditProcedure);
     subclass(editor->commandEdit, commandEditProcedure);
     sw.editor = editor;
+    nameControls(sw);
 }
 
 LRESULT onCreate(SettingsWindow& sw, HWND window, const CREATESTRUCTW* creation) {
@@ -106,7 +127,8 @@ std::wstring folderOf(const std::wstring& path) {
     return path.substr(0, path.find_last_of(L'\\'));
 }
 
-LRESULT onDestroy(SettingsWindow& sw) {
+LRESULT onDestroy(SettingsWindow& sw, HWND window) {
+    clearAccessibility(window);
     finishSettingsWrites(true);
     // A launcher without a show hotkey would only open this tool again, and so on.
     if (!sw.quitAll && showHotkeySaved()) startLauncher();
@@ -198,7 +220,7 @@ LRESULT onCommand(SettingsWindow& sw, HWND window, UINT message, WPARAM wParam, 
 LRESULT handleMessage(SettingsWindow& sw, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE: return onCreate(sw, window, reinterpret_cast<const CREATESTRUCTW*>(lParam));
-    case WM_DESTROY: return onDestroy(sw);
+    case WM_DESTROY: return onDestroy(sw, window);
     case WM_ENDSESSION: return onEndSession(sw, wParam);
     case WM_PAINT: return onPaint(window);
     case WM_NOTIFY: return onNotify(sw, reinterpret_cast<const NMHDR*>(lParam));
@@ -224,7 +246,7 @@ LRESULT CALLBACK settingsWindowProcedure(HWND window, UINT message, WPARAM wPara
 // Everything the window shows before the first page is chosen.
 void setInitialLayout(SettingsWindow& sw) {
     const HotkeyEditor& editor = *sw.editor;
-    SetWindowTextW(sw.hotkeyLabel, (std::wstring(showHotkeyLabel) + std::wstring(30, L' ')).c_str());
+    setHotkeyLabel(sw, showHotkeyLabel, 30);
     SetWindowTextW(sw.commandLabel, L"コマンド");
     SendMessageW(sw.hotkeyListView, LVM_DELETEALLITEMS, 0, 0);
     enable(sw.addButton, false);
@@ -244,7 +266,7 @@ void toExtraPage(SettingsWindow& sw) {
     const HotkeyEditor& editor = *sw.editor;
     SetWindowTextW(sw.pageButton, extraPageTitle);
     sw.onBasicPage = false;
-    SetWindowTextW(sw.hotkeyLabel, L"ホットキー ");
+    setHotkeyLabel(sw, L"ホットキー", 1);
     show(sw.hotkeyListView, true);
     show(editor.commandEdit, true);
     show(sw.commandLabel, true);
@@ -259,7 +281,7 @@ void toBasicPage(SettingsWindow& sw) {
     const HotkeyEditor& editor = *sw.editor;
     SetWindowTextW(sw.pageButton, basicPageTitle);
     sw.onBasicPage = true;
-    SetWindowTextW(sw.hotkeyLabel, (std::wstring(showHotkeyLabel) + L" ").c_str());
+    setHotkeyLabel(sw, showHotkeyLabel, 1);
     show(sw.hotkeyListView, false);
     show(editor.commandEdit, false);
     show(sw.commandLabel, false);

@@ -56,6 +56,8 @@ struct SettingsWindow {
     HWND pageButton = nullptr;
     HWND commandLabel = nullptr;
     HWND hotkeyLabel = nullptr;
+    // Says to screen readers what a save did.
+    HWND liveRegion = nullptr;
     WNDPROC standardEditProcedure = nullptr;
     bool onBasicPage = true;
     bool quitAll = false;

@@ -29,7 +29,8 @@ TEST(HelpPage, MentionsEveryCommandWordKeySettingAndFile) {
                             "<kbd>Tab</kbd>", "<kbd>↓</kbd>", "<kbd>↑</kbd>", "<kbd>Ctrl</kbd>+<kbd>↓</kbd>",
                             "<kbd>Ctrl</kbd>+<kbd>↑</kbd>", "<kbd>←</kbd>", "<kbd>→</kbd>", "<kbd>Backspace</kbd>",
                             "<kbd>Esc</kbd>", "<kbd>Ctrl</kbd>+<kbd>Space</kbd>", "<kbd>Delete</kbd>", "<kbd>F6</kbd>",
-                            "<kbd>F9</kbd>", "<kbd>F12</kbd>", "<kbd>1</kbd>", "<kbd>Alt</kbd>"}) {
+                            "<kbd>F9</kbd>", "<kbd>F12</kbd>", "<kbd>1</kbd>", "<kbd>Alt</kbd>",
+                            "<kbd>Shift</kbd>+<kbd>F10</kbd>", "<kbd>アプリケーション</kbd>"}) {
         EXPECT_NE(page.find(key), std::string::npos) << key;
     }
     for (const char* setting : {"autoClose", "notShowTask", "notShowList", "taskZeroShow", "startHide", "listR",

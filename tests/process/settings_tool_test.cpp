@@ -1,4 +1,5 @@
 #include "process_fixture_win.h"
+#include "tests/support/live_region_listener_win.h"
 #include "tests/support/test_support_win.h"
 
 #include <gtest/gtest.h>
@@ -153,7 +154,11 @@ TEST_P(FirstRunTest, SavesTheShowHotkeyAndTheLauncherRunsWithIt) {
     PostMessageW(keyField, WM_KEYUP, VK_F12, 0xC0000001);
     SendMessageW(GetDlgItem(tool, ctrlCheckId), BM_CLICK, 0, 0);
     SendMessageW(GetDlgItem(tool, altCheckId), BM_CLICK, 0, 0);
+    LiveRegionListener listener(toolProcess);
+    ASSERT_TRUE(listener.listening());
     clickButton(tool, saveButtonId);
+    // Heard from outside, as a screen reader hears it.
+    EXPECT_TRUE(listener.waitFor(L"config.txtを保存しました。"));
     const std::string section = "[hotkey]\nhotkey=123\nhotkey2=3\n";
     EXPECT_TRUE(waitFor([&] {
         const std::string config = fileBytes(folder.file(L"config\\config.txt"));

@@ -1,5 +1,6 @@
 // The settings tool and files another program holds, or a folder it cannot write.
 #include "settings_fixture_win.h"
+#include "tests/support/accessibility_recorder_win.h"
 
 #include "common/writable_folder_win.h"
 #include "settings/resources/resource.h"
@@ -16,6 +17,7 @@ TEST_F(SettingsWindowTest, FilesHeldForAMomentAtSaveHoldTheSavedStateOnceRelease
     CreateDirectoryW(folder().c_str(), nullptr);
     writeBytes(file(L"config.txt"), "[hotkey]\nhotkey=123\nhotkey2=3\n");
     writeBytes(file(L"hotkey.txt"), "");
+    AccessibilityRecorder recorder;
     start();
     typeCommand(L"calc");
     click(editor().ctrlCheck);

@@ -1,4 +1,5 @@
 #include "settings_fixture_win.h"
+#include "tests/support/accessibility_recorder_win.h"
 
 #include "common/controls_win.h"
 #include "common/display_scale_win.h"
@@ -10,6 +11,8 @@
 
 #include <commctrl.h>
 #include <imm.h>
+
+#include <algorithm>
 
 
 namespace {
@@ -57,7 +60,7 @@ const struct {
     {L"Button", 15, 400, 540, 60, 25},       {L"Button", 14, 500, 540, 90, 25}, {L"Button", 10, 600, 540, 90, 25},
     {L"Button", 90, 100, 500, 55, 30},       {L"Button", 91, 220, 500, 55, 30}, {L"Button", 92, 340, 500, 55, 30},
     {L"Button", 93, 460, 500, 80, 30},       {L"Button", 95, 0, 0, 200, 20},    {L"Static", 1, 20, 355, 350, 20},
-    {L"Static", 1, 20, 425, 350, 20},
+    {L"Static", 1, 20, 425, 350, 20},        {L"Static", 1, 0, 0, 0, 0}, // the live region draws nothing
 };
 
 } // namespace
@@ -80,7 +83,7 @@ TEST_F(SettingsWindowTest, FirstStartWritesTheDefaultsAndStaysOnTheBasicPage) {
     EXPECT_EQ(frame.bottom - frame.top, 700);
 
     const std::vector<ChildInfo> children = childrenOf(window());
-    ASSERT_EQ(children.size(), 16u);
+    ASSERT_EQ(children.size(), std::size(layoutAt96));
     const auto& expected = layoutAt96;
     for (size_t i = 0; i < children.size(); ++i) {
         const ChildInfo& child = children[i];
@@ -182,6 +185,51 @@ TEST_F(SettingsWindowTest, CapturedF12WithCtrlAndAltIsSavedAndOpensThePages) {
     EXPECT_EQ(textOf(editor().keyEdit), L"F12");
     EXPECT_TRUE(checked(editor().ctrlCheck));
     EXPECT_EQ(textOf(sw().hotkeyLabel), L"Halvorundeを表示するホットキー ");
+}
+
+TEST_F(SettingsWindowTest, ControlsAreNamedAfterTheirLabelsAndASaveIsSaidAloud) {
+    AccessibilityRecorder recorder;
+    start();
+    const auto nameOf = [&](HWND control) {
+        const auto found = recorder.names.find(control);
+        return found == recorder.names.end() ? std::wstring(L"(none)") : found->second;
+    };
+    const struct {
+        HWND control;
+        const wchar_t* name;
+    } named[] = {
+        {sw().hotkeyListView, L"追加ホットキー"},
+        {editor().commandEdit, L"コマンド"},
+        {editor().keyEdit, L"Halvorundeを表示するホットキー"},
+        {editor().ctrlCheck, L"Ctrl キー"},
+        {editor().altCheck, L"Alt キー"},
+        {editor().shiftCheck, L"Shift キー"},
+        {editor().windowsCheck, L"Windows キー"},
+    };
+    for (const auto& [control, name] : named) EXPECT_EQ(nameOf(control), name);
+    EXPECT_EQ(recorder.liveSettings[sw().liveRegion], politeLiveSetting);
+
+    captureKey(VK_F12);
+    click(sw().saveButton);
+    EXPECT_EQ(recorder.announced, std::vector<std::wstring>{L"config.txtを保存しました。"});
+    // The key field's name follows its label from page to page.
+    click(sw().pageButton);
+    EXPECT_EQ(nameOf(editor().keyEdit), L"ホットキー");
+    click(sw().pageButton);
+    EXPECT_EQ(nameOf(editor().keyEdit), L"Halvorundeを表示するホットキー");
+
+    // A hidden window says nothing, though it saves.
+    ShowWindow(window(), SW_HIDE);
+    captureKey(VK_F11);
+    command(saveCommand);
+    EXPECT_NE(fileBytes(file(L"config.txt")).find("hotkey=122"), std::string::npos);
+    EXPECT_EQ(recorder.announced.size(), 1u);
+
+    sw().quitAll = true;
+    DestroyWindow(window());
+    for (const auto& [control, name] : named) {
+        EXPECT_NE(std::find(recorder.cleared.begin(), recorder.cleared.end(), control), recorder.cleared.end()) << name;
+    }
 }
 
 TEST_F(SettingsWindowTest, KeyFieldTicksHeldModifiersRefusesTypingKeysAloneAndHasNoIme) {
