@@ -171,6 +171,7 @@ int main(int argc, char** argv) {
     for (const std::string& text : twoLetter) {
         oursTwo.push_back(listedCount(ours[indexOf[text]]));
         if (!reference.empty()) referenceTwo.push_back(listedCount(reference[indexOf[text]]));
+        if (verbose) std::printf("  %s lists %.0f, reference %.0f\n", text.c_str(), oursTwo.back(), referenceTwo.empty() ? -1.0 : referenceTwo.back());
     }
     std::set<std::string> longUsual;
     for (const Query& q : queries)

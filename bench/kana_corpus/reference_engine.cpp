@@ -36,11 +36,19 @@ std::vector<std::vector<bool>> referenceLists(const std::string& dictionaryPath,
 
     if (!std::setlocale(LC_CTYPE, "C.UTF-8")) std::setlocale(LC_CTYPE, "en_US.UTF-8");
     for (const std::string& expression : expressions) {
+        // The command never means a brace as a count ("k\$_{eff}\$" is a word of the dictionary).
+        std::string literal;
+        for (const char c : expression) {
+            if ((c == '{' || c == '}') && (literal.empty() || literal.back() != '\\')) literal += '\\';
+            literal += c;
+        }
         std::vector<bool> listed(names.size(), false);
         regex_t compiled;
-        if (regcomp(&compiled, expression.c_str(), REG_EXTENDED | REG_ICASE | REG_NOSUB) == 0) {
+        if (regcomp(&compiled, literal.c_str(), REG_EXTENDED | REG_ICASE | REG_NOSUB) == 0) {
             for (size_t i = 0; i < names.size(); ++i) listed[i] = regexec(&compiled, names[i].c_str(), 0, nullptr, 0) == 0;
             regfree(&compiled);
+        } else {
+            std::fprintf(stderr, "reference: cannot compile the expression for %s\n", words[lists.size()].c_str());
         }
         lists.push_back(std::move(listed));
     }

@@ -206,6 +206,10 @@ std::vector<TypedWord> spellingsOf(std::u16string_view reading) {
         style.longVowel = kind;
         add(SpellingClass::longVowels, spell(morae, style));
     }
+    style = Style{}; // as on signs: long vowels left out, Hepburn's m
+    style.longVowel = Style::omitted;
+    style.labialM = true;
+    add(SpellingClass::longVowels, spell(morae, style));
     for (int i = 0; i < 3; ++i) {
         style = Style{};
         (i == 0 ? style.labialM : i == 1 ? style.heard : style.loan) = true;
