@@ -178,12 +178,14 @@ TEST(Candidates, KanaMatchWalksAsTheRuleAndNotShowListStaysExact) {
     Texts history;
     for (int i = 0; i < 18; ++i) history.push_back(L"C:\\f\\ダウンロード" + std::to_wstring(i));
     history.insert(history.begin() + 3, {L"D:\\見積書.xlsx", L"D:\\memo.txt", L"D:\\ﾒﾓ帳.lnk", L"メモ"});
-    for (const wchar_t* query : {L"daunr", L"mitsu", L"memo", L"memo ^txt", L"ﾀﾞｳﾝ 1", L"", L"^d", L"zzqq", L"ka"}) {
+    for (const wchar_t* query : {L"daunr", L"mitsu", L"memo", L"memo ^txt", L"ﾀﾞｳﾝ 1", L"", L"^d", L"zzqq", L"ka",
+                                 L"daunrodo", L"mitsumori", L"sennen"}) {
         Texts expected;
         for (const std::wstring& text : history)
             if (expected.size() < maxCandidates && matchesQuery(text, query, on) && text != L"メモ") expected.push_back(text);
         EXPECT_EQ(collectCandidates(history, query, L"", {L"メモ ^帳"}, on), expected) << query;
     }
+    EXPECT_EQ(collectCandidates(history, L"daunrodo", L"", {}, on).size(), maxCandidates); // long vowels left out
     EXPECT_EQ(collectCandidates(history, L"memo", L"", {L"memo"}, on), (Texts{L"D:\\ﾒﾓ帳.lnk", L"メモ"}));
     EXPECT_EQ(collectCandidates(history, L"memo", L"", {}, KanaMatching{}), (Texts{L"D:\\memo.txt"}));
     EXPECT_EQ(candidatesFor(history, L"mitsu", L"D:", {}, 1, on), (Texts{L"D:"}));
