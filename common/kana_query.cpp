@@ -1,9 +1,6 @@
 #include "kana_query.h"
 
 #include <algorithm>
-#include <array>
-#include <cstddef>
-#include <memory_resource>
 
 namespace {
 
@@ -142,13 +139,8 @@ KanaWord compileWord(KanaText typed, const KanaMatching& kana) {
 bool KanaWord::readingAt(KanaView folded, size_t place) const {
     if (!reading) return false;
     // The places the reading may have reached after each piece: a few, as each
-    // piece has few forms, held on the stack unless a long word has more.
-    std::array<std::byte, 512> room;
-    std::pmr::monotonic_buffer_resource pool(room.data(), room.size());
-    std::pmr::vector<size_t> reached(&pool), next(&pool);
-    reached.reserve(16);
-    next.reserve(16);
-    reached.push_back(place);
+    // piece has few forms. Only a word with too many spellings to list comes here.
+    std::vector<size_t> reached{place}, next;
     for (size_t i = 0; i < reading->pieces.size(); ++i) {
         const KanaPiece& piece = reading->pieces[i];
         next.clear();
