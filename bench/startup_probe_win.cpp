@@ -43,7 +43,21 @@ struct RunResult {
     SIZE_T workingSet = 0;
 };
 
-RunResult timeOneStart(const std::wstring& program, const std::wstring& folder) {
+// The private bytes once they have stayed the same for a second, as work
+// in the background (the reading dictionary's load) ends; at most 20 s.
+SIZE_T settledPrivateBytes(HANDLE process) {
+    SIZE_T last = processMemory(process).privateBytes;
+    int unchanged = 0;
+    for (int poll = 0; poll < 200 && unchanged < 10; ++poll) {
+        Sleep(100);
+        const SIZE_T now = processMemory(process).privateBytes;
+        unchanged = now == last ? unchanged + 1 : 0;
+        last = now;
+    }
+    return last;
+}
+
+RunResult timeOneStart(const std::wstring& program, const std::wstring& folder, bool settle = false) {
     RunResult result;
     std::wstring commandLine = L"\"" + program + L"\"";
     STARTUPINFOW startup{};
@@ -64,7 +78,7 @@ RunResult timeOneStart(const std::wstring& program, const std::wstring& folder) 
         result.milliseconds = std::chrono::duration<double, std::milli>(Clock::now() - started).count();
         WaitForInputIdle(info.hProcess, 5000);
         const ProcessMemory memory = processMemory(info.hProcess);
-        result.privateBytes = memory.privateBytes;
+        result.privateBytes = settle ? settledPrivateBytes(info.hProcess) : memory.privateBytes;
         result.workingSet = memory.workingSet;
         PostMessageW(search.found, WM_CLOSE, 0, 0);
     }
@@ -123,6 +137,38 @@ void printRow(const char* name, const std::vector<double>& values, const char* u
                 median(values), *std::max_element(values.begin(), values.end()), unit);
 }
 
+// What the Debian reading dictionary adds to the launcher once loaded, beside
+// the same launcher whose dictionary is missing, both measured when their
+// memory has settled.
+void printDictionaryMemory(int runs) {
+    const std::wstring dictionary = L"Z:\\usr\\share\\cmigemo\\utf-8\\migemo-dict";
+    const long file = fileSize(dictionary);
+    if (file <= 0) {
+        std::printf("reading dictionary: %ls is missing (scripts/install-deps)\n", dictionary.c_str());
+        return;
+    }
+    const auto folderWith = [](const wchar_t* name, const std::wstring& path) {
+        const std::wstring folder = prepareLauncher(name, 0);
+        writeTextLines(folder + L"\\config\\config.txt",
+                       {L"[hotkey]", L"hotkey=121", L"hotkey2=7", L"kanaMatch=1", L"kanaDictionary=" + path});
+        return folder;
+    };
+    const std::wstring loadedFolder = folderWith(L"probe-dictionary", dictionary);
+    const std::wstring missingFolder = folderWith(L"probe-no-dictionary", L"missing-dict");
+    std::vector<double> addedMb;
+    for (int i = 0; i < runs; ++i) {
+        const RunResult missing = timeOneStart(missingFolder + L"\\Halvorunde.exe", missingFolder, true);
+        const RunResult loaded = timeOneStart(loadedFolder + L"\\Halvorunde.exe", loadedFolder, true);
+        if (missing.milliseconds < 0 || loaded.milliseconds < 0) continue;
+        addedMb.push_back((static_cast<double>(loaded.privateBytes) - static_cast<double>(missing.privateBytes)) /
+                          (1024.0 * 1024.0));
+    }
+    const double fileMb = static_cast<double>(file) / (1024.0 * 1024.0);
+    char label[96];
+    std::snprintf(label, sizeof label, "dictionary of %.1f loaded (<= %.1f)", fileMb, 1.5 * fileMb);
+    printRow(label, addedMb, "MB");
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -166,6 +212,7 @@ int wmain(int argc, wchar_t** argv) {
     std::vector<double> addedMb;
     for (size_t i = 0; i < privateMb.size(); ++i) addedMb.push_back(privateMb[i] - emptyPrivateMb[i]);
     printRow("private bytes, large - empty (target <= 5)", addedMb, "MB");
+    printDictionaryMemory(runs < 3 ? runs : 3);
     const std::wstring dist = exeFolder() + L"\\..\\dist\\";
     std::printf("executable sizes (target < 2 MB each): Halvorunde.exe %ld bytes, Halvotune.exe %ld bytes\n",
                 fileSize(dist + L"Halvorunde.exe"), fileSize(dist + L"Halvotune.exe"));

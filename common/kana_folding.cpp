@@ -75,24 +75,31 @@ size_t foldKanaInPlace(KanaUnit* text, size_t count) { return foldInto(text, cou
 
 namespace {
 
-KanaText unitsOf(std::wstring_view text, bool typed) {
-    KanaText units;
-    units.reserve(text.size());
+// Wide text as UTF-16 units, folded in the one string that holds them.
+KanaText foldWide(std::wstring_view text, bool typed) {
+    size_t astral = 0; // only native text holds such units: two each, as Windows would
     for (const wchar_t unit : text) {
         const auto value = static_cast<char32_t>(unit);
-        if (typed && value == 0x3000) units.push_back(KanaUnit(' '));
-        else if (value > 0xFFFF) { // only native text holds such a unit: as Windows would
-            units.push_back(static_cast<KanaUnit>(0xD800 + ((value - 0x10000) >> 10)));
-            units.push_back(static_cast<KanaUnit>(0xDC00 + ((value - 0x10000) & 0x3FF)));
-        } else units.push_back(static_cast<KanaUnit>(value));
+        astral += value > 0xFFFF;
     }
+    KanaText units(text.size() + astral, KanaUnit(0));
+    size_t n = 0;
+    for (const wchar_t unit : text) {
+        const auto value = static_cast<char32_t>(unit);
+        if (typed && value == 0x3000) units[n++] = KanaUnit(' ');
+        else if (value > 0xFFFF) {
+            units[n++] = static_cast<KanaUnit>(0xD800 + ((value - 0x10000) >> 10));
+            units[n++] = static_cast<KanaUnit>(0xDC00 + ((value - 0x10000) & 0x3FF));
+        } else units[n++] = static_cast<KanaUnit>(value);
+    }
+    units.resize(foldKanaInPlace(units.data(), n));
     return units;
 }
 
 } // namespace
 
-KanaText foldWideKana(std::wstring_view text) { return foldKana(unitsOf(text, false)); }
-KanaText foldTypedKana(std::wstring_view text) { return foldKana(unitsOf(text, true)); }
+KanaText foldWideKana(std::wstring_view text) { return foldWide(text, false); }
+KanaText foldTypedKana(std::wstring_view text) { return foldWide(text, true); }
 
 void foldKanaBuffer(const KanaUnit* in, size_t count, KanaUnit* out) {
     // Unit for unit first, which is all but texts with half-width katakana

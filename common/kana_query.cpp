@@ -1,81 +1,206 @@
 #include "kana_query.h"
 
-#include "romaji_reading.h"
-
 #include <algorithm>
 
 namespace {
 
-// Few dictionary words are looked for one by one; more through the bitmap of their first units.
-constexpr size_t wordsScannedAlone = 16;
-
-std::vector<KanaText> readingsOf(const RomajiReading& reading) {
-    if (reading.endings.empty()) return {reading.complete};
-    std::vector<KanaText> readings;
-    for (const KanaText& ending : reading.endings) readings.push_back(reading.complete + ending);
-    return readings;
-}
-
-KanaWord compileWord(KanaText typed, const KanaMatching& kana) {
-    KanaWord word;
-    word.typed = std::move(typed);
-    word.own.push_back(word.typed);
-    const std::optional<RomajiReading> reading = readRomaji(word.typed);
-    if (!reading) return word;
-    const std::vector<KanaText> readings = readingsOf(*reading);
-    word.own.insert(word.own.end(), readings.begin(), readings.end());
-    if (!kana.dictionary || reading->complete.empty()) return word;
-    // The dictionary is for kanji: its Latin names and symbols ("K" under かりうむ)
-    // would let "ka" find every "k", and a romaji word finds ASCII as itself.
-    const auto notAscii = [](KanaView found) {
-        return std::any_of(found.begin(), found.end(), [](KanaUnit unit) { return unit >= 0x80; });
-    };
-    for (const KanaText& prefix : readings) {
-        kana.dictionary->forEachWord(prefix, [&](KanaView found) {
-            if (notAscii(found)) word.words.push_back(found);
-        });
-    }
-    std::sort(word.words.begin(), word.words.end());
-    word.words.erase(std::unique(word.words.begin(), word.words.end()), word.words.end());
-    if (word.words.size() > wordsScannedAlone) {
-        word.firstUnits.assign(65536 / 64, 0);
-        for (const KanaView found : word.words) {
-            const auto unit = static_cast<uint16_t>(found[0]);
-            word.firstUnits[unit / 64] |= uint64_t(1) << (unit % 64);
-        }
-    }
-    return word;
-}
+// A reading's spellings are listed while they are this few; past that, those of its first parts.
+constexpr size_t spellingsListed = 16;
+// Prefixes looked up in the dictionary at most, so that no typed word makes a keystroke slow.
+constexpr size_t prefixesTried = 4096;
 
 bool startsWith(KanaView text, size_t place, KanaView form) {
     return text.size() - place >= form.size() && text.compare(place, form.size(), form) == 0;
 }
 
+// Whether a piece is followed by more of the reading, so that a long vowel held in it shows.
+bool followed(const RomajiReading& reading, size_t piece) {
+    return piece + 1 < reading.pieces.size() || !reading.endings.empty();
+}
+
+// Each way the reading may be spelt, its held vowels written out where more
+// follows; all is false when the spellings would be too many and those of
+// its first parts are given instead.
+std::vector<KanaText> spellingsOf(const RomajiReading& reading, bool& all) {
+    all = false;
+    std::vector<KanaText> spelt{KanaText()};
+    for (size_t i = 0; i < reading.pieces.size(); ++i) {
+        const KanaPiece& piece = reading.pieces[i];
+        std::vector<KanaText> longer;
+        for (const KanaText& before : spelt) {
+            for (const KanaText& form : piece.forms) {
+                longer.push_back(before + form);
+                if (!followed(reading, i)) continue;
+                for (const KanaUnit unit : lengtheners(piece.held)) longer.push_back(before + form + unit);
+            }
+        }
+        if (i > 0 && longer.size() > spellingsListed) return spelt;
+        spelt = std::move(longer);
+    }
+    if (!reading.endings.empty()) {
+        if (!reading.pieces.empty() && spelt.size() * reading.endings.size() > spellingsListed) return spelt;
+        std::vector<KanaText> ended;
+        for (const KanaText& before : spelt)
+            for (const KanaText& ending : reading.endings) ended.push_back(before + ending);
+        spelt = std::move(ended);
+    }
+    all = true;
+    return spelt;
+}
+
+// The dictionary words whose reading begins with a spelling of the word's
+// reading: spellings are followed piece by piece only while some reading
+// begins with them, which keeps the many spellings of a long word cheap.
+void addDictionaryWords(KanaWord& word, const ReadingDictionary& dictionary) {
+    const RomajiReading& reading = *word.reading;
+    std::vector<std::pair<KanaText, size_t>> open{{KanaText(), 0}}; // a prefix, and the piece it reaches
+    std::vector<KanaText> prefixes;
+    size_t tried = 0;
+    while (!open.empty() && tried < prefixesTried) {
+        KanaText before = std::move(open.back().first);
+        const size_t piece = open.back().second;
+        open.pop_back();
+        if (piece == reading.pieces.size()) {
+            if (reading.endings.empty()) prefixes.push_back(std::move(before));
+            for (const KanaText& ending : reading.endings) prefixes.push_back(before + ending);
+            continue;
+        }
+        const auto tryPrefix = [&](KanaText prefix) {
+            ++tried;
+            if (dictionary.hasReadingFrom(prefix)) open.emplace_back(std::move(prefix), piece + 1);
+        };
+        for (const KanaText& form : reading.pieces[piece].forms) {
+            tryPrefix(before + form);
+            if (!followed(reading, piece)) continue;
+            for (const KanaUnit unit : lengtheners(reading.pieces[piece].held)) tryPrefix(before + form + unit);
+        }
+    }
+    // The dictionary is for kanji: its Latin names and symbols ("K" under かりうむ)
+    // would let "ka" find every "k", and a romaji word finds ASCII as itself.
+    std::vector<size_t> starts;
+    for (const KanaText& prefix : prefixes) {
+        dictionary.forEachWord(prefix, [&](KanaView found) {
+            if (std::none_of(found.begin(), found.end(), [](KanaUnit unit) { return unit >= 0x80; })) return;
+            starts.push_back(word.wordUnits.size());
+            word.wordUnits.insert(word.wordUnits.end(), found.begin(), found.end());
+            word.wordUnits.push_back(0);
+        });
+    }
+    // Sorted by their first four units held in one number, the words compared only where those agree.
+    std::vector<std::pair<uint64_t, KanaView>> keyed;
+    keyed.reserve(starts.size());
+    for (const size_t start : starts) {
+        const KanaView found(&word.wordUnits[start]);
+        uint64_t key = 0;
+        for (size_t i = 0; i < 4; ++i) key = key << 16 | (i < found.size() ? static_cast<uint16_t>(found[i]) : 0u);
+        keyed.emplace_back(key, found);
+    }
+    std::sort(keyed.begin(), keyed.end());
+    for (const auto& [key, found] : keyed)
+        if (word.words.empty() || word.words.back() != found) word.words.push_back(found);
+}
+
+void mark(std::vector<uint64_t>& bits, uint32_t at) { bits[at / 64] |= uint64_t(1) << (at % 64); }
+
+// The units any form of the word begins with, so that a scan of a text stops
+// only where one may stand; and the dictionary words of one unit, and the
+// first two units of the others hashed, so that a stop looks words up rarely.
+void markFirstUnits(KanaWord& word) {
+    word.firstUnits.assign(65536 / 64, 0);
+    for (const KanaText& form : word.own) mark(word.firstUnits, static_cast<uint16_t>(form[0]));
+    if (word.words.empty()) return;
+    word.singleUnitWords.assign(65536 / 64, 0);
+    word.wordPairs.assign(65536 / 64, 0);
+    for (const KanaView found : word.words) {
+        mark(word.firstUnits, static_cast<uint16_t>(found[0]));
+        if (found.size() == 1) mark(word.singleUnitWords, static_cast<uint16_t>(found[0]));
+        else mark(word.wordPairs, KanaWord::pairOf(found[0], found[1]));
+    }
+}
+
+KanaWord compileWord(KanaText typed, const KanaMatching& kana) {
+    KanaWord word;
+    word.typed = std::move(typed);
+    if (word.typed.empty()) return word; // a lone "^"
+    word.own.push_back(word.typed);
+    word.reading = readRomaji(word.typed);
+    if (word.reading) {
+        for (KanaText& spelt : spellingsOf(*word.reading, word.ownSpellsAll)) word.own.push_back(std::move(spelt));
+        // A word of two letters or more is looked up even before its first syllable is finished ("sh", "ky").
+        if (kana.dictionary && (!word.reading->pieces.empty() || word.typed.size() >= 2))
+            addDictionaryWords(word, *kana.dictionary);
+    }
+    markFirstUnits(word);
+    return word;
+}
+
 } // namespace
 
-bool KanaWord::occursAt(KanaView folded, size_t place) const {
-    for (const KanaText& form : own)
-        if (startsWith(folded, place, form)) return true;
+bool KanaWord::readingAt(KanaView folded, size_t place) const {
+    if (!reading) return false;
+    // The places the reading may have reached after each piece: a few, as each
+    // piece has few forms. Only a word with too many spellings to list comes here.
+    std::vector<size_t> reached{place}, next;
+    for (size_t i = 0; i < reading->pieces.size(); ++i) {
+        const KanaPiece& piece = reading->pieces[i];
+        next.clear();
+        for (const size_t at : reached) {
+            for (const KanaText& form : piece.forms) {
+                if (!startsWith(folded, at, form)) continue;
+                const size_t end = at + form.size();
+                if (!followed(*reading, i)) return true;
+                next.push_back(end);
+                if (end < folded.size() && lengthens(piece.held, folded[end])) next.push_back(end + 1);
+            }
+        }
+        if (next.empty()) return false;
+        std::sort(next.begin(), next.end());
+        next.erase(std::unique(next.begin(), next.end()), next.end());
+        std::swap(reached, next);
+    }
+    for (const size_t at : reached)
+        for (const KanaText& ending : reading->endings)
+            if (startsWith(folded, at, ending)) return true;
+    return false;
+}
+
+bool KanaWord::formAt(KanaView folded, size_t place) const {
+    if (startsWith(folded, place, typed)) return true;
+    for (size_t i = 1; i < own.size(); ++i) {
+        if (startsWith(folded, place, own[i])) return ownSpellsAll || readingAt(folded, place) || dictionaryWordAt(folded, place);
+    }
+    return dictionaryWordAt(folded, place);
+}
+
+bool KanaWord::dictionaryWordAt(KanaView folded, size_t place) const {
+    if (words.empty()) return false;
     const KanaUnit unit = folded[place];
-    const auto first = std::lower_bound(words.begin(), words.end(), unit,
-                                        [](KanaView word, KanaUnit u) { return word[0] < u; });
-    for (auto at = first; at != words.end() && (*at)[0] == unit; ++at)
+    const auto test = [](const std::vector<uint64_t>& bits, uint32_t at) { return bits[at / 64] >> (at % 64) & 1; };
+    if (test(singleUnitWords, static_cast<uint16_t>(unit))) return true;
+    if (place + 1 >= folded.size() || !test(wordPairs, pairOf(unit, folded[place + 1]))) return false;
+    const auto first = std::lower_bound(words.begin(), words.end(), folded.substr(place, 2));
+    for (auto at = first; at != words.end() && (*at)[0] == unit; ++at) {
         if (startsWith(folded, place, *at)) return true;
+        if (at->size() > 1 && (*at)[1] != folded[place + 1]) break;
+    }
     return false;
 }
 
 bool KanaWord::occursIn(KanaView folded) const {
-    for (const KanaText& form : own)
-        if (folded.find(form) != KanaView::npos) return true;
-    if (firstUnits.empty()) {
-        for (const KanaView word : words)
-            if (folded.find(word) != KanaView::npos) return true;
-        return false;
-    }
+    if (typed.empty()) return true;
     for (size_t place = 0; place < folded.size(); ++place) {
         const auto unit = static_cast<uint16_t>(folded[place]);
-        if ((firstUnits[unit / 64] >> (unit % 64) & 1) && occursAt(folded, place)) return true;
+        if ((firstUnits[unit / 64] >> (unit % 64) & 1) && formAt(folded, place)) return true;
     }
+    return false;
+}
+
+bool KanaWord::occursAt(KanaView folded, size_t place) const {
+    if (formAt(folded, place)) return true;
+    // The scan that asks may have passed over the place a reading spelt only in part begins at.
+    if (ownSpellsAll) return false;
+    for (size_t i = 1; i < own.size(); ++i)
+        if (startsWith(folded, place, own[i])) return occursIn(folded);
     return false;
 }
 

@@ -4,87 +4,137 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 namespace {
 
 // Longer lines are not a dictionary's.
 constexpr size_t longestLine = 16384;
 
-// Appends a field folded and followed by 0, or nothing for an empty field.
-size_t appendField(std::vector<KanaUnit>& units, std::string_view field) {
-    if (field.empty()) return 0;
-    const size_t at = units.size();
-    units.resize(at + field.size());
-    const size_t decoded = decodeUtf8(field, units.data() + at);
-    units.resize(at + foldKanaInPlace(units.data() + at, decoded));
-    units.push_back(0);
-    return 1;
+void appendUtf8(std::string& out, KanaView text) {
+    const size_t at = out.size();
+    out.resize(at + utf8Size(text));
+    encodeUtf8(text, out.data() + at);
 }
 
-// One line as its reading and words; false (and nothing kept) for a line that is none.
-bool appendLine(std::vector<KanaUnit>& units, std::string_view line) {
+// Whether a line is its own fold: no A-Z, no full-width or half-width form
+// (U+FF00 on, lead byte EF), no katakana (E3 82 A1 to E3 83 BF), no empty word.
+// Most of a dictionary's lines are, and are kept without decoding them.
+bool foldsToItself(std::string_view line) {
+    for (size_t i = 0; i < line.size(); ++i) {
+        const auto byte = static_cast<uint8_t>(line[i]);
+        const auto next = i + 1 < line.size() ? static_cast<uint8_t>(line[i + 1]) : 0;
+        const auto third = i + 2 < line.size() ? static_cast<uint8_t>(line[i + 2]) : 0;
+        if ((byte >= 'A' && byte <= 'Z') || byte == 0xEF) return false;
+        if (byte == 0xE3 && (next == 0x83 || (next == 0x82 && third >= 0xA1))) return false;
+        if (byte == '\t' && (next == '\t' || i + 1 == line.size())) return false;
+    }
+    return true;
+}
+
+// One line as its folded reading, a TAB before each word and a LF; false for
+// a line that is none. Folding never lengthens a character's UTF-8 form, so
+// the folded line fits where the line stood.
+bool foldLine(std::string_view line, KanaText& units, std::string& out) {
+    out.clear();
     if (line.empty() || line[0] == ';' || line.size() > longestLine || !isValidUtf8(line)) return false;
     const size_t tab = line.find('\t');
     if (tab == 0 || tab == std::string_view::npos || line.find('\0') != std::string_view::npos) return false;
-    const size_t start = units.size();
+    if (foldsToItself(line)) {
+        out.assign(line);
+        out.push_back('\n');
+        return true;
+    }
+    units.resize(line.size());
+    units.resize(foldKanaInPlace(units.data(), decodeUtf8(line, units.data())));
+    const KanaView folded(units);
     size_t words = 0;
-    appendField(units, line.substr(0, tab));
-    for (size_t at = tab + 1; at <= line.size();) {
-        const size_t end = std::min(line.find('\t', at), line.size());
-        words += appendField(units, line.substr(at, end - at));
-        at = end + 1;
+    for (size_t start = 0; start <= folded.size();) {
+        const size_t end = std::min(folded.find(KanaUnit('\t'), start), folded.size());
+        if (end > start) {
+            if (start > 0) {
+                out.push_back('\t');
+                ++words;
+            }
+            appendUtf8(out, folded.substr(start, end - start));
+        }
+        start = end + 1;
     }
-    if (words == 0) {
-        units.resize(start);
-        return false;
-    }
-    units.push_back(0);
-    return true;
+    out.push_back('\n');
+    return words > 0;
 }
 
 } // namespace
 
-KanaView ReadingDictionary::textAt(size_t start) const {
-    const KanaUnit* text = units.data() + start;
-    size_t length = 0;
-    while (text[length] != 0) ++length;
-    return {text, length};
+std::string utf8Of(KanaView text) {
+    std::string bytes;
+    appendUtf8(bytes, text);
+    return bytes;
 }
 
-size_t ReadingDictionary::firstReadingFrom(KanaView prefix) const {
-    const auto found = std::lower_bound(readings.begin(), readings.end(), prefix,
-                                        [this](uint32_t start, KanaView p) { return textAt(start) < p; });
-    return static_cast<size_t>(found - readings.begin());
+size_t decodedWord(std::string_view word, KanaUnit* out) { return decodeUtf8(word, out); }
+
+std::string_view ReadingDictionary::readingOf(size_t index) const {
+    const size_t start = readings[index];
+    return std::string_view(text).substr(start, text.find('\t', start) - start);
 }
 
-ReadingDictionary readReadingDictionary(std::string_view bytes) {
-    ReadingDictionary dictionary;
-    // Decoded text is never longer than its bytes; each line adds one 0 unit more than it has fields.
-    dictionary.units.reserve(bytes.size() + static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 2);
-    const size_t first = bytes.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0; // a byte-order mark some editors write
-    for (size_t start = first; start < bytes.size();) {
-        size_t end = bytes.find('\n', start);
-        if (end == std::string_view::npos) end = bytes.size();
-        std::string_view line = bytes.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        const auto at = static_cast<uint32_t>(dictionary.units.size());
-        if (appendLine(dictionary.units, line)) dictionary.readings.push_back(at);
-        start = end + 1;
+size_t ReadingDictionary::firstReadingFrom(std::string_view prefix) const {
+    size_t low = 0, high = readings.size();
+    while (low < high) {
+        const size_t middle = low + (high - low) / 2;
+        if (readingOf(middle) < prefix) low = middle + 1;
+        else high = middle;
     }
-    dictionary.units.shrink_to_fit();
+    return low;
+}
+
+bool ReadingDictionary::hasReadingFrom(KanaView prefix) const {
+    const std::string start = utf8Of(prefix);
+    const size_t found = firstReadingFrom(start);
+    return found < readings.size() && readingOf(found).substr(0, start.size()) == start;
+}
+
+ReadingDictionary readReadingDictionary(std::string bytes) {
+    ReadingDictionary dictionary;
+    if (bytes.size() >= std::numeric_limits<uint32_t>::max()) return dictionary;
+    std::string& text = dictionary.text;
+    text = std::move(bytes);
+    dictionary.readings.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+    // Each line is folded into the room it stood in, before the lines after it are read.
+    KanaText units;
+    std::string folded;
+    size_t written = 0;
+    for (size_t start = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0; start < text.size();) {
+        const size_t end = std::min(text.find('\n', start), text.size());
+        std::string_view line(text.data() + start, end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        start = end + 1;
+        if (!foldLine(line, units, folded)) continue;
+        // Only a last line without its LF grows, by that LF.
+        if (written + folded.size() > text.size()) text.resize(written + folded.size());
+        std::memcpy(text.data() + written, folded.data(), folded.size());
+        dictionary.readings.push_back(static_cast<uint32_t>(written));
+        written += folded.size();
+    }
+    text.resize(written);
+    if (text.capacity() - written > written / 4) text.shrink_to_fit();
     dictionary.readings.shrink_to_fit();
-    // Sorted by the first four units held in one number, the texts compared only where those agree.
+    // Sorted by the first eight bytes held in one number, the readings compared only where those agree.
     std::vector<std::pair<uint64_t, uint32_t>> keyed;
     keyed.reserve(dictionary.readings.size());
-    for (const uint32_t start : dictionary.readings) {
-        const KanaView reading = dictionary.textAt(start);
+    for (size_t i = 0; i < dictionary.readings.size(); ++i) {
+        const std::string_view reading = dictionary.readingOf(i);
         uint64_t key = 0;
-        for (size_t i = 0; i < 4; ++i) key = key << 16 | (i < reading.size() ? static_cast<uint16_t>(reading[i]) : 0u);
-        keyed.emplace_back(key, start);
+        for (size_t k = 0; k < 8; ++k) key = key << 8 | (k < reading.size() ? static_cast<uint8_t>(reading[k]) : 0u);
+        keyed.emplace_back(key, dictionary.readings[i]);
     }
-    std::sort(keyed.begin(), keyed.end(), [&dictionary](const auto& a, const auto& b) {
+    const auto readingAt = [&text](uint32_t start) {
+        return std::string_view(text).substr(start, text.find('\t', start) - start);
+    };
+    std::sort(keyed.begin(), keyed.end(), [&](const auto& a, const auto& b) {
         if (a.first != b.first) return a.first < b.first;
-        return dictionary.textAt(a.second) < dictionary.textAt(b.second);
+        return readingAt(a.second) < readingAt(b.second);
     });
     for (size_t i = 0; i < keyed.size(); ++i) dictionary.readings[i] = keyed[i].second;
     return dictionary;

@@ -18,7 +18,7 @@ DWORD WINAPI dictionaryThread(LPVOID parameter) {
     try {
         std::string bytes;
         // A missing or unreadable file answers with an empty dictionary.
-        if (readFileBytes(answer->path, bytes)) answer->dictionary = readReadingDictionary(bytes);
+        if (readFileBytes(answer->path, bytes)) answer->dictionary = readReadingDictionary(std::move(bytes));
     } catch (...) {
         answer->dictionary = {};
     }

@@ -42,6 +42,12 @@ TEST(HelpPage, MentionsEveryCommandWordKeySettingAndFile) {
                              "history.txt", "202612.txt"}) {
         EXPECT_NE(page.find(file), std::string::npos) << file;
     }
+    // The spellings kanaMatch understands besides the input methods' own.
+    for (const char* spelling : {"<code>nn</code>", "<code>shimbashi</code>", "<code>kyoto</code>", "<code>kohno</code>",
+                                 "<code>erebeetaa</code>", "<code>chikazuku</code>", "<code>ti-shatsu</code>",
+                                 "<code>xn</code>", "<code>tc</code>", "<code>sh</code>"}) {
+        EXPECT_NE(page.find(spelling), std::string::npos) << spelling;
+    }
     for (const char* period : {"1ヶ月", "3ヶ月", "6ヶ月", "1年", "2年", "すべて", "^"}) {
         EXPECT_NE(page.find(period), std::string::npos) << period;
     }

@@ -13,11 +13,16 @@ KanaText kana(std::u16string_view text) { return KanaText(text.begin(), text.end
 
 std::u16string plain(KanaView text) { return std::u16string(text.begin(), text.end()); }
 
-// The complete reading, then each ending after a "|".
+// Each piece, its forms between brackets when it has several, then each ending after a "|".
 std::u16string described(std::string_view word) {
     const auto reading = readRomaji(word);
     if (!reading) return u"none";
-    std::u16string text = plain(reading->complete);
+    std::u16string text;
+    for (const KanaPiece& piece : reading->pieces) {
+        if (piece.forms.size() > 1) text += u'(';
+        for (size_t i = 0; i < piece.forms.size(); ++i) text += (i ? u"/" : u"") + plain(piece.forms[i]);
+        if (piece.forms.size() > 1) text += u')';
+    }
     for (const KanaText& ending : reading->endings) {
         text += u'|';
         text += plain(ending);
@@ -44,27 +49,41 @@ TEST(KanaFolding, WidthKanaAndVoicedMarks) {
     EXPECT_EQ(plain(foldTypedKana(L"Ａ\x3000ｂ")), u"a b");
 }
 
-TEST(RomajiReading, BothSystemsAndTheSpecialSpellings) {
+TEST(RomajiReading, BothSystemsTheSpecialSpellingsAndTheOtherWaysToSpell) {
     const struct {
         std::string_view word;
         std::u16string_view reading;
     } cases[] = {
-        {"shi", u"し"}, {"si", u"し"}, {"chi", u"ち"}, {"ti", u"ち"}, {"tsu", u"つ"}, {"tu", u"つ"}, {"fu", u"ふ"},
-        {"hu", u"ふ"}, {"ji", u"じ"}, {"zi", u"じ"}, {"sha", u"しゃ"}, {"sya", u"しゃ"}, {"cha", u"ちゃ"},
-        {"tya", u"ちゃ"}, {"cya", u"ちゃ"}, {"ja", u"じゃ"}, {"jya", u"じゃ"}, {"zya", u"じゃ"},
-        {"mitsumori", u"みつもり"}, {"mitumori", u"みつもり"}, {"gakkou", u"がっこう"}, {"matcha", u"まっちゃ"},
+        {"shi", u"し"}, {"si", u"し"}, {"chi", u"ち"}, {"tsu", u"つ"}, {"tu", u"つ"}, {"fu", u"ふ"}, {"hu", u"ふ"},
+        {"sha", u"しゃ"}, {"sya", u"しゃ"}, {"cha", u"ちゃ"}, {"tya", u"ちゃ"}, {"cya", u"ちゃ"}, {"ja", u"じゃ"},
+        {"jya", u"じゃ"}, {"zya", u"じゃ"}, {"mitsumori", u"みつもり"}, {"mitumori", u"みつもり"}, {"matcha", u"まっちゃ"},
         {"daunro-do", u"だうんろーど"}, {"kon'nichiha", u"こんにちは"}, {"konnnichiha", u"こんにちは"},
-        {"onna", u"おんな"}, {"kantan", u"かんた|な|に|ぬ|ね|の|ん"}, {"kinyuu", u"きにゅう"}, {"nn", u"ん"}, {"n'", u"ん"},
+        {"onna", u"(お/を)(んな/んあ)"}, {"kantan", u"かんた|な|に|ぬ|ね|の|ん"}, {"nn", u"ん"}, {"n'", u"ん"}, {"nn'a", u"んあ"},
         {"xtu", u"っ"}, {"ltsu", u"っ"}, {"xya", u"ゃ"}, {"la", u"ぁ"}, {"xwa", u"ゎ"}, {"vu", u"ゔ"}, {"-", u"ー"},
+        // "nn" before a vowel or y both ways; m before b, m, p as ん.
+        {"sennen", u"せ(んね/んえ)|な|に|ぬ|ね|の|ん"}, {"kinnyu", u"き(んにゅ/んゆ)"}, {"kinn", u"きん"},
+        {"nny", u"ん|い|っ|にぃ|にぇ|にゃ|にゅ|にょ|や|ゆ|よ"}, {"shimbashi", u"しんばし"}, {"sempai", u"せんぱい"},
+        {"gumma", u"ぐ(っ/ん)ま"},
+        // A doubled vowel, or "oh" before a consonant, spells a long vowel every way it is written.
+        {"gakkou", u"がっ(こう/こお/こー)"}, {"kinyuu", u"き(にゅう/にゅー)"}, {"kohno", u"(こう/こお/こー)の"},
+        {"ohh", u"(おう/おお/おー/をう/をお/をー)|っ|は|ひ|ふ|へ|ほ"}, {"koh", u"こ|う|お|っ|は|ひ|ふ|へ|ほ|ー"},
+        {"erebeetaa", u"えれ(べえ/べい/べー)(たあ/たー)"}, {"ohayou", u"(お/を)は(よう/よお/よー)"},
+        // Other readings, and the rows the table lacked.
+        {"ji", u"(じ/ぢ)"}, {"zi", u"(じ/ぢ)"}, {"chikazuku", u"ちか(ず/づ)く"}, {"ti-shatsu", u"(ち/てぃ)ーしゃつ"},
+        {"di", u"(ぢ/でぃ)"}, {"dyu", u"(ぢゅ/でゅ)"}, {"wo", u"(を/うぉ)"}, {"xn", u"ん"}, {"kwa", u"くぁ"},
+        {"gwe", u"ぐぇ"}, {"lye", u"ぇ"}, {"xye", u"ぇ"},
         // Unfinished ends: each syllable they begin that no shorter one begins.
         {"daunr", u"だうん|っ|ら|り|る|れ|ろ"}, {"ky", u"|きぃ|きぇ|きゃ|きゅ|きょ"}, {"kan", u"か|な|に|ぬ|ね|の|ん"},
-        {"ts", u"|つ"}, {"gakk", u"がっ|か|き|く|け|こ|っ"}, {"x", u"|ぁ|ぃ|ぅ|ぇ|ぉ|っ|ゃ|ゅ|ょ|ゎ|ゕ|ゖ"},
+        {"ts", u"|つ"}, {"gakk", u"がっ|か|き|く|け|こ|っ"}, {"x", u"|ぁ|ぃ|ぅ|ぇ|ぉ|っ|ゃ|ゅ|ょ|ゎ|ん|ゕ|ゖ"},
+        {"matc", u"まっ|ち"}, {"ic", u"い|か|く|こ|し|せ|ち|っ"}, {"sum", u"す|っ|ま|み|む|め|も|んっ|んば|んぱ|んび|んぴ|んぶ|んぷ|んべ|んぺ|んぼ|んぽ|んま|んみ|んむ|んめ|んも|んん"},
         // Not romaji: no syllable is spelt so.
-        {"xyz", u"none"}, {"a'b", u"none"}, {"q'", u"none"}, {"", u"none"}, {"nx'", u"none"},
+        {"xyz", u"none"}, {"a'b", u"none"}, {"q'", u"none"}, {"", u"none"}, {"nx'", u"none"}, {"tca", u"none"},
     };
     for (const auto& c : cases) EXPECT_EQ(described(c.word), c.reading) << c.word;
     EXPECT_FALSE(readRomaji(kana(u"memo.txt")));
-    EXPECT_EQ(plain(readRomaji(kana(u"memo"))->complete), u"めも");
+    EXPECT_EQ(plain(readRomaji(kana(u"ohayou"))->usual()), u"おはよう");
+    EXPECT_EQ(plain(lengtheners(KanaUnit(u'お'))), u"うおー");
+    EXPECT_TRUE(lengtheners(KanaUnit(u'ん')).empty());
 }
 
 TEST(ReadingDictionary, SkipsCommentsMalformedAndHugeLines) {
@@ -81,6 +100,10 @@ TEST(ReadingDictionary, SkipsCommentsMalformedAndHugeLines) {
     bytes += "みつご\t三つ子"; // no line end
     const ReadingDictionary dictionary = readReadingDictionary(bytes);
     EXPECT_EQ(dictionary.readings.size(), 4u);
+    // Held as the file's folded lines, the others dropped.
+    EXPECT_EQ(dictionary.text, "みつもり\t見積\t見積もり\nみつ\t密\t蜜\nみつば\tみつば\nみつご\t三つ子\n");
+    EXPECT_TRUE(dictionary.hasReadingFrom(kana(u"みつも")));
+    EXPECT_FALSE(dictionary.hasReadingFrom(kana(u"みつもりx")));
     std::vector<std::u16string> found;
     dictionary.forEachWord(kana(u"みつ"), [&](KanaView word) { found.push_back(plain(word)); });
     EXPECT_EQ(found, (std::vector<std::u16string>{u"密", u"蜜", u"三つ子", u"みつば", u"見積", u"見積もり"}));

@@ -48,7 +48,9 @@ namespace {
 
 const ReadingDictionary& smallDictionary() {
     static const ReadingDictionary dictionary =
-        readReadingDictionary("みつもり\t見積\nぎじろく\t議事録\nでんたく\t電卓\nめも\tメモ\nか\t火\t課\nかりうむ\tK\n");
+        readReadingDictionary("みつもり\t見積\nぎじろく\t議事録\nでんたく\t電卓\nめも\tメモ\nか\t火\t課\nかりうむ\tK\n"
+                              "きんゆう\t金融\nせんえん\t千円\nとうきょう\t東京\nこうの\t河野\nしんばし\t新橋\n"
+                              "ちかづく\t近付く\nせいねん\t青年\n");
     return dictionary;
 }
 
@@ -80,6 +82,34 @@ TEST(Matching, KanaMatchFoldsWidthKanaAndReadsRomaji) {
         {L"ｶﾞｲﾄﾞ", L"gaido", false, true, true},
         {L"がっこう", L"gakk", false, true, true},
         {L"", L"^", false, false, false},
+        // "nn" before a vowel both ways, m before b and p, long vowels left out, doubled or as "oh".
+        {L"金融.pdf", L"kinnyuu", false, false, true},
+        {L"キンユウ", L"kinnyu", false, true, true},
+        {L"千円札", L"sennen", false, false, true},
+        {L"センネン", L"sennen", false, true, true},
+        {L"新橋", L"shimbashi", false, false, true},
+        {L"センパイ", L"sempai", false, true, true},
+        {L"東京", L"tokyo", false, false, true},
+        {L"トーキョー", L"toukyou", false, true, true},
+        {L"こうの", L"kohno", false, true, true},
+        {L"河野", L"kono", false, false, true},
+        {L"おおさか", L"osaka", false, true, true},
+        {L"エレベーター", L"erebeetaa", false, true, true},
+        {L"ｴﾚﾍﾞｰﾀｰ", L"erebeta", false, true, true},
+        {L"千円札", L"senen", false, false, false}, // ん is never left out
+        {L"きょうと", L"kiyoto", false, false, false},
+        // ぢ, づ and を as they sound, Hepburn's ti and di, the missing rows, a final "tc".
+        {L"近付く", L"chikazuku", false, false, true},
+        {L"はなぢ", L"hanaji", false, true, true},
+        {L"をかし", L"okashi", false, true, true},
+        {L"ティーシャツ", L"ti-shatsu", false, true, true},
+        {L"ディスク", L"disuku", false, true, true},
+        {L"デュエット", L"dyuetto", false, true, true},
+        {L"ウォッチ", L"wotchi", false, true, true},
+        {L"グァム", L"gwamu", false, true, true},
+        {L"マッチャ", L"matc", false, true, true},
+        // No finished syllable: the dictionary is asked from two letters on.
+        {L"新橋", L"sh", false, false, true},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(matchesQuery(c.text, c.query, off), c.off) << c.query;
@@ -148,12 +178,14 @@ TEST(Candidates, KanaMatchWalksAsTheRuleAndNotShowListStaysExact) {
     Texts history;
     for (int i = 0; i < 18; ++i) history.push_back(L"C:\\f\\ダウンロード" + std::to_wstring(i));
     history.insert(history.begin() + 3, {L"D:\\見積書.xlsx", L"D:\\memo.txt", L"D:\\ﾒﾓ帳.lnk", L"メモ"});
-    for (const wchar_t* query : {L"daunr", L"mitsu", L"memo", L"memo ^txt", L"ﾀﾞｳﾝ 1", L"", L"^d", L"zzqq", L"ka"}) {
+    for (const wchar_t* query : {L"daunr", L"mitsu", L"memo", L"memo ^txt", L"ﾀﾞｳﾝ 1", L"", L"^d", L"zzqq", L"ka",
+                                 L"daunrodo", L"mitsumori", L"sennen"}) {
         Texts expected;
         for (const std::wstring& text : history)
             if (expected.size() < maxCandidates && matchesQuery(text, query, on) && text != L"メモ") expected.push_back(text);
         EXPECT_EQ(collectCandidates(history, query, L"", {L"メモ ^帳"}, on), expected) << query;
     }
+    EXPECT_EQ(collectCandidates(history, L"daunrodo", L"", {}, on).size(), maxCandidates); // long vowels left out
     EXPECT_EQ(collectCandidates(history, L"memo", L"", {L"memo"}, on), (Texts{L"D:\\ﾒﾓ帳.lnk", L"メモ"}));
     EXPECT_EQ(collectCandidates(history, L"memo", L"", {}, KanaMatching{}), (Texts{L"D:\\memo.txt"}));
     EXPECT_EQ(candidatesFor(history, L"mitsu", L"D:", {}, 1, on), (Texts{L"D:"}));
