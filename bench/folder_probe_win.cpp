@@ -3,6 +3,7 @@
 // listed, and a task view refill with 200 windows; each beside its floor
 // measured in the same run.
 //   folder_probe [runs] [launcher.exe]
+#include "driven_launcher_win.h"
 #include "process_memory_win.h"
 #include "common/folders_win.h"
 #include "common/text_files_win.h"
@@ -14,24 +15,11 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double msSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double median(std::vector<double> values) {
-    if (values.empty()) return -1;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 // Entry names as users keep them: mixed extensions, letters and numbers.
 const wchar_t* const extensions[] = {L".txt", L".jpg", L".png", L".pdf", L".docx", L".xlsx", L".zip",
@@ -80,7 +68,7 @@ size_t countMatching(const TestFolder& folder, wchar_t letter) {
 
 // The floor: the system's own listing of the folder, as the launcher asks for it.
 double listingMs(const std::wstring& folder, size_t& count) {
-    const auto started = Clock::now();
+    const auto started = ProbeClock::now();
     WIN32_FIND_DATAW found{};
     const HANDLE find = FindFirstFileExW((folder + L"\\*").c_str(), FindExInfoBasic, &found, FindExSearchNameMatch,
                                          nullptr, FIND_FIRST_EX_LARGE_FETCH);
@@ -93,96 +81,8 @@ double listingMs(const std::wstring& folder, size_t& count) {
     return msSince(started);
 }
 
-struct Launcher {
-    PROCESS_INFORMATION process{};
-    HWND window = nullptr;
-    HWND input = nullptr;
-    HWND status = nullptr;
-    HWND items = nullptr;
-};
-
-BOOL CALLBACK findMain(HWND window, LPARAM lParam) {
-    auto* launcher = reinterpret_cast<Launcher*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    if (owner == launcher->process.dwProcessId && IsWindowVisible(window) && std::wstring(name) == L"HALVORUNDE") {
-        launcher->window = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-BOOL CALLBACK findControls(HWND child, LPARAM lParam) {
-    auto* launcher = reinterpret_cast<Launcher*>(lParam);
-    wchar_t name[64] = {};
-    GetClassNameW(child, name, 64);
-    const std::wstring className = name;
-    if (className == L"SysListView32") launcher->items = child;
-    if (lstrcmpiW(name, L"Edit") == 0) (GetDlgCtrlID(child) == 100 ? launcher->input : launcher->status) = child;
-    return TRUE;
-}
-
-bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 30000) {
-    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (!condition()) {
-        if (Clock::now() > deadline) return false;
-        // Polling without a pause would keep the Wine server busy and slow the launcher.
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    return true;
-}
-
-bool startLauncher(const std::wstring& program, Launcher& launcher) {
-    const std::wstring folder = exeFolder() + L"\\probe-folder-launcher";
-    ensureFolder(folder);
-    ensureFolder(folder + L"\\config");
-    ensureFolder(folder + L"\\history");
-    CopyFileW(program.c_str(), (folder + L"\\Halvorunde.exe").c_str(), FALSE);
-    writeTextLines(folder + L"\\config\\config.txt", {L"[hotkey]", L"hotkey=122", L"hotkey2=7"});
-    DeleteFileW((folder + L"\\config\\config.ini").c_str());
-    std::wstring commandLine = L"\"" + folder + L"\\Halvorunde.exe\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
-                        &launcher.process))
-        return false;
-    if (!waitUntil([&] { return !EnumWindows(findMain, reinterpret_cast<LPARAM>(&launcher)) && launcher.window; }))
-        return false;
-    WaitForInputIdle(launcher.process.hProcess, 5000);
-    EnumChildWindows(launcher.window, findControls, reinterpret_cast<LPARAM>(&launcher));
-    SetForegroundWindow(launcher.window);
-    return launcher.input && launcher.items && launcher.status &&
-           waitUntil([&] { return GetForegroundWindow() == launcher.window; }, 5000);
-}
-
-size_t rowCount(const Launcher& launcher) {
-    DWORD_PTR count = 0;
-    SendMessageTimeoutW(launcher.items, LVM_GETITEMCOUNT, 0, 0, SMTO_NORMAL, 30000, &count);
-    return count;
-}
-
-std::wstring textOf(HWND control) {
-    wchar_t text[1024] = {};
-    SendMessageTimeoutW(control, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 30000, nullptr);
-    return text;
-}
-
 double privateMb(const Launcher& launcher) {
     return static_cast<double>(processMemory(launcher.process.hProcess).privateBytes) / (1024.0 * 1024.0);
-}
-
-// Letters as virtual keys: Wine delivers typed characters (KEYEVENTF_UNICODE)
-// tens of milliseconds later than keys.
-void sendKey(WORD key) {
-    INPUT inputs[2]{};
-    for (int i = 0; i < 2; ++i) {
-        inputs[i].type = INPUT_KEYBOARD;
-        inputs[i].ki.wVk = key;
-        inputs[i].ki.dwFlags = (i ? KEYEVENTF_KEYUP : 0) | (key == VK_LEFT || key == VK_RIGHT ? KEYEVENTF_EXTENDEDKEY : 0);
-    }
-    SendInput(2, inputs, sizeof(INPUT));
 }
 
 // Time from the key until the item view holds the expected number of rows.
@@ -190,7 +90,7 @@ void sendKey(WORD key) {
 // pause first lets the launcher finish painting, which would delay the key.
 double keyUntilRows(const Launcher& launcher, WORD key, size_t rows) {
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    const auto started = Clock::now();
+    const auto started = ProbeClock::now();
     sendKey(key);
     if (!waitUntil([&] { return rowCount(launcher) == rows; })) return -1;
     return msSince(started);
@@ -200,7 +100,7 @@ double keyUntilRows(const Launcher& launcher, WORD key, size_t rows) {
 // refilling anything (the caret moves), until it was handled.
 double keyUntilCaret(const Launcher& launcher, WORD key, DWORD position) {
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    const auto started = Clock::now();
+    const auto started = ProbeClock::now();
     sendKey(key);
     if (!waitUntil([&] {
             DWORD_PTR selection = 0;
@@ -309,7 +209,7 @@ void measureTasks(const Launcher& launcher, int runs) {
     for (int run = 0; run < runs * 2; ++run) {
         hundred.push_back(keyUntilRows(launcher, 'Q', 100));
         twoHundred.push_back(keyUntilRows(launcher, VK_BACK, 200));
-        const auto started = Clock::now();
+        const auto started = ProbeClock::now();
         int titled = 0;
         EnumWindows(readTitle, reinterpret_cast<LPARAM>(&titled));
         enumeration.push_back(msSince(started));
@@ -319,26 +219,6 @@ void measureTasks(const Launcher& launcher, int runs) {
     printFigure("task view: key until refilled, 100 windows", median(hundred), "enumerating the windows",
                 median(enumeration), "");
     windows.stop();
-}
-
-// Ctrl+Alt+Shift+F11, the show hotkey of the probe's config.txt.
-void pressShowHotkey() {
-    const WORD keys[] = {VK_CONTROL, VK_MENU, VK_SHIFT, VK_F11};
-    INPUT inputs[8]{};
-    for (int i = 0; i < 4; ++i) {
-        inputs[i].type = inputs[7 - i].type = INPUT_KEYBOARD;
-        inputs[i].ki.wVk = inputs[7 - i].ki.wVk = keys[i];
-        inputs[7 - i].ki.dwFlags = KEYEVENTF_KEYUP;
-    }
-    SendInput(8, inputs, sizeof(INPUT));
-}
-
-bool inputLineFocused(const Launcher& launcher) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    const DWORD thread = GetWindowThreadProcessId(launcher.window, nullptr);
-    return GetGUIThreadInfo(thread, &info) && info.hwndFocus == launcher.input &&
-           GetForegroundWindow() == launcher.window;
 }
 
 // From the show hotkey of a hidden launcher until its input line has the
@@ -362,7 +242,7 @@ void measureHotkey(const Launcher& launcher, int runs, double keyFloor) {
         SetForegroundWindow(windows.first);
         waitUntil([&] { return GetForegroundWindow() == windows.first; }, 2000);
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
-        const auto started = Clock::now();
+        const auto started = ProbeClock::now();
         pressShowHotkey();
         if (!waitUntil([&] { return inputLineFocused(launcher); }, 5000)) {
             std::printf("show hotkey: the input line did not get the keys\n");
@@ -393,8 +273,10 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring program = argc > 2 ? argv[2] : exeFolder() + L"\\..\\dist\\Halvorunde.exe";
     const TestFolder small = makeFolder(L"f2000", 2000, 50);
     const TestFolder large = makeFolder(L"f20000", 20000, 500);
+    const std::wstring folder = exeFolder() + L"\\probe-folder-launcher";
+    prepareLauncherFolder(folder, program);
     Launcher launcher;
-    if (!startLauncher(program, launcher)) {
+    if (!startLauncher(folder, launcher)) {
         std::printf("the launcher did not come up\n");
         return 1;
     }
@@ -420,10 +302,6 @@ int wmain(int argc, wchar_t** argv) {
     backToTasks(launcher);
     measureTasks(launcher, runs);
     measureHotkey(launcher, runs, smallFigures.key);
-    PostMessageW(launcher.window, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(launcher.process.hProcess, 30000) != WAIT_OBJECT_0)
-        TerminateProcess(launcher.process.hProcess, 1);
-    CloseHandle(launcher.process.hProcess);
-    CloseHandle(launcher.process.hThread);
+    closeLauncher(launcher);
     return 0;
 }
