@@ -133,15 +133,15 @@ void printRow(const char* name, const std::vector<double>& values, const char* u
 // What the Debian reading dictionary adds to the launcher once loaded, beside
 // the same launcher whose dictionary is missing, both measured when their
 // memory has settled.
-void printDictionaryMemory(int runs) {
+void printDictionaryMemory(const std::wstring& program, int runs) {
     const std::wstring dictionary = L"Z:\\usr\\share\\cmigemo\\utf-8\\migemo-dict";
     const long file = fileSize(dictionary);
     if (file <= 0) {
         std::printf("reading dictionary: %ls is missing (scripts/install-deps)\n", dictionary.c_str());
         return;
     }
-    const auto folderWith = [](const wchar_t* name, const std::wstring& path) {
-        const std::wstring folder = prepareLauncher(name, 0);
+    const auto folderWith = [&program](const wchar_t* name, const std::wstring& path) {
+        const std::wstring folder = prepareLauncher(program, name, 0);
         writeTextLines(folder + L"\\config\\config.txt",
                        {L"[hotkey]", L"hotkey=121", L"hotkey2=7", L"kanaMatch=1", L"kanaDictionary=" + path});
         return folder;
@@ -206,7 +206,7 @@ int wmain(int argc, wchar_t** argv) {
     std::vector<double> addedMb;
     for (size_t i = 0; i < privateMb.size(); ++i) addedMb.push_back(privateMb[i] - emptyPrivateMb[i]);
     printRow("private bytes, large - empty (target <= 5)", addedMb, "MB");
-    printDictionaryMemory(runs < 3 ? runs : 3);
+    printDictionaryMemory(program, runs < 3 ? runs : 3);
     const std::wstring dist = exeFolder() + L"\\..\\dist\\";
     std::printf("executable sizes (target < 2 MB each): Halvorunde.exe %ld bytes, Halvotune.exe %ld bytes\n",
                 fileSize(dist + L"Halvorunde.exe"), fileSize(dist + L"Halvotune.exe"));
