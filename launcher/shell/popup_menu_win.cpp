@@ -1,10 +1,10 @@
 // The menu bar's three menus as one popup at the input line: Alt never opens
 // the menu bar, so this is the keyboard's way to them.
 #include "main_window_record_win.h"
+#include "common/scoped_win.h"
 #include "launcher/resources/resource.h"
 
 #include <iterator>
-#include <utility>
 
 namespace {
 
@@ -27,23 +27,14 @@ constexpr PopupItem periodItems[] = {
     {IDM_PERIOD_1Y, L"1年(&Y)"},   {IDM_PERIOD_2Y, L"2年(&2)"},   {IDM_PERIOD_ALL, L"すべて(&A)"},
 };
 
-class ScopedMenu {
-public:
-    ScopedMenu() : menu_(CreatePopupMenu()) {}
-    ~ScopedMenu() {
-        if (menu_) DestroyMenu(menu_);
-    }
-    ScopedMenu(const ScopedMenu&) = delete;
-    ScopedMenu& operator=(const ScopedMenu&) = delete;
-
-    HMENU get() const { return menu_; }
-    // Handed to a parent menu, which destroys it with itself.
-    HMENU release() { return std::exchange(menu_, nullptr); }
-
-private:
-    HMENU menu_;
+struct MenuTraits {
+    using Handle = HMENU;
+    static Handle invalid() { return nullptr; }
+    static void close(Handle menu) { DestroyMenu(menu); }
 };
+using ScopedMenu = ScopedHandle<MenuTraits>;
 
+// The popup destroys a submenu it holds together with itself.
 void appendSubmenu(HMENU popup, const wchar_t* text, ScopedMenu& submenu) {
     if (AppendMenuW(popup, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(submenu.get()), text)) submenu.release();
 }
@@ -66,10 +57,10 @@ void copyCommandItems(HWND window, HMENU target) {
 } // namespace
 
 void openMenuPopup(MainWindow& mw) {
-    ScopedMenu popup;
-    ScopedMenu main;
-    ScopedMenu periods;
-    ScopedMenu commands;
+    ScopedMenu popup(CreatePopupMenu());
+    ScopedMenu main(CreatePopupMenu());
+    ScopedMenu periods(CreatePopupMenu());
+    ScopedMenu commands(CreatePopupMenu());
     if (!popup.get() || !main.get() || !periods.get() || !commands.get()) return;
     appendItems(main.get(), std::begin(mainItems), std::end(mainItems));
     appendItems(periods.get(), std::begin(periodItems), std::end(periodItems));
