@@ -36,6 +36,10 @@ const wchar_t* toolKeyName(WPARAM key) {
 } // namespace
 
 LRESULT Controller::forwardKey(HWND window, UINT message, WPARAM wParam, LPARAM lParam, WNDPROC previousProcedure) {
+    if (isMenuKey(message, wParam, lParam)) {
+        openMenuPopup(*mainWindow);
+        return 0;
+    }
     if (message == WM_KEYDOWN) lastKeyDown = wParam;
     if (message == WM_KEYDOWN && wParam == VK_F12) {
         ++view->parentLevels;

@@ -88,7 +88,9 @@ LRESULT onKeyDown(ItemViewHandler& handler, HWND window, WPARAM key, LPARAM lPar
     case VK_PROCESSKEY:
     case VK_ESCAPE:
     case VK_SHIFT:
-    case VK_CONTROL: break;
+    case VK_CONTROL:
+    // The menu key keeps the focus here for when its popup closes.
+    case VK_APPS: break;
     default: backToInput(handler); break;
     }
     return controller.forwardKey(window, WM_KEYDOWN, key, lParam, handler.previousProcedure);

@@ -72,5 +72,10 @@ int64_t secondsSinceStart();
 // The calls the lower folders make up to the window.
 void setViewColours(MainWindow& mainWindow, const std::wstring& text);
 void showLauncher(MainWindow& mainWindow);
+// Shift+F10, the Application key or a context menu asked for from the keyboard.
+bool isMenuKey(UINT message, WPARAM wParam, LPARAM lParam);
+// The menu bar's menus as one popup at the input line; the chosen command
+// comes back as the menu bar's would.
+void openMenuPopup(MainWindow& mainWindow);
 // kanaMatch with the dictionary loaded so far, for what the user types.
 KanaMatching kanaMatching(const MainWindow& mainWindow);

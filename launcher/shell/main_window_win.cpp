@@ -8,6 +8,7 @@
 #include "notify_icon_win.h"
 #include "title.h"
 #include "view_colours_win.h"
+#include "common/accessibility_win.h"
 #include "common/display_scale_win.h"
 #include "common/file_writer_win.h"
 #include "common/folders_win.h"
@@ -64,6 +65,18 @@ void createControls(MainWindow& mw, HWND window, HINSTANCE instance) {
     // Painted through a buffer, so that a refill never shows a blank frame.
     ListView_SetExtendedListViewStyle(mw.itemView, LVS_EX_DOUBLEBUFFER);
     mw.bookmarkList = createChild(window, instance, L"LISTBOX", nullptr, listStyle, otherControlId, {0, 30, 500, 200});
+}
+
+constexpr wchar_t tasksName[] = L"タスク";
+constexpr wchar_t folderName[] = L"フォルダーの内容";
+
+// No control has a label before it, so a screen reader would say only "edit" or "list".
+void nameControls(MainWindow& mw) {
+    setAccessibleName(mw.statusLine, L"現在のフォルダー");
+    setAccessibleName(mw.inputLine, L"入力");
+    setAccessibleName(mw.candidateList, L"候補");
+    setAccessibleName(mw.itemView, tasksName);
+    setAccessibleName(mw.bookmarkList, L"ブックマーク");
 }
 
 void createController(MainWindow& mw) {
@@ -124,6 +137,7 @@ LRESULT onCreate(HWND window, const CREATESTRUCTW* creation) {
     MainWindow& mw = *theMainWindow;
     mw.window = window;
     createControls(mw, window, creation->hInstance);
+    nameControls(mw);
     createController(mw);
     insertItemColumn(mw.itemView);
     mw.controller->config = mw.config;
@@ -281,6 +295,7 @@ LRESULT onWriteRefused(MainWindow& mw, WPARAM request, LPARAM lParam) {
 }
 
 LRESULT onDestroy(MainWindow& mw) {
+    clearAccessibility(mw.window);
     deleteViewBrushes(mw);
     // Saving fails silently, even for want of memory: the hotkeys, the icon
     // and the loop must end all the same, or an invisible launcher would keep
@@ -317,6 +332,11 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY: return onNotify(mw, *reinterpret_cast<NMHDR*>(lParam));
     case WM_COMMAND: return onCommand(mw, window, wParam, lParam);
     case WM_SYSCOMMAND: return onSysCommand(window, wParam, lParam);
+    // From the children that leave it to their parent: the lists.
+    case WM_CONTEXTMENU:
+        if (!isMenuKey(message, wParam, lParam)) return DefWindowProcW(window, message, wParam, lParam);
+        openMenuPopup(mw);
+        return 0;
     case WM_CTLCOLOREDIT: return onColourEdit(mw, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_CTLCOLORLISTBOX: return onColourListBox(mw, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_SYSCOLORCHANGE: followColourChange(mw); return 0;
@@ -380,6 +400,9 @@ void setViewColours(MainWindow& mw, const std::wstring& text) {
     ListView_SetBkColor(mw.itemView, colour);
     ListView_SetTextBkColor(mw.itemView, colour);
     ListView_SetTextColor(mw.itemView, highContrastOn() ? GetSysColor(COLOR_WINDOWTEXT) : CLR_DEFAULT);
+    // Named again only when the view switches, so a screen reader hears the change once.
+    if (windowText(mw.statusLine).empty() != text.empty())
+        setAccessibleName(mw.itemView, text.empty() ? tasksName : folderName);
     SetWindowTextW(mw.statusLine, text.c_str());
 }
 

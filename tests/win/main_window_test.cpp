@@ -1,19 +1,23 @@
 #include "launcher_fixture_win.h"
 #include "seam_guards_win.h"
+#include "tests/support/accessibility_recorder_win.h"
 #include "tests/support/test_input_win.h"
 #include "tests/support/test_support_win.h"
 
 #include "launcher/data/config_store.h"
 #include "common/display_scale_win.h"
 #include "common/dpi_scale.h"
+#include "common/folders_win.h"
 #include "common/text_files_win.h"
 #include "launcher/input/controller_win.h"
+#include "launcher/input/view_state_win.h"
 #include "launcher/shell/title.h"
 #include "launcher/shell/view_colours_win.h"
 
 #include <commctrl.h>
 #include <imm.h>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -128,6 +132,38 @@ TEST_F(MainWindowTest, CreatesTheFiveControlsWithTheirClassesIdsAndStyles) {
     const HMENU menu = GetMenu(window());
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(GetMenuItemCount(menu), 3);
+}
+
+TEST_F(MainWindowTest, ControlsAreNamedTheItemViewAfterItsViewAndTheNamesDroppedOnClose) {
+    AccessibilityRecorder recorder;
+    startLauncher();
+    MainWindow& m = mw();
+    const auto nameOf = [&](HWND control) {
+        const auto found = recorder.names.find(control);
+        return found == recorder.names.end() ? std::wstring(L"(none)") : found->second;
+    };
+    const std::wstring folder = exeFolder();
+    const struct {
+        const wchar_t* shownFolder; // nullptr: as started
+        HWND control;
+        const wchar_t* name;
+    } named[] = {
+        {nullptr, m.statusLine, L"現在のフォルダー"},
+        {nullptr, m.inputLine, L"入力"},
+        {nullptr, m.candidateList, L"候補"},
+        {nullptr, m.itemView, L"タスク"},
+        {nullptr, m.bookmarkList, L"ブックマーク"},
+        {folder.c_str(), m.itemView, L"フォルダーの内容"},
+        {L"", m.itemView, L"タスク"},
+    };
+    for (const auto& [shownFolder, control, name] : named) {
+        if (shownFolder) m.controller->view->changeFolder(shownFolder);
+        EXPECT_EQ(nameOf(control), name) << (shownFolder ? shownFolder : L"as started");
+    }
+    const std::vector<HWND> children{m.statusLine, m.inputLine, m.candidateList, m.itemView, m.bookmarkList};
+    closeLauncher();
+    for (HWND child : children)
+        EXPECT_NE(std::find(recorder.cleared.begin(), recorder.cleared.end(), child), recorder.cleared.end());
 }
 
 TEST_F(MainWindowTest, LaysOutTheControlsForAn800By600ClientArea) {

@@ -226,3 +226,28 @@ TEST_F(MenusHotkeysTest, ExtraHotkeyOpensItsTextWithoutShowingTheLauncherAndReco
     EXPECT_EQ(mw().data->historyList.front(), driver::recorder());
     EXPECT_EQ(readTextLines(mw().data->historyPath).front(), driver::recorder());
 }
+
+TEST_F(MenusHotkeysTest, MenuKeysOpenTheMenusAsAPopupWhoseAccessKeysChooseAPeriod) {
+    startLauncher();
+    ASSERT_TRUE(pumpUntil([&] { return GetFocus() == mw().inputLine; }));
+    const struct {
+        HWND focus;
+        std::vector<WORD> held;
+        WORD menuKey;
+        WORD periodKey;
+        const wchar_t* title;
+    } routes[] = {
+        {mw().inputLine, {VK_SHIFT}, VK_F10, '1', L"Halvorunde Ver1.2.5 1M"},
+        {mw().itemView, {}, VK_APPS, 'Y', L"Halvorunde Ver1.2.5 1Y"},
+        {mw().bookmarkList, {VK_SHIFT}, VK_F10, '2', L"Halvorunde Ver1.2.5 2Y"},
+    };
+    for (const auto& route : routes) {
+        SetFocus(route.focus);
+        // Queued together: the popup's own loop reads H and the period's key.
+        pressKeys({route.menuKey}, route.held);
+        pressKeys({'H'});
+        pressKeys({route.periodKey});
+        EXPECT_TRUE(pumpUntil([&] { return windowText(window()) == route.title; })) << windowText(window());
+        EXPECT_EQ(GetFocus(), route.focus) << "the control's own context menu stayed shut";
+    }
+}
