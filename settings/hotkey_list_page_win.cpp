@@ -6,7 +6,6 @@
 #include "key_names.h"
 #include "common/character_codes.h"
 #include "common/controls_win.h"
-#include "common/display_scale_win.h"
 #include "common/dpi_scale.h"
 #include "common/numbers.h"
 #include "common/text_files_win.h"
@@ -36,12 +35,12 @@ void insertItem(HWND listView, int item, const std::wstring& text) {
 }
 
 // The width is for 96 dpi.
-void insertColumn(HWND listView, int index, const wchar_t* title, int width) {
+void insertColumn(HWND listView, int index, const wchar_t* title, int width, int dpi) {
     std::wstring text = title;
     LVCOLUMNW column{};
     column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
     column.fmt = LVCFMT_LEFT;
-    column.cx = scaledToDpi(width, windowDpi(listView));
+    column.cx = scaledToDpi(width, dpi);
     column.pszText = text.data();
     SendMessageW(listView, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
 }
@@ -92,9 +91,17 @@ void readHotkeyRows(HotkeyList& list) {
     list.rows = hotkeyRowsFromLines(linesFromBytes(bytes, wideFromCodePage932));
 }
 
-void insertHotkeyColumns(HWND listView) {
-    insertColumn(listView, 0, L"PATH", 600);
-    insertColumn(listView, 1, L"DATA", 100);
+constexpr int pathWidthAt96 = 600;
+constexpr int dataWidthAt96 = 100;
+
+void insertHotkeyColumns(HWND listView, int dpi) {
+    insertColumn(listView, 0, L"PATH", pathWidthAt96, dpi);
+    insertColumn(listView, 1, L"DATA", dataWidthAt96, dpi);
+}
+
+void scaleHotkeyColumns(HWND listView, int dpi) {
+    ListView_SetColumnWidth(listView, 0, scaledToDpi(pathWidthAt96, dpi));
+    ListView_SetColumnWidth(listView, 1, scaledToDpi(dataWidthAt96, dpi));
 }
 
 void refreshHotkeyList(SettingsWindow& sw) {

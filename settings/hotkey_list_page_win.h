@@ -5,7 +5,9 @@
 
 HotkeyList* loadHotkeyList(const std::wstring& path);
 void readHotkeyRows(HotkeyList& list);
-void insertHotkeyColumns(HWND listView);
+// The column widths are for 96 dpi and scaled to the given one.
+void insertHotkeyColumns(HWND listView, int dpi);
+void scaleHotkeyColumns(HWND listView, int dpi);
 void refreshHotkeyList(SettingsWindow& sw);
 // Shows the page's list, reading the file again if it could not be read
 // before; while it still cannot, the user is told.

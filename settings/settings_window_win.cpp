@@ -18,6 +18,8 @@
 #include <commctrl.h>
 #include <imm.h>
 
+#include <utility>
+
 
 SettingsWindow* theSettingsWindow = nullptr;
 HotkeyList* theHotkeyList = nullptr;
@@ -44,12 +46,25 @@ constexpr int windowHeightAt96 = 700;
 
 constexpr DWORD checkStyle = BS_CHECKBOX | BS_LEFTTEXT;
 
-HWND createControl(HWND parent, HINSTANCE instance, const ControlDefinition& control) {
+bool isListView(HWND control) {
+    wchar_t name[32] = {};
+    GetClassNameW(control, name, 32);
+    return lstrcmpiW(name, WC_LISTVIEWW) == 0;
+}
+
+void setFont(const SettingsWindow& sw, HWND control) {
+    setControlFont(control, isListView(control) ? sw.fonts.listView : sw.fonts.text);
+}
+
+HWND createControl(SettingsWindow& sw, HINSTANCE instance, const ControlDefinition& control) {
     const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id));
-    const ControlRect place =
-        scaledToDpi(ControlRect{control.x, control.y, control.width, control.height}, windowDpi(parent));
-    return CreateWindowExW(0, control.className, control.text, WS_CHILD | WS_VISIBLE | control.style, place.x,
-                           place.y, place.width, place.height, parent, id, instance, nullptr);
+    const ControlRect at96{control.x, control.y, control.width, control.height};
+    const ControlRect place = scaledToDpi(at96, sw.dpi);
+    const HWND created = CreateWindowExW(0, control.className, control.text, WS_CHILD | WS_VISIBLE | control.style,
+                                         place.x, place.y, place.width, place.height, sw.window, id, instance, nullptr);
+    sw.placedControls.push_back({created, at96});
+    setFont(sw, created);
+    return created;
 }
 
 void show(HWND control, bool visible) {
@@ -81,32 +96,32 @@ void setHotkeyLabel(const SettingsWindow& sw, const std::wstring& label, size_t 
 void createControls(SettingsWindow& sw, HWND window, HINSTANCE instance) {
     auto* editor = new HotkeyEditor();
     // In the order the tab stops and the z order follow.
-    sw.hotkeyListView = createControl(window, instance, {WC_LISTVIEWW, L"", fieldId, 20, 50, 750, 300, LVS_REPORT});
-    editor->commandEdit = createControl(window, instance, {L"EDIT", L"", fieldId, 50, 380, 1000, 30, WS_BORDER});
-    editor->keyEdit = createControl(window, instance, {L"EDIT", L"", fieldId, 50, 450, 1000, 30, WS_BORDER});
-    sw.addButton = createControl(window, instance, {L"BUTTON", L"追加", addCommand, 100, 540, 60, 25, BS_PUSHBUTTON});
+    sw.hotkeyListView = createControl(sw, instance, {WC_LISTVIEWW, L"", fieldId, 20, 50, 750, 300, LVS_REPORT});
+    editor->commandEdit = createControl(sw, instance, {L"EDIT", L"", fieldId, 50, 380, 1000, 30, WS_BORDER});
+    editor->keyEdit = createControl(sw, instance, {L"EDIT", L"", fieldId, 50, 450, 1000, 30, WS_BORDER});
+    sw.addButton = createControl(sw, instance, {L"BUTTON", L"追加", addCommand, 100, 540, 60, 25, BS_PUSHBUTTON});
     sw.updateButton =
-        createControl(window, instance, {L"BUTTON", L"更新", updateCommand, 200, 540, 60, 25, BS_PUSHBUTTON});
+        createControl(sw, instance, {L"BUTTON", L"更新", updateCommand, 200, 540, 60, 25, BS_PUSHBUTTON});
     sw.deleteButton =
-        createControl(window, instance, {L"BUTTON", L"削除", deleteCommand, 300, 540, 60, 25, BS_PUSHBUTTON});
-    sw.saveButton = createControl(window, instance, {L"BUTTON", L"保存", saveCommand, 400, 540, 60, 25, BS_PUSHBUTTON});
+        createControl(sw, instance, {L"BUTTON", L"削除", deleteCommand, 300, 540, 60, 25, BS_PUSHBUTTON});
+    sw.saveButton = createControl(sw, instance, {L"BUTTON", L"保存", saveCommand, 400, 540, 60, 25, BS_PUSHBUTTON});
     sw.quitSettingsButton = createControl(
-        window, instance, {L"BUTTON", L"設定終了", quitSettingsCommand, 500, 540, 90, 25, BS_PUSHBUTTON});
-    createControl(window, instance, {L"BUTTON", L"全終了", quitAllCommand, 600, 540, 90, 25, BS_PUSHBUTTON});
-    editor->ctrlCheck = createControl(window, instance, {L"BUTTON", L"Ctrl", ctrlCheckId, 100, 500, 55, 30, checkStyle});
-    editor->altCheck = createControl(window, instance, {L"BUTTON", L"Alt", altCheckId, 220, 500, 55, 30, checkStyle});
+        sw, instance, {L"BUTTON", L"設定終了", quitSettingsCommand, 500, 540, 90, 25, BS_PUSHBUTTON});
+    createControl(sw, instance, {L"BUTTON", L"全終了", quitAllCommand, 600, 540, 90, 25, BS_PUSHBUTTON});
+    editor->ctrlCheck = createControl(sw, instance, {L"BUTTON", L"Ctrl", ctrlCheckId, 100, 500, 55, 30, checkStyle});
+    editor->altCheck = createControl(sw, instance, {L"BUTTON", L"Alt", altCheckId, 220, 500, 55, 30, checkStyle});
     editor->shiftCheck =
-        createControl(window, instance, {L"BUTTON", L"Shift", shiftCheckId, 340, 500, 55, 30, checkStyle});
+        createControl(sw, instance, {L"BUTTON", L"Shift", shiftCheckId, 340, 500, 55, 30, checkStyle});
     editor->windowsCheck =
-        createControl(window, instance, {L"BUTTON", L"Windows", windowsCheckId, 460, 500, 80, 30, checkStyle});
-    sw.pageButton = createControl(window, instance,
+        createControl(sw, instance, {L"BUTTON", L"Windows", windowsCheckId, 460, 500, 80, 30, checkStyle});
+    sw.pageButton = createControl(sw, instance,
                                   {L"BUTTON", basicPageTitle, pageButtonId, 0, 0, 200, 20,
                                    WS_GROUP | BS_AUTORADIOBUTTON | BS_PUSHLIKE});
-    sw.commandLabel = createControl(window, instance, {L"STATIC", L"コマンド", fieldId, 20, 355, 350, 20, 0});
-    sw.hotkeyLabel = createControl(window, instance, {L"STATIC", showHotkeyLabel, fieldId, 20, 425, 350, 20, 0});
+    sw.commandLabel = createControl(sw, instance, {L"STATIC", L"コマンド", fieldId, 20, 355, 350, 20, 0});
+    sw.hotkeyLabel = createControl(sw, instance, {L"STATIC", showHotkeyLabel, fieldId, 20, 425, 350, 20, 0});
     sw.liveRegion = createLiveRegion(window, fieldId);
 
-    insertHotkeyColumns(sw.hotkeyListView);
+    insertHotkeyColumns(sw.hotkeyListView, sw.dpi);
     SendMessageW(editor->commandEdit, EM_LIMITTEXT, maxCommandLength, 0);
     // A key field takes keys, not text: with an IME every key would arrive as its stand-in code.
     ImmAssociateContext(editor->keyEdit, nullptr);
@@ -119,7 +134,27 @@ void createControls(SettingsWindow& sw, HWND window, HINSTANCE instance) {
 LRESULT onCreate(SettingsWindow& sw, HWND window, const CREATESTRUCTW* creation) {
     closeLauncher();
     sw.window = window;
+    sw.dpi = windowDpi(window);
+    sw.fonts = controlFontsFor(sw.dpi);
     createControls(sw, window, creation->hInstance);
+    return 0;
+}
+
+// Moved to a monitor with another scaling, or the scaling changed: the
+// controls are placed and lettered again at the new dpi, and the window takes
+// the suggested rectangle, which keeps its size at the new scale.
+LRESULT onDpiChanged(SettingsWindow& sw, WPARAM wParam, const RECT& suggested) {
+    sw.dpi = HIWORD(wParam);
+    // The old fonts are deleted only once no control uses them.
+    const ControlFonts old = std::exchange(sw.fonts, controlFontsFor(sw.dpi));
+    for (const PlacedControl& placed : sw.placedControls) {
+        const ControlRect place = scaledToDpi(placed.at96, sw.dpi);
+        MoveWindow(placed.control, place.x, place.y, place.width, place.height, TRUE);
+        setFont(sw, placed.control);
+    }
+    scaleHotkeyColumns(sw.hotkeyListView, sw.dpi);
+    SetWindowPos(sw.window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     return 0;
 }
 
@@ -223,6 +258,7 @@ LRESULT handleMessage(SettingsWindow& sw, HWND window, UINT message, WPARAM wPar
     case WM_DESTROY: return onDestroy(sw, window);
     case WM_ENDSESSION: return onEndSession(sw, wParam);
     case WM_PAINT: return onPaint(window);
+    case WM_DPICHANGED: return onDpiChanged(sw, wParam, *reinterpret_cast<const RECT*>(lParam));
     case WM_NOTIFY: return onNotify(sw, reinterpret_cast<const NMHDR*>(lParam));
     case unreadHotkeyListMessage: tellHotkeyListUnread(window); return 0;
     case folderCheckedMessage: onFolderChecked(window, lParam); return 0;
@@ -347,7 +383,7 @@ HWND createSettingsWindow(HINSTANCE instance, int showCommand) {
     const HWND window = CreateWindowExW(0, sw->className, sw->title, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0,
                                         CW_USEDEFAULT, 0, nullptr, nullptr, instance, nullptr);
     if (!window || !sw->editor) return nullptr;
-    const int dpi = windowDpi(window);
+    const int dpi = sw->dpi;
     MoveWindow(window, 10, 10, scaledToDpi(windowWidthAt96, dpi), scaledToDpi(windowHeightAt96, dpi), TRUE);
     setInitialLayout(*sw);
     theFileWriter->answerWith(postWriteOutcomes(window, saveAnsweredMessage, 0, false));

@@ -2,11 +2,14 @@
 // The settings tool's one window: the show hotkey on the basic page, the
 // extra hotkeys on the other; both pages are the same controls.
 #include "hotkey_list.h"
+#include "common/control_fonts_win.h"
+#include "common/dpi_scale.h"
 #include "common/file_writer.h"
 
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 constexpr int textBufferSize = 100;
 
@@ -42,6 +45,12 @@ struct HotkeyEditor {
     int keyCode = -1;
 };
 
+// A control and its place at 96 dpi, to be placed again at another dpi.
+struct PlacedControl {
+    HWND control = nullptr;
+    ControlRect at96;
+};
+
 struct SettingsWindow {
     HINSTANCE instance = nullptr;
     HWND window = nullptr;
@@ -62,6 +71,11 @@ struct SettingsWindow {
     bool onBasicPage = true;
     bool quitAll = false;
     HotkeyEditor* editor = nullptr;
+    // The dpi of the monitor the window is on, as WM_DPICHANGED last said;
+    // the controls' fonts at it, and their places at 96 dpi.
+    int dpi = 96;
+    ControlFonts fonts;
+    std::vector<PlacedControl> placedControls;
 };
 
 // Process-wide state, all owned by the user-interface thread.

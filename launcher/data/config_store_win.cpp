@@ -9,8 +9,8 @@ ConfigStore* createConfigStore() {
     auto* config = new ConfigStore();
     config->windowStateFile = configFilePath(L"config.ini");
     if (!readWindowState(*config, readTextLines(config->windowStateFile))) {
-        // The default size is for 96 dpi; a saved one is in the screen's pixels already.
-        const int dpi = windowDpi(nullptr);
+        // The default size is for 96 dpi; a saved one is in the system's dpi already.
+        const int dpi = systemDpi();
         config->width = scaledToDpi(config->width, dpi);
         config->height = scaledToDpi(config->height, dpi);
     }

@@ -29,10 +29,12 @@ LowerControls lowerControlRects(int clientWidth, int clientHeight, int candidate
     };
 }
 
-bool isRecordableRect(long left, long top, long right, long bottom) {
+bool isRecordableRect(long left, long top, long right, long bottom, int dpi) {
     if (left == 0 && top == 0 && right == 0 && bottom == 0) return false;
+    if (dpi <= 0) dpi = layoutDpi;
     for (long value : {left, top, right, bottom}) {
-        if (value < minimisedBelow || value >= offScreenFrom) return false;
+        const long long at96 = static_cast<long long>(value) * layoutDpi / dpi;
+        if (at96 < minimisedBelow || at96 >= offScreenFrom) return false;
     }
     return true;
 }

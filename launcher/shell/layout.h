@@ -16,5 +16,7 @@ struct LowerControls {
 LowerControls lowerControlRects(int clientWidth, int clientHeight, int candidateClientHeight, int dpi = layoutDpi);
 
 // A window rectangle is remembered only while it lies plainly on screen:
-// not minimised (far off-screen), not all zero, not at 1500 or beyond.
-bool isRecordableRect(long left, long top, long right, long bottom);
+// not minimised (far off-screen), not all zero, not at 1500 or beyond. The
+// limits are in pixels at 96 dpi, as the window's dpi gives them: on a monitor
+// at 200% a window reaches 1500 at 3000 pixels.
+bool isRecordableRect(long left, long top, long right, long bottom, int dpi = layoutDpi);

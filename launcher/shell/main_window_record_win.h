@@ -3,6 +3,7 @@
 // process-wide objects around it, and the few calls that reach up to it.
 // The only header of shell/ that the lower folders include.
 #include "clock.h"
+#include "common/control_fonts_win.h"
 #include "common/kana_query.h"
 #include "launcher/data/dictionary_load_win.h"
 
@@ -47,6 +48,10 @@ struct MainWindow {
     HBRUSH listBrush = nullptr;
     HBRUSH bookmarkBrush = nullptr;
     HBRUSH textBrush = nullptr;
+    // The dpi of the monitor the window is on, as WM_DPICHANGED last said,
+    // and the controls' fonts at that dpi.
+    int dpi = 96;
+    ControlFonts fonts;
     NOTIFYICONDATAW notifyIcon{};
     // kanaDictionary's file, once its worker has read it.
     DictionaryLoad dictionaryLoad;

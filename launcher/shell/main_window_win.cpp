@@ -8,6 +8,7 @@
 #include "notify_icon_win.h"
 #include "title.h"
 #include "view_colours_win.h"
+#include "window_dpi_win.h"
 #include "common/accessibility_win.h"
 #include "common/display_scale_win.h"
 #include "common/file_writer_win.h"
@@ -122,13 +123,13 @@ void createController(MainWindow& mw) {
     items->previousProcedure = subclass(mw.itemView, itemViewProcedure);
 }
 
-void insertItemColumn(HWND itemView) {
+void insertItemColumn(HWND itemView, int dpi) {
     constexpr int columnWidthAt96 = 100;
     wchar_t text[] = L"Input";
     LVCOLUMNW column{};
     column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
     column.fmt = LVCFMT_LEFT;
-    column.cx = scaledToDpi(columnWidthAt96, windowDpi(itemView));
+    column.cx = scaledToDpi(columnWidthAt96, dpi);
     column.pszText = text;
     ListView_InsertColumn(itemView, 0, &column);
 }
@@ -139,7 +140,9 @@ LRESULT onCreate(HWND window, const CREATESTRUCTW* creation) {
     createControls(mw, window, creation->hInstance);
     nameControls(mw);
     createController(mw);
-    insertItemColumn(mw.itemView);
+    useWindowDpi(mw, windowDpi(window));
+    fitSavedSizeToDpi(mw);
+    insertItemColumn(mw.itemView, mw.dpi);
     mw.controller->config = mw.config;
     SetWindowTextW(mw.inputLine, mw.config->inputText.c_str());
     // Listing the tasks with their icons and adding the notification icon
@@ -181,7 +184,7 @@ void layoutControls(MainWindow& mw) {
     GetClientRect(mw.window, &client);
     const int width = client.right;
     const int height = client.bottom;
-    const int dpi = windowDpi(mw.window);
+    const int dpi = mw.dpi;
     moveControl(mw.candidateList, candidateListRect(width, height, dpi));
     RECT listClient{};
     GetClientRect(mw.candidateList, &listClient);
@@ -195,11 +198,11 @@ void layoutControls(MainWindow& mw) {
 void recordWindowRect(MainWindow& mw) {
     RECT r{};
     GetWindowRect(mw.window, &r);
-    if (!isRecordableRect(r.left, r.top, r.right, r.bottom)) return;
+    if (!isRecordableRect(r.left, r.top, r.right, r.bottom, mw.dpi)) return;
     mw.config->x = r.left;
     mw.config->y = r.top;
-    mw.config->width = r.right - r.left;
-    mw.config->height = r.bottom - r.top;
+    mw.config->width = savedSize(r.right - r.left, mw.dpi);
+    mw.config->height = savedSize(r.bottom - r.top, mw.dpi);
 }
 
 LRESULT onMoveOrSize(MainWindow& mw) {
@@ -207,6 +210,16 @@ LRESULT onMoveOrSize(MainWindow& mw) {
     layoutControls(mw);
     recordWindowRect(mw);
     return 0;
+}
+
+// Moved to a monitor with another scaling, or the scaling changed: the
+// suggested rectangle keeps the window's size at the new scale.
+LRESULT onDpiChanged(MainWindow& mw, WPARAM wParam, const RECT& suggested) {
+    useWindowDpi(mw, HIWORD(wParam));
+    SetWindowPos(mw.window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Laid out again even where the move left the size in pixels as it was.
+    return onMoveOrSize(mw);
 }
 
 LRESULT onActivate(MainWindow& mw, WPARAM wParam) {
@@ -327,6 +340,7 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY: return onDestroy(mw);
     case WM_MOVE:
     case WM_SIZE: return onMoveOrSize(mw);
+    case WM_DPICHANGED: return onDpiChanged(mw, wParam, *reinterpret_cast<const RECT*>(lParam));
     case WM_ACTIVATE: return onActivate(mw, wParam);
     case WM_SETFOCUS: focusInput(mw); return 0;
     case WM_NOTIFY: return onNotify(mw, *reinterpret_cast<NMHDR*>(lParam));

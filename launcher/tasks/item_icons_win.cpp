@@ -12,6 +12,17 @@
 
 namespace {
 
+int imageSize(const ItemIcons& icons) {
+    return icons.iconSize > 0 ? icons.iconSize : GetSystemMetrics(SM_CXSMICON);
+}
+
+// Past the system's small-icon size (a window on a monitor with more scaling
+// than the main one), a small icon grown to size would come out blurred: the
+// large one is shrunk instead.
+bool fromLargeIcons(const ItemIcons& icons) {
+    return imageSize(icons) > GetSystemMetrics(SM_CXSMICON);
+}
+
 // Images are only ever appended: under Wine, replacing an image at an index
 // that is in use leaves parts of the old one.
 int append(ItemIcons& icons, HICON icon) {
@@ -23,7 +34,7 @@ int append(ItemIcons& icons, HICON icon) {
 int shellImage(ItemIcons& icons, const std::wstring& path, bool isFolder) {
     SHFILEINFOW info{};
     SHGetFileInfoW(path.c_str(), isFolder ? FILE_ATTRIBUTE_DIRECTORY : 0, &info, sizeof info,
-                   SHGFI_ICON | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES);
+                   SHGFI_ICON | (fromLargeIcons(icons) ? SHGFI_LARGEICON : SHGFI_SMALLICON) | SHGFI_USEFILEATTRIBUTES);
     const ScopedIcon icon(info.hIcon);
     return append(icons, icon.get());
 }
@@ -49,18 +60,19 @@ bool hasOwnIcon(const std::wstring& path) {
 // Programs and icon files hold their first icon themselves; a shortcut names
 // its icon, which the shell finds. (Wine's shell gives every program and
 // icon file the same icon.)
-FileIcon readOwnIcon(const std::wstring& path) {
+FileIcon readOwnIcon(const std::wstring& path, bool large) {
     FileIcon answer;
     answer.path = path;
-    HICON small = nullptr;
+    HICON icon = nullptr;
     const std::wstring extension = extensionOf(path);
     if (extension == L".exe" || extension == L".ico") {
-        ExtractIconExW(path.c_str(), 0, nullptr, &small, 1);
+        ExtractIconExW(path.c_str(), 0, large ? &icon : nullptr, large ? nullptr : &icon, 1);
     } else {
         SHFILEINFOW info{};
-        if (SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON)) small = info.hIcon;
+        if (SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, SHGFI_ICON | (large ? SHGFI_LARGEICON : SHGFI_SMALLICON)))
+            icon = info.hIcon;
     }
-    answer.icon.reset(small);
+    answer.icon.reset(icon);
     return answer;
 }
 
@@ -71,20 +83,20 @@ void askForOwnIcon(ItemIcons& icons, const std::wstring& path) {
                                                    [] { CoUninitialize(); });
     }
     icons.ownIcons[path] = OwnIcon{-1, icons.fill};
-    std::function<FileIcon()> read = [path, shown = icons.shownFill, fill = icons.fill] {
+    std::function<FileIcon()> read = [path, shown = icons.shownFill, fill = icons.fill, large = fromLargeIcons(icons)] {
         if (shown->load() != fill) {
             FileIcon skipped;
             skipped.path = path;
             skipped.skipped = true;
             return skipped;
         }
-        return readOwnIcon(path);
+        return readOwnIcon(path, large);
     };
     answerFromQueue<FileIcon>(*icons.reader, icons.answerTo, WM_FILE_ICON, icons.fill, std::move(read));
 }
 
-HICON classIcon(HWND window) {
-    return reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICONSM));
+HICON classIcon(const ItemIcons& icons, HWND window) {
+    return reinterpret_cast<HICON>(GetClassLongPtrW(window, fromLargeIcons(icons) ? GCLP_HICON : GCLP_HICONSM));
 }
 
 // Called on this thread while it reads its messages, whenever the window answered.
@@ -103,8 +115,8 @@ int imageOf(ItemIcons& icons, HICON icon) {
 
 void ensureItemImages(ItemIcons& icons) {
     if (icons.imageList) return;
-    icons.imageList = ImageList_Create(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
-                                        ILC_COLORDDB | ILC_MASK, 16, 16);
+    const int size = imageSize(icons);
+    icons.imageList = ImageList_Create(size, size, ILC_COLORDDB | ILC_MASK, 16, 16);
     icons.question = ImageList_ReplaceIcon(icons.imageList, -1, LoadIconW(nullptr, IDI_QUESTION));
 }
 
@@ -128,14 +140,15 @@ int folderEntryImage(ItemIcons& icons, const ItemEntry& entry) {
 int windowImage(ItemIcons& icons, HWND window) {
     ensureItemImages(icons);
     WindowIcon& known = icons.windows[window];
-    if (!known.icon) known.icon = classIcon(window);
+    if (!known.icon) known.icon = classIcon(icons, window);
     if (known.image == -1) known.image = imageOf(icons, known.icon);
     const int image = known.image;
     if (!known.asking && known.askedInFill != icons.fill) {
         known.askedInFill = icons.fill;
         known.asking = true;
         // Returns at once; the answer comes when the window's thread gets to it.
-        if (!SendMessageCallbackW(window, WM_GETICON, ICON_SMALL2, 0, windowIconAnswered,
+        const WPARAM kind = fromLargeIcons(icons) ? ICON_BIG : ICON_SMALL2;
+        if (!SendMessageCallbackW(window, WM_GETICON, kind, 0, windowIconAnswered,
                                   reinterpret_cast<ULONG_PTR>(icons.answerTo))) {
             const auto asked = icons.windows.find(window);
             if (asked != icons.windows.end()) asked->second.asking = false;
@@ -153,7 +166,7 @@ bool takeWindowIcon(ItemIcons& icons, HWND window, HICON answer) {
     const auto known = icons.windows.find(window);
     if (known == icons.windows.end()) return false;
     known->second.asking = false;
-    const HICON icon = answer ? answer : classIcon(window);
+    const HICON icon = answer ? answer : classIcon(icons, window);
     if (!icon || icon == known->second.icon) return false;
     known->second.icon = icon;
     // Added now, while the window surely still has it.
@@ -193,4 +206,12 @@ HIMAGELIST startImagesAfresh(ItemIcons& icons) {
     std::erase_if(icons.ownIcons, [](const auto& own) { return own.second.image != -1; });
     ensureItemImages(icons);
     return old;
+}
+
+HIMAGELIST startImagesAt(ItemIcons& icons, int iconSize) {
+    icons.iconSize = iconSize;
+    // Answers still coming are for the old size: they find nobody waiting.
+    icons.windows.clear();
+    icons.ownIcons.clear();
+    return startImagesAfresh(icons);
 }

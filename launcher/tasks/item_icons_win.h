@@ -42,6 +42,9 @@ struct OwnIcon {
 
 struct ItemIcons {
     HIMAGELIST imageList = nullptr;
+    // The images' width and height: the small-icon size at the view's dpi;
+    // 0 until the window sets it, which means the system's.
+    int iconSize = 0;
     // Windows change their icons all session long: past this many images the
     // list starts afresh at the next fill or answer.
     int mostImages = 300;
@@ -77,3 +80,6 @@ bool imagesFull(const ItemIcons& icons);
 // Starts an empty list and forgets every image index; returns the old list,
 // for the caller to destroy once the view shows the new one.
 HIMAGELIST startImagesAfresh(ItemIcons& icons);
+// The same at another size, after a dpi change: every icon is fetched again,
+// from the large icons when the size is past the system's small one.
+HIMAGELIST startImagesAt(ItemIcons& icons, int iconSize);

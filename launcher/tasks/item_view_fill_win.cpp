@@ -261,3 +261,24 @@ LRESULT onItemViewNotify(ItemViewDisplay& display, NMHDR& header) {
     default: return 0;
     }
 }
+
+void followViewDpi(ItemViewDisplay& display, int iconSize) {
+    display.characterWidths.clear();
+    display.columnWidths.clear();
+    ItemIcons& icons = display.icons;
+    if (!icons.imageList) {
+        icons.iconSize = iconSize;
+        return;
+    }
+    const HIMAGELIST old = startImagesAt(icons, iconSize);
+    if (!display.listView) {
+        ImageList_Destroy(old);
+        return;
+    }
+    const int selected = ListView_GetNextItem(display.listView, -1, LVNI_SELECTED);
+    refill(display, display.listView);
+    ImageList_Destroy(old);
+    if (selected < 0 || static_cast<size_t>(selected) >= rowCount(display)) return;
+    ListView_SetItemState(display.listView, selected, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_EnsureVisible(display.listView, selected, FALSE);
+}

@@ -21,3 +21,7 @@ void fillItemView(ItemViewDisplay& display, HWND listView, const ListedEntries& 
 LRESULT onItemViewNotify(ItemViewDisplay& display, NMHDR& header);
 // WM_WINDOW_ICON and WM_FILE_ICON: rows get the icons that came.
 LRESULT onItemIconAnswer(ItemViewDisplay& display, UINT message, WPARAM wParam, LPARAM lParam);
+// After the view's font changed with its dpi: widths measured in the old font
+// are forgotten, the images start afresh at the given size and the rows are
+// shown again, the selected one still selected.
+void followViewDpi(ItemViewDisplay& display, int iconSize);

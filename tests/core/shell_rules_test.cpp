@@ -50,6 +50,12 @@ TEST(Layout, OnlyRectanglesPlainlyOnScreenAreRecorded) {
     EXPECT_FALSE(isRecordableRect(-51, 0, 800, 600));
     EXPECT_FALSE(isRecordableRect(-8, -8, 1928, 1048)); // maximised on a wide screen
     EXPECT_FALSE(isRecordableRect(100, 60, 1500, 600));
+    // In pixels at 96 dpi: at 200% the limit lies at 3000 pixels, the minimised mark at -100.
+    EXPECT_TRUE(isRecordableRect(2000, 120, 2998, 1318, 192));
+    EXPECT_FALSE(isRecordableRect(2000, 120, 3000, 1318, 192));
+    EXPECT_FALSE(isRecordableRect(-16, -16, 3856, 2176, 192)); // maximised on a 4K screen
+    EXPECT_TRUE(isRecordableRect(-100, 0, 800, 600, 192));
+    EXPECT_FALSE(isRecordableRect(-102, 0, 800, 600, 192));
 }
 
 TEST(Title, NamesThePeriodAfterTheVersion) {

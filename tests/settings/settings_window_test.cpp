@@ -63,6 +63,18 @@ const struct {
     {L"Static", 1, 20, 425, 350, 20},        {L"Static", 1, 0, 0, 0, 0}, // the live region draws nothing
 };
 
+void expectLayoutAt(HWND window, int dpi) {
+    const std::vector<ChildInfo> children = childrenOf(window);
+    ASSERT_EQ(children.size(), std::size(layoutAt96));
+    for (size_t i = 0; i < children.size(); ++i) {
+        const auto& at96 = layoutAt96[i];
+        const RECT r = children[i].rect;
+        EXPECT_EQ((ControlRect{r.left, r.top, r.right - r.left, r.bottom - r.top}),
+                  scaledToDpi(ControlRect{at96.x, at96.y, at96.width, at96.height}, dpi))
+            << i;
+    }
+}
+
 } // namespace
 
 TEST_F(SettingsWindowTest, FirstStartWritesTheDefaultsAndStaysOnTheBasicPage) {
@@ -123,21 +135,40 @@ TEST_F(SettingsWindowTest, DisplayScalingGrowsTheControlsColumnsWindowAndSmallIc
     EXPECT_EQ(frame.left, 10);
     EXPECT_EQ(frame.right - frame.left, scaled(1200));
     EXPECT_EQ(frame.bottom - frame.top, scaled(700));
-    const std::vector<ChildInfo> children = childrenOf(window());
-    ASSERT_EQ(children.size(), std::size(layoutAt96));
-    for (size_t i = 0; i < children.size(); ++i) {
-        const auto& at96 = layoutAt96[i];
-        const RECT r = children[i].rect;
-        EXPECT_EQ((ControlRect{r.left, r.top, r.right - r.left, r.bottom - r.top}),
-                  scaledToDpi(ControlRect{at96.x, at96.y, at96.width, at96.height}, dpi))
-            << i;
-    }
+    expectLayoutAt(window(), dpi);
     if (dpi == 144) {
-        EXPECT_EQ(children[2].rect.right - children[2].rect.left, 1500) << "the key field";
+        const RECT keyField = childrenOf(window())[2].rect;
+        EXPECT_EQ(keyField.right - keyField.left, 1500) << "the key field";
     }
     EXPECT_EQ(ListView_GetColumnWidth(sw().hotkeyListView, 0), scaled(600));
     EXPECT_EQ(ListView_GetColumnWidth(sw().hotkeyListView, 1), scaled(100));
     EXPECT_EQ(iconWidth(reinterpret_cast<HICON>(GetClassLongPtrW(window(), GCLP_HICONSM))), scaled(16));
+}
+
+// Moving to a monitor with other scaling and back, as WM_DPICHANGED says it:
+// from the prefix's dpi to the other of 96 and 144, and back.
+TEST_F(SettingsWindowTest, DisplayScalingFollowsAMoveToAnotherMonitorAndBack) {
+    const int startDpi = testDpi();
+    start();
+    const int textHeight = fontHeight(editor().keyEdit);
+    const int listHeight = fontHeight(sw().hotkeyListView);
+    ASSERT_GT(textHeight, 0);
+    ASSERT_GT(listHeight, 0);
+    for (const int dpi : {startDpi == 96 ? 144 : 96, startDpi}) {
+        SCOPED_TRACE(dpi);
+        // Smaller than the window at 96 dpi: Wine keeps a window within the screen.
+        const RECT suggested{10, 10, 10 + scaledToDpi(700, dpi), 10 + scaledToDpi(500, dpi)};
+        SendMessageW(window(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        RECT moved{};
+        GetWindowRect(window(), &moved);
+        EXPECT_TRUE(EqualRect(&moved, &suggested));
+        expectLayoutAt(window(), dpi);
+        EXPECT_EQ(ListView_GetColumnWidth(sw().hotkeyListView, 0), scaledToDpi(600, dpi));
+        EXPECT_EQ(ListView_GetColumnWidth(sw().hotkeyListView, 1), scaledToDpi(100, dpi));
+        for (HWND control : {editor().keyEdit, editor().commandEdit, sw().saveButton, sw().hotkeyLabel})
+            EXPECT_EQ(fontHeight(control), MulDiv(textHeight, dpi, startDpi));
+        EXPECT_EQ(fontHeight(sw().hotkeyListView), MulDiv(listHeight, dpi, startDpi));
+    }
 }
 
 TEST_F(SettingsWindowTest, CapturedF12WithCtrlAndAltIsSavedAndOpensThePages) {

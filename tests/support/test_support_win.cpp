@@ -107,6 +107,12 @@ int iconWidth(HICON icon) {
     return bitmap.bmWidth;
 }
 
+int fontHeight(HWND control) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return std::abs(static_cast<int>(font.lfHeight));
+}
+
 MessageBoxAnswerer::MessageBoxAnswerer(const wchar_t* caption)
     : thread_([this, caption] {
           for (; !stop_; Sleep(10)) {

@@ -47,6 +47,8 @@ int testDpi();
 
 // The width of an icon's image in pixels.
 int iconWidth(HICON icon);
+// The height asked of the control's font (WM_GETFONT), as a positive number.
+int fontHeight(HWND control);
 
 // Runs the pump until the condition holds or the timeout passes, waiting for
 // messages in between rather than sleeping a fixed time.

@@ -10,6 +10,7 @@
 #include "common/folders_win.h"
 #include "common/text_files_win.h"
 #include "launcher/input/controller_win.h"
+#include "launcher/input/input_handlers_win.h"
 #include "launcher/input/view_state_win.h"
 #include "launcher/shell/title.h"
 #include "launcher/shell/view_colours_win.h"
@@ -232,6 +233,70 @@ TEST_F(MainWindowTest, DisplayScalingGrowsTheRowsBookmarksIconsAndDefaultSize) {
     int height = 0;
     ImageList_GetIconSize(images, &width, &height);
     EXPECT_EQ(width, scaled(16));
+}
+
+// Moving to a monitor with other scaling and back, as WM_DPICHANGED says it:
+// from the prefix's dpi to the other of 96 and 144, and back.
+TEST_F(MainWindowTest, DisplayScalingFollowsAMoveToAnotherMonitorAndBack) {
+    const int startDpi = testDpi();
+    startLauncher();
+    SendMessageW(window(), WM_TRAYICON, 1, WM_MOUSEMOVE);
+    const MainWindow& m = mw();
+    ASSERT_TRUE(pumpUntil([&] { return ListView_GetImageList(m.itemView, LVSIL_SMALL) != nullptr; }));
+    RECT frame{};
+    GetWindowRect(window(), &frame);
+    const int savedWidth = m.config->width;
+    const int textHeight = fontHeight(m.inputLine);
+    const int viewHeight = fontHeight(m.itemView);
+    const LRESULT rowHeight = SendMessageW(m.candidateList, LB_GETITEMHEIGHT, 0, 0);
+    ASSERT_GT(textHeight, 0);
+    ASSERT_GT(viewHeight, 0);
+
+    for (const int dpi : {startDpi == 96 ? 144 : 96, startDpi}) {
+        SCOPED_TRACE(dpi);
+        const auto scaled = [dpi](int pixels) { return scaledToDpi(pixels, dpi); };
+        const RECT suggested{frame.left, frame.top, frame.left + MulDiv(frame.right - frame.left, dpi, startDpi),
+                             frame.top + MulDiv(frame.bottom - frame.top, dpi, startDpi)};
+        SendMessageW(window(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        RECT moved{};
+        GetWindowRect(window(), &moved);
+        EXPECT_TRUE(EqualRect(&moved, &suggested));
+        EXPECT_EQ(m.config->width, savedWidth) << "saved in the system's dpi, whatever the monitor";
+
+        RECT client{};
+        GetClientRect(window(), &client);
+        const RECT status = rectInParent(m.statusLine);
+        const RECT input = rectInParent(m.inputLine);
+        const RECT items = rectInParent(m.itemView);
+        const RECT bookmarks = rectInParent(m.bookmarkList);
+        EXPECT_EQ(status.bottom - status.top, scaled(20));
+        EXPECT_EQ(input.top, status.bottom);
+        EXPECT_EQ(input.bottom - input.top, scaled(20));
+        EXPECT_EQ(items.top, input.bottom);
+        EXPECT_EQ(items.right, bookmarks.left);
+        EXPECT_EQ(bookmarks.right - bookmarks.left, scaled(200));
+        EXPECT_EQ(bookmarks.right, client.right);
+        EXPECT_EQ(items.bottom, client.bottom);
+
+        EXPECT_EQ(fontHeight(m.inputLine), MulDiv(textHeight, dpi, startDpi));
+        EXPECT_EQ(fontHeight(m.statusLine), fontHeight(m.inputLine));
+        EXPECT_EQ(fontHeight(m.candidateList), fontHeight(m.inputLine));
+        EXPECT_EQ(fontHeight(m.itemView), MulDiv(viewHeight, dpi, startDpi));
+        const LRESULT rows = SendMessageW(m.candidateList, LB_GETITEMHEIGHT, 0, 0);
+        if (dpi == startDpi) {
+            EXPECT_EQ(rows, rowHeight);
+        } else {
+            EXPECT_EQ(rows > rowHeight, dpi > startDpi) << "the list's rows follow its font";
+        }
+
+        const HIMAGELIST images = ListView_GetImageList(m.itemView, LVSIL_SMALL);
+        int width = 0;
+        int height = 0;
+        ImageList_GetIconSize(images, &width, &height);
+        EXPECT_EQ(width, scaled(16));
+        EXPECT_EQ(height, scaled(16));
+        EXPECT_EQ(images, m.controller->itemView->display.icons.imageList);
+    }
 }
 
 TEST_F(MainWindowTest, TrayIconMessageShowsTheHiddenWindowWithTheInputFocused) {
