@@ -108,7 +108,12 @@ TEST_F(MainWindowTest, CreatesTheFiveControlsWithTheirClassesIdsAndStyles) {
     EXPECT_EQ(GetDlgCtrlID(m.inputLine), 100);
     for (HWND other : {m.statusLine, m.candidateList, m.itemView, m.bookmarkList}) EXPECT_EQ(GetDlgCtrlID(other), 1);
 
-    ASSERT_EQ(created.size(), 5u);
+    // And the live region that says what the lists show: a static text of no size.
+    ASSERT_EQ(created.size(), 6u);
+    EXPECT_EQ(created[5].className, L"STATIC");
+    RECT region{};
+    GetWindowRect(m.liveRegion, &region);
+    EXPECT_TRUE(IsRectEmpty(&region));
     const LONG common = WS_CHILD | WS_VISIBLE;
     const LONG listStyle = common | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_SORT;
     EXPECT_EQ(created[0].className, L"EDIT");
@@ -160,6 +165,7 @@ TEST_F(MainWindowTest, ControlsAreNamedTheItemViewAfterItsViewAndTheNamesDropped
         if (shownFolder) m.controller->view->changeFolder(shownFolder);
         EXPECT_EQ(nameOf(control), name) << (shownFolder ? shownFolder : L"as started");
     }
+    EXPECT_EQ(recorder.liveSettings[m.liveRegion], politeLiveSetting);
     const std::vector<HWND> children{m.statusLine, m.inputLine, m.candidateList, m.itemView, m.bookmarkList};
     closeLauncher();
     for (HWND child : children)
