@@ -423,6 +423,9 @@ void focusInput(MainWindow& mw) {
 
 void showLauncher(MainWindow& mw) {
     mw.data->bookmarkIndex = -1;
+    // Used from the keyboard: the lists show their focus rectangles from the
+    // first key on, even after a click had them hidden.
+    SendMessageW(mw.window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     bringWindowToFront(mw.window);
     ++activityCounter;
     SetFocus(mw.inputLine);
