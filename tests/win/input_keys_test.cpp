@@ -1,6 +1,7 @@
 // The input line, candidate list and item view driven with real key input.
 #include "launcher_driver.h"
 #include "seam_guards_win.h"
+#include "test_windows_win.h"
 #include "tests/support/accessibility_recorder_win.h"
 
 #include "common/controls_win.h"
@@ -409,6 +410,8 @@ TEST_F(InputKeys, WhatTheListsShowIsSaidOnceTypingPausesAndNeverWhileHidden) {
     CreateDirectoryW((folder + L"\\資料").c_str(), nullptr);
     for (const wchar_t* file : {L"\\readme.txt", L"\\資料\\memo.txt", L"\\資料\\見積書_2026.xlsx"})
         ASSERT_TRUE(writeTextLines(folder + file, {L"x"}));
+    TestWindows windows;
+    windows.create(L"zqannounced メモ帳");
     // Shown, it says what the lists hold.
     ASSERT_TRUE(waitFor([&] {
         return !recorder.announced.empty() && recorder.announced.back().rfind(L"候補 12件、1 note0.txt", 0) == 0;
@@ -422,6 +425,7 @@ TEST_F(InputKeys, WhatTheListsShowIsSaidOnceTypingPausesAndNeverWhileHidden) {
         // "note1" alone would leave three candidates: only the last keystroke's lists are said.
         {"keys typed fast", [] { type(L"note11"); }, L"候補 1件、1 note11.txt"},
         {"nothing matches", [] { type(L"q"); }, L"該当なし"},
+        {"a task matches", [] { controller().setInputText(L"zqannounced"); }, L"タスク 1件、1 zqannounced メモ帳"},
         {"a task refresh that changes nothing", [&] { SendMessageW(mw.window, WM_TASKS_REFRESH, 0, 0); }, nullptr},
         {"typed while hidden",
          [&] {
