@@ -111,7 +111,9 @@ TEST(Startup, WhatTypingLeavesInTheListsIsHeardFromOutside) {
     ASSERT_TRUE(listener.listening());
 
     // Typed into the input line as a keyboard would; heard once the pause is over.
-    const HWND inputLine = GetDlgItem(window, 100);
+    // The window is found while it is still being created, before its controls exist.
+    HWND inputLine = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (inputLine = GetDlgItem(window, 100)) != nullptr; }));
     for (const wchar_t character : {L'z', L'q'}) PostMessageW(inputLine, WM_CHAR, character, 1);
     EXPECT_TRUE(listener.waitFor(L"候補 1件、1 見積書_2026.xlsx"));
     ASSERT_FALSE(listener.heard().empty());
