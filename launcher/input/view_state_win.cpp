@@ -46,12 +46,14 @@ void ViewState::showCandidates(const std::vector<std::wstring>& list) {
     }
     SendMessageW(listBox, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(listBox, nullptr, TRUE);
+    listsRefilled(*mainWindow);
 }
 
 void ViewState::filterFolderEntries(const std::wstring& loweredQuery) {
     filterEntries(allFolderEntries, loweredQuery, folderEntries, kanaMatching(*mainWindow));
     fillItemView(itemView->display, mainWindow->itemView, folderEntries);
     showLoadingNote(mainWindow->itemView, folderRequests.loading());
+    listsRefilled(*mainWindow);
 }
 
 namespace {

@@ -58,6 +58,12 @@ struct MainWindow {
     // The files said to refuse their writes, and the program's folder once it
     // was said to refuse them all: each is said once a run.
     std::set<std::wstring> refusalsTold;
+    // Says what the lists show once typing pauses (list_announcement_win.h);
+    // what it said last and the folder then listed, so that a refill that
+    // changed nothing visible says nothing.
+    HWND liveRegion = nullptr;
+    std::wstring lastAnnouncement;
+    std::wstring announcedFolder;
 };
 
 // Process-wide objects, built once at start and never freed.
@@ -77,6 +83,9 @@ int64_t secondsSinceStart();
 // The calls the lower folders make up to the window.
 void setViewColours(MainWindow& mainWindow, const std::wstring& text);
 void showLauncher(MainWindow& mainWindow);
+// The candidate list or the item view was refilled: what they show is said
+// once typing has paused.
+void listsRefilled(MainWindow& mainWindow);
 // Shift+F10, the Application key or a context menu asked for from the keyboard.
 bool isMenuKey(UINT message, WPARAM wParam, LPARAM lParam);
 // The menu bar's menus as one popup at the input line; the chosen command

@@ -3,6 +3,7 @@
 #include "hotkey_manager_win.h"
 #include "kana_setup_win.h"
 #include "layout.h"
+#include "list_announcement_win.h"
 #include "menu_commands_win.h"
 #include "message_filter_win.h"
 #include "notify_icon_win.h"
@@ -66,6 +67,7 @@ void createControls(MainWindow& mw, HWND window, HINSTANCE instance) {
     // Painted through a buffer, so that a refill never shows a blank frame.
     ListView_SetExtendedListViewStyle(mw.itemView, LVS_EX_DOUBLEBUFFER);
     mw.bookmarkList = createChild(window, instance, L"LISTBOX", nullptr, listStyle, otherControlId, {0, 30, 500, 200});
+    createListAnnouncer(mw);
 }
 
 constexpr wchar_t tasksName[] = L"タスク";
@@ -289,6 +291,7 @@ void saveState(MainWindow& mw) {
 
 LRESULT onTimer(MainWindow& mw, WPARAM id) {
     if (id == clipboardRetryTimer) onClipboardRetry(mw);
+    if (id == listAnnouncementTimer) announceLists(mw);
     return 0;
 }
 
@@ -343,6 +346,9 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DPICHANGED: return onDpiChanged(mw, wParam, *reinterpret_cast<const RECT*>(lParam));
     case WM_ACTIVATE: return onActivate(mw, wParam);
     case WM_SETFOCUS: focusInput(mw); return 0;
+    case WM_SHOWWINDOW:
+        listsShownOrHidden(mw, wParam != FALSE);
+        return DefWindowProcW(window, message, wParam, lParam);
     case WM_NOTIFY: return onNotify(mw, *reinterpret_cast<NMHDR*>(lParam));
     case WM_COMMAND: return onCommand(mw, window, wParam, lParam);
     case WM_SYSCOMMAND: return onSysCommand(window, wParam, lParam);
@@ -431,6 +437,9 @@ void focusInput(MainWindow& mw) {
 
 void showLauncher(MainWindow& mw) {
     mw.data->bookmarkIndex = -1;
+    // Used from the keyboard: the lists show their focus rectangles from the
+    // first key on, even after a click had them hidden.
+    SendMessageW(mw.window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     bringWindowToFront(mw.window);
     ++activityCounter;
     SetFocus(mw.inputLine);

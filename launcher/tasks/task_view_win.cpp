@@ -32,7 +32,9 @@ TaskFilterSettings filterSettings(const TaskViewState& state) {
 }
 
 void fillWithShownTasks(TaskViewState& state) {
-    if (state.display) fillItemView(*state.display, state.mainWindow->itemView, state.shownTasks);
+    if (!state.display) return;
+    fillItemView(*state.display, state.mainWindow->itemView, state.shownTasks);
+    listsRefilled(*state.mainWindow);
 }
 
 std::wstring currentQuery(const TaskViewState& state) {

@@ -1,4 +1,7 @@
 #include "process_fixture_win.h"
+#include "tests/support/live_region_listener_win.h"
+
+#include "common/text_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -87,6 +90,35 @@ TEST(Startup, ClosingWhileTheReadingDictionaryIsStillReadEndsTheLauncher) {
     const StartedProcess launcher = folder.start(L"Halvorunde.exe");
     HWND window = nullptr;
     ASSERT_TRUE(waitFor([&] { return (window = findProcessWindow(launcher.id, L"HALVORUNDE")) != nullptr; }));
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(waitForExit(launcher), 0);
+    CloseHandle(launcher.process);
+}
+
+TEST(Startup, WhatTypingLeavesInTheListsIsHeardFromOutside) {
+    PortableFolder folder;
+    folder.writeFile(L"config\\config.txt", hotkeyConfig);
+    // This month's file as well: without it the history is rebuilt from the month files.
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    const std::wstring monthFile = std::to_wstring(now.wYear * 100 + now.wMonth) + L".txt";
+    for (const std::wstring& name : {std::wstring(L"history.txt"), monthFile})
+        folder.writeFile(L"history\\" + name, utf8FromWide(L"C:\\zq\\見積書_2026.xlsx\nC:\\work\\memo.txt\n"));
+    const StartedProcess launcher = folder.start(L"Halvorunde.exe");
+    HWND window = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (window = findProcessWindow(launcher.id, L"HALVORUNDE")) != nullptr; }));
+    LiveRegionListener listener(launcher.id);
+    ASSERT_TRUE(listener.listening());
+
+    // Typed into the input line as a keyboard would; heard once the pause is over.
+    // The window is found while it is still being created, before its controls exist.
+    HWND inputLine = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (inputLine = GetDlgItem(window, 100)) != nullptr; }));
+    for (const wchar_t character : {L'z', L'q'}) PostMessageW(inputLine, WM_CHAR, character, 1);
+    EXPECT_TRUE(listener.waitFor(L"候補 1件、1 見積書_2026.xlsx"));
+    ASSERT_FALSE(listener.heard().empty());
+    EXPECT_EQ(GetParent(listener.heard().back().control), window);
+
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(waitForExit(launcher), 0);
     CloseHandle(launcher.process);

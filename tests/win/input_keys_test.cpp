@@ -1,10 +1,14 @@
 // The input line, candidate list and item view driven with real key input.
 #include "launcher_driver.h"
 #include "seam_guards_win.h"
+#include "test_windows_win.h"
+#include "tests/support/accessibility_recorder_win.h"
 
 #include "common/controls_win.h"
 #include "common/text_files_win.h"
+#include "launcher/input/launch_request.h"
 #include "launcher/input/shell_open_win.h"
+#include "launcher/shell/list_announcement_win.h"
 
 #include <gtest/gtest.h>
 
@@ -395,5 +399,65 @@ TEST_F(InputKeys, TextTheImeCommitsWhileAListHasTheFocusGoesWholeIntoTheInputLin
         settle();
         EXPECT_EQ(inputText(), L"b見") << "a new query, whole";
         press(VK_ESCAPE);
+    }
+}
+
+TEST_F(InputKeys, WhatTheListsShowIsSaidOnceTypingPausesAndNeverWhileHidden) {
+    AccessibilityRecorder recorder;
+    openWith(pathHistory(12));
+    MainWindow& mw = mainWindow();
+    const std::wstring folder = scratchFolder(L"announced");
+    CreateDirectoryW((folder + L"\\資料").c_str(), nullptr);
+    for (const wchar_t* file : {L"\\readme.txt", L"\\資料\\memo.txt", L"\\資料\\見積書_2026.xlsx"})
+        ASSERT_TRUE(writeTextLines(folder + file, {L"x"}));
+    TestWindows windows;
+    windows.create(L"zqannounced メモ帳");
+    // Shown, it says what the lists hold.
+    ASSERT_TRUE(waitFor([&] {
+        return !recorder.announced.empty() && recorder.announced.back().rfind(L"候補 12件、1 note0.txt", 0) == 0;
+    }));
+
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        const wchar_t* said; // nullptr: nothing, even once the pause is over
+    } steps[] = {
+        // "note1" alone would leave three candidates: only the last keystroke's lists are said.
+        {"keys typed fast", [] { type(L"note11"); }, L"候補 1件、1 note11.txt"},
+        {"nothing matches", [] { type(L"q"); }, L"該当なし"},
+        {"a task matches", [] { controller().setInputText(L"zqannounced"); }, L"タスク 1件、1 zqannounced メモ帳"},
+        {"a task refresh that changes nothing", [&] { SendMessageW(mw.window, WM_TASKS_REFRESH, 0, 0); }, nullptr},
+        {"typed while hidden",
+         [&] {
+             controller().setInputText(L"note2");
+             ShowWindow(mw.window, SW_HIDE);
+             controller().setInputText(L"note3");
+         },
+         nullptr},
+        {"shown again",
+         [&] {
+             showLauncher(mw);
+             waitFor([&] { return GetForegroundWindow() == mw.window && GetFocus() == mw.inputLine; });
+         },
+         L"候補 1件、1 note3.txt"},
+        {"a folder entered",
+         [&] {
+             LaunchRequest request;
+             request.owner = &controller();
+             request.target = folder;
+             controller().dispatchRequest(request);
+             settle();
+         },
+         L"フォルダー scratch-announced、2件、1 資料"},
+        {"a sub-folder entered by its digit", [] { type(L"1"); }, L"フォルダー 資料、2件、1 memo.txt"},
+        {"typed in the folder", [] { type(L"xlsx"); }, L"フォルダーの内容 1件、1 見積書_2026.xlsx"},
+    };
+    for (const auto& step : steps) {
+        recorder.announced.clear();
+        step.act();
+        if (step.said) EXPECT_TRUE(waitFor([&] { return !recorder.announced.empty(); })) << step.what;
+        else SendMessageW(mw.window, WM_TIMER, listAnnouncementTimer, 0); // the pause is over
+        EXPECT_EQ(recorder.announced, step.said ? Texts{step.said} : Texts{}) << step.what;
+        EXPECT_FALSE(KillTimer(mw.window, listAnnouncementTimer)) << step.what << ": something still to say";
     }
 }

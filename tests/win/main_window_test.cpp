@@ -69,6 +69,15 @@ LRESULT CALLBACK recordMinMax(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+std::vector<WPARAM>* uiStateChangesSent = nullptr;
+
+LRESULT CALLBACK recordUiStateChange(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && uiStateChangesSent && message->message == WM_CHANGEUISTATE)
+        uiStateChangesSent->push_back(message->wParam);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 bool highContrast() { return true; }
 
 // What the input line is painted with: background, brush and text colour.
@@ -109,7 +118,12 @@ TEST_F(MainWindowTest, CreatesTheFiveControlsWithTheirClassesIdsAndStyles) {
     EXPECT_EQ(GetDlgCtrlID(m.inputLine), 100);
     for (HWND other : {m.statusLine, m.candidateList, m.itemView, m.bookmarkList}) EXPECT_EQ(GetDlgCtrlID(other), 1);
 
-    ASSERT_EQ(created.size(), 5u);
+    // And the live region that says what the lists show: a static text of no size.
+    ASSERT_EQ(created.size(), 6u);
+    EXPECT_EQ(created[5].className, L"STATIC");
+    RECT region{};
+    GetWindowRect(m.liveRegion, &region);
+    EXPECT_TRUE(IsRectEmpty(&region));
     const LONG common = WS_CHILD | WS_VISIBLE;
     const LONG listStyle = common | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_SORT;
     EXPECT_EQ(created[0].className, L"EDIT");
@@ -161,6 +175,7 @@ TEST_F(MainWindowTest, ControlsAreNamedTheItemViewAfterItsViewAndTheNamesDropped
         if (shownFolder) m.controller->view->changeFolder(shownFolder);
         EXPECT_EQ(nameOf(control), name) << (shownFolder ? shownFolder : L"as started");
     }
+    EXPECT_EQ(recorder.liveSettings[m.liveRegion], politeLiveSetting);
     const std::vector<HWND> children{m.statusLine, m.inputLine, m.candidateList, m.itemView, m.bookmarkList};
     closeLauncher();
     for (HWND child : children)
@@ -309,9 +324,17 @@ TEST_F(MainWindowTest, TrayIconMessageShowsTheHiddenWindowWithTheInputFocused) {
     minMaxCommands = nullptr;
     EXPECT_EQ(commands, std::vector<LPARAM>{SW_SHOWMINNOACTIVE}) << "minimised without activating another window";
     ASSERT_FALSE(IsWindowVisible(window()));
+    std::vector<WPARAM> uiStateChanges;
+    uiStateChangesSent = &uiStateChanges;
+    const HHOOK sent = SetWindowsHookExW(WH_CALLWNDPROC, recordUiStateChange, nullptr, GetCurrentThreadId());
     SendMessageW(window(), WM_TRAYICON, 1, WM_MOUSEMOVE);
+    UnhookWindowsHookEx(sent);
+    uiStateChangesSent = nullptr;
     EXPECT_TRUE(pumpUntil([&] { return IsWindowVisible(window()) && GetFocus() == mw().inputLine; }));
     EXPECT_TRUE(iconIsPresent(mw()));
+    // The lists show their focus rectangles, whatever a click had hidden. Wine
+    // never hides them, so the message asking for them is what is checked.
+    EXPECT_EQ(uiStateChanges, std::vector<WPARAM>{MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS)});
 }
 
 TEST_F(MainWindowTest, ImeOffClosesTheInputLinesImeEachTimeTheLauncherIsShown) {
