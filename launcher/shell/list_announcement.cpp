@@ -4,9 +4,19 @@
 
 namespace {
 
-// The last part of a path, which is what tells candidates apart; a text
-// without a folder stays whole.
+// A text that is one path, nothing after it: a drive or share path with no
+// second path in it. A command with arguments is said whole.
+bool isOnePath(std::wstring_view text) {
+    const bool drive = text.size() > 2 && text[1] == L':' && text[2] == L'\\';
+    const bool share = text.substr(0, 2) == L"\\\\";
+    return (drive || share) && text.find(L":\\", 2) == std::wstring_view::npos &&
+           text.find(L'"') == std::wstring_view::npos;
+}
+
+// The last part of a path, which is what tells candidates apart; any other
+// text stays whole.
 std::wstring_view lastPart(std::wstring_view text) {
+    if (!isOnePath(text)) return text;
     std::wstring_view trimmed = text;
     if (trimmed.size() > 1 && trimmed.back() == L'\\') trimmed.remove_suffix(1);
     const size_t separator = trimmed.find_last_of(L'\\');

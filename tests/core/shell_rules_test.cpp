@@ -1,6 +1,7 @@
 #include "launcher/shell/activity.h"
 #include "launcher/shell/clock.h"
 #include "launcher/shell/layout.h"
+#include "launcher/shell/list_announcement.h"
 #include "launcher/shell/title.h"
 
 #include <gtest/gtest.h>
@@ -80,4 +81,20 @@ TEST(Activity, MouseButtonsAndWheelsCountButPointerMovesDoNot) {
         SCOPED_TRACE(row.message);
         EXPECT_EQ(isMouseActivity(row.message), row.counts);
     }
+}
+
+TEST(ListAnnouncement, SaysCountsAndFirstRowsAndCutsOnlyAPlainPathToItsName) {
+    struct Row { ListGlance lists; const wchar_t* said; };
+    const Row rows[] = {
+        {{}, L"該当なし"},
+        {{2, L"C:\\data\\見積書_2026.xlsx", 0, L"", L"", false}, L"候補 2件、1 見積書_2026.xlsx"},
+        {{1, L"\\\\server\\share\\", 0, L"", L"", false}, L"候補 1件、1 share"},
+        {{1, L"notepad C:\\x\\y.txt", 0, L"", L"", false}, L"候補 1件、1 notepad C:\\x\\y.txt"},
+        {{1, L"C:\\Windows\\notepad.exe C:\\x\\y.txt", 0, L"", L"", false},
+         L"候補 1件、1 C:\\Windows\\notepad.exe C:\\x\\y.txt"},
+        {{0, L"", 3, L"メモ帳", L"", false}, L"タスク 3件、1 メモ帳"},
+        {{1, L"calc", 2, L"a.txt", L"C:\\資料", true}, L"フォルダー 資料、2件、1 a.txt。候補 1件、1 calc"},
+        {{0, L"", 0, L"", L"C:\\資料", true}, L"フォルダー 資料、0件"},
+    };
+    for (const Row& row : rows) EXPECT_EQ(announcementOf(row.lists), row.said);
 }
