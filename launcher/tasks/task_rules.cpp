@@ -32,8 +32,12 @@ bool matchesAnyEntry(const std::wstring& title, const std::vector<std::wstring>&
 
 TaskFilterResult filterTasks(const std::vector<TaskWindow>& allTasks, const std::wstring& query,
                              const TaskFilterSettings& settings) {
+    return filterTasks(allTasks, compileTypedQuery(query, settings.kana), settings);
+}
+
+TaskFilterResult filterTasks(const std::vector<TaskWindow>& allTasks, const TypedQuery& typed,
+                             const TaskFilterSettings& settings) {
     TaskFilterResult result;
-    const TypedQuery typed = compileTypedQuery(query, settings.kana);
     for (const TaskWindow& task : allTasks) {
         if (settings.autoCloseArmed && matchesAnyEntry(task.title, settings.autoCloseList)) {
             result.windowsToClose.push_back(task.window);

@@ -8,6 +8,6 @@ struct TaskWindow {
     std::wstring title;
     std::wstring className;
     std::wstring lowerTitle;
-    KanaText foldedTitle; // for kanaMatch, folded as the windows are enumerated
     void* window = nullptr;
+    KanaText foldedTitle; // for kanaMatch, folded as the windows are enumerated
 };
