@@ -1,6 +1,8 @@
 #include "kana_query.h"
 
 #include <algorithm>
+#include <iterator>
+#include <type_traits>
 
 namespace {
 
