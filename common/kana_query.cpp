@@ -213,8 +213,10 @@ bool KanaWord::readingAt(KanaView folded, size_t place) const {
 
 bool KanaWord::formAt(KanaView folded, size_t place) const {
     if (startsWith(folded, place, typed)) return true;
+    const KanaUnit unit = folded[place];
     for (size_t i = 1; i < own.size(); ++i) {
-        if (startsWith(folded, place, own[i])) return ownSpellsAll || readingAt(folded, place) || dictionaryWordAt(folded, place);
+        // Most forms are told apart by their first unit, without a call to compare.
+        if ((own[i].empty() || own[i][0] == unit) && startsWith(folded, place, own[i])) return ownSpellsAll || readingAt(folded, place) || dictionaryWordAt(folded, place);
     }
     return dictionaryWordAt(folded, place);
 }
