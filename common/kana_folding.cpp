@@ -75,24 +75,30 @@ size_t foldKanaInPlace(KanaUnit* text, size_t count) { return foldInto(text, cou
 
 namespace {
 
-// Wide text as UTF-16 units, folded in the one string that holds them.
-KanaText foldWide(std::wstring_view text, bool typed) {
+// Wide text as UTF-16 units appended to out, then folded where they stand.
+void appendFoldedWide(std::wstring_view text, bool typed, KanaText& out) {
     size_t astral = 0; // only native text holds such units: two each, as Windows would
     for (const wchar_t unit : text) {
         const auto value = static_cast<char32_t>(unit);
         astral += value > 0xFFFF;
     }
-    KanaText units(text.size() + astral, KanaUnit(0));
-    size_t n = 0;
+    const size_t start = out.size();
+    out.resize(start + text.size() + astral);
+    size_t n = start;
     for (const wchar_t unit : text) {
         const auto value = static_cast<char32_t>(unit);
-        if (typed && value == 0x3000) units[n++] = KanaUnit(' ');
+        if (typed && value == 0x3000) out[n++] = KanaUnit(' ');
         else if (value > 0xFFFF) {
-            units[n++] = static_cast<KanaUnit>(0xD800 + ((value - 0x10000) >> 10));
-            units[n++] = static_cast<KanaUnit>(0xDC00 + ((value - 0x10000) & 0x3FF));
-        } else units[n++] = static_cast<KanaUnit>(value);
+            out[n++] = static_cast<KanaUnit>(0xD800 + ((value - 0x10000) >> 10));
+            out[n++] = static_cast<KanaUnit>(0xDC00 + ((value - 0x10000) & 0x3FF));
+        } else out[n++] = static_cast<KanaUnit>(value);
     }
-    units.resize(foldKanaInPlace(units.data(), n));
+    out.resize(start + foldKanaInPlace(out.data() + start, n - start));
+}
+
+KanaText foldWide(std::wstring_view text, bool typed) {
+    KanaText units;
+    appendFoldedWide(text, typed, units);
     return units;
 }
 
@@ -100,6 +106,7 @@ KanaText foldWide(std::wstring_view text, bool typed) {
 
 KanaText foldWideKana(std::wstring_view text) { return foldWide(text, false); }
 KanaText foldTypedKana(std::wstring_view text) { return foldWide(text, true); }
+void appendWideKana(std::wstring_view text, KanaText& folded) { appendFoldedWide(text, false, folded); }
 
 void foldKanaBuffer(const KanaUnit* in, size_t count, KanaUnit* out) {
     // Unit for unit first, which is all but texts with half-width katakana

@@ -18,6 +18,9 @@ size_t foldKanaInPlace(KanaUnit* text, size_t count);
 // The same from wide text; for what the user types U+3000 becomes a space.
 KanaText foldWideKana(std::wstring_view text);
 KanaText foldTypedKana(std::wstring_view text);
+// Appends the fold of wide text, as foldWideKana gives it, so that a list
+// folds its names into one buffer.
+void appendWideKana(std::wstring_view text, KanaText& folded);
 
 // Folds a buffer of texts each followed by a 0 unit into out, unit for unit:
 // a text's fold starts where the text does and is padded with 0 up to its end,

@@ -1,6 +1,8 @@
 #include "kana_query.h"
 
 #include <algorithm>
+#include <iterator>
+#include <type_traits>
 
 namespace {
 
@@ -102,17 +104,62 @@ void addDictionaryWords(KanaWord& word, const ReadingDictionary& dictionary) {
 
 void mark(std::vector<uint64_t>& bits, uint32_t at) { bits[at / 64] |= uint64_t(1) << (at % 64); }
 
+// The first place from place on that holds one of count units. The count is
+// fixed at compile time so that a block's comparisons become vector instructions.
+template <size_t count>
+size_t findAnyOf(KanaView text, size_t place, const KanaUnit* units) {
+    const auto isOne = [units](KanaUnit unit) {
+        unsigned seen = 0;
+        for (size_t k = 0; k < count; ++k) seen |= static_cast<unsigned>(unit == units[k]);
+        return seen;
+    };
+    // Names are short: blocks of 16, then of 8, leave a tail of fewer than 8 to take one by one.
+    const auto skipBlocks = [&](auto block) {
+        for (; place + block <= text.size(); place += block) {
+            unsigned seen = 0;
+            for (size_t i = 0; i < block; ++i) seen |= isOne(text[place + i]);
+            if (seen) return false;
+        }
+        return true;
+    };
+    if (skipBlocks(std::integral_constant<size_t, 16>())) skipBlocks(std::integral_constant<size_t, 8>());
+    for (; place < text.size(); ++place)
+        if (isOne(text[place])) return place;
+    return text.size();
+}
+
+// A scan for a few first units; past eight, the bitmap costs less than the comparisons.
+void chooseFirstUnitScan(KanaWord& word, std::vector<KanaUnit> units) {
+    std::sort(units.begin(), units.end());
+    units.erase(std::unique(units.begin(), units.end()), units.end());
+    const size_t sizes[] = {1, 2, 4, 8};
+    decltype(word.findFirstUnit) const finds[] = {findAnyOf<1>, findAnyOf<2>, findAnyOf<4>, findAnyOf<8>};
+    for (size_t i = 0; i < std::size(sizes); ++i) {
+        if (units.empty() || units.size() > sizes[i]) continue;
+        units.resize(sizes[i], units.back());
+        word.fewFirstUnits = std::move(units);
+        word.findFirstUnit = finds[i];
+        return;
+    }
+}
+
 // The units any form of the word begins with, so that a scan of a text stops
 // only where one may stand; and the dictionary words of one unit, and the
 // first two units of the others hashed, so that a stop looks words up rarely.
 void markFirstUnits(KanaWord& word) {
     word.firstUnits.assign(65536 / 64, 0);
-    for (const KanaText& form : word.own) mark(word.firstUnits, static_cast<uint16_t>(form[0]));
+    std::vector<KanaUnit> first;
+    const auto note = [&](KanaUnit unit) {
+        if (first.size() <= 8 && std::find(first.begin(), first.end(), unit) == first.end()) first.push_back(unit);
+        mark(word.firstUnits, static_cast<uint16_t>(unit));
+    };
+    for (const KanaText& form : word.own) note(form[0]);
+    for (const KanaView found : word.words) note(found[0]);
+    chooseFirstUnitScan(word, std::move(first));
     if (word.words.empty()) return;
     word.singleUnitWords.assign(65536 / 64, 0);
     word.wordPairs.assign(65536 / 64, 0);
     for (const KanaView found : word.words) {
-        mark(word.firstUnits, static_cast<uint16_t>(found[0]));
         if (found.size() == 1) mark(word.singleUnitWords, static_cast<uint16_t>(found[0]));
         else mark(word.wordPairs, KanaWord::pairOf(found[0], found[1]));
     }
@@ -166,8 +213,10 @@ bool KanaWord::readingAt(KanaView folded, size_t place) const {
 
 bool KanaWord::formAt(KanaView folded, size_t place) const {
     if (startsWith(folded, place, typed)) return true;
+    const KanaUnit unit = folded[place];
     for (size_t i = 1; i < own.size(); ++i) {
-        if (startsWith(folded, place, own[i])) return ownSpellsAll || readingAt(folded, place) || dictionaryWordAt(folded, place);
+        // Most forms are told apart by their first unit, without a call to compare.
+        if ((own[i].empty() || own[i][0] == unit) && startsWith(folded, place, own[i])) return ownSpellsAll || readingAt(folded, place) || dictionaryWordAt(folded, place);
     }
     return dictionaryWordAt(folded, place);
 }
@@ -186,12 +235,19 @@ bool KanaWord::dictionaryWordAt(KanaView folded, size_t place) const {
     return false;
 }
 
+size_t KanaWord::nextStart(KanaView folded, size_t place) const {
+    if (findFirstUnit) return findFirstUnit(folded, place, fewFirstUnits.data());
+    for (; place < folded.size(); ++place) {
+        const auto unit = static_cast<uint16_t>(folded[place]);
+        if (firstUnits[unit / 64] >> (unit % 64) & 1) return place;
+    }
+    return place;
+}
+
 bool KanaWord::occursIn(KanaView folded) const {
     if (typed.empty()) return true;
-    for (size_t place = 0; place < folded.size(); ++place) {
-        const auto unit = static_cast<uint16_t>(folded[place]);
-        if ((firstUnits[unit / 64] >> (unit % 64) & 1) && formAt(folded, place)) return true;
-    }
+    for (size_t place = nextStart(folded, 0); place < folded.size(); place = nextStart(folded, place + 1))
+        if (formAt(folded, place)) return true;
     return false;
 }
 

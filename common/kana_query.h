@@ -27,6 +27,10 @@ struct KanaWord {
     std::vector<KanaView> words;      // dictionary words, sorted, in wordUnits
     std::vector<KanaUnit> wordUnits;  // the words, each followed by 0
     std::vector<uint64_t> firstUnits; // which units begin a form of the word or a dictionary word
+    // The same units when they are few, repeated up to the count a scan is
+    // compiled for, and that scan; null when they are many.
+    std::vector<KanaUnit> fewFirstUnits;
+    size_t (*findFirstUnit)(KanaView folded, size_t place, const KanaUnit* units) = nullptr;
     std::vector<uint64_t> singleUnitWords; // the dictionary words of one unit
     std::vector<uint64_t> wordPairs;       // the first two units of the others, hashed by pairOf
 
@@ -37,6 +41,8 @@ struct KanaWord {
     KanaWord& operator=(const KanaWord&) = delete;
 
     bool occursIn(KanaView folded) const;
+    // The first place from place on where a form of the word may begin, or the text's end.
+    size_t nextStart(KanaView folded, size_t place) const;
     // Whether a form of the word begins at place; for a reading spelt only in
     // part by own, whether the reading occurs anywhere in the text.
     bool occursAt(KanaView folded, size_t place) const;

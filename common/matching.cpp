@@ -86,7 +86,15 @@ bool matchesQuery(std::wstring_view text, std::wstring_view query) {
     return matchesCompiled(text, compileQuery(query));
 }
 
+TypedQuery compileTypedQuery(std::wstring_view query, const KanaMatching& kana) {
+    TypedQuery typed;
+    typed.kanaOn = kana.on;
+    if (kana.on) typed.kana = compileKanaQuery(query, kana);
+    else typed.exact = compileQuery(query);
+    return typed;
+}
+
 bool matchesQuery(std::wstring_view text, std::wstring_view query, const KanaMatching& kana) {
-    if (!kana.on) return matchesQuery(text, query);
-    return matchesKana(foldWideKana(text), compileKanaQuery(query, kana));
+    const TypedQuery typed = compileTypedQuery(query, kana);
+    return matchesTyped(text, typed.kanaOn ? foldWideKana(text) : KanaText(), typed);
 }

@@ -26,6 +26,23 @@ bool matchesListEntry(std::wstring_view text, const CompiledQuery& entry);
 bool matchesListEntry(std::u16string_view text, const CompiledQuery& entry);
 bool matchesQuery(std::wstring_view text, std::wstring_view query);
 
-// What the user types, read by kanaMatch when it is on (common/kana_query.h);
-// off, exactly the rule above. The setting lists keep matchesListEntry.
+// What the user types, compiled once per keystroke with the kanaMatch choice:
+// off, exactly the rule above; on, read as common/kana_query.h says. The
+// setting lists keep matchesListEntry.
+struct TypedQuery {
+    bool kanaOn = false;
+    CompiledQuery exact; // kanaMatch off
+    KanaQuery kana;      // kanaMatch on
+    bool empty() const { return kanaOn ? kana.empty() : exact.empty(); }
+};
+
+TypedQuery compileTypedQuery(std::wstring_view query, const KanaMatching& kana);
+
+// A name as a list keeps it: lowered as lowerText does, and folded with
+// foldWideKana when the list was built, so that a keystroke folds nothing.
+inline bool matchesTyped(std::wstring_view lowered, KanaView folded, const TypedQuery& query) {
+    return query.kanaOn ? matchesKana(folded, query.kana) : matchesCompiled(lowered, query.exact);
+}
+
+// For a text no list keeps folded: folds it when kanaMatch is on.
 bool matchesQuery(std::wstring_view text, std::wstring_view query, const KanaMatching& kana);

@@ -78,6 +78,23 @@ uint16_t FolderListing::prefixOf(std::wstring_view prefix) {
     return static_cast<uint16_t>(prefixes_.size() - 1);
 }
 
+// Folded here, on the thread that lists the folder, so that no keystroke folds
+// a name; kept apart only where the fold is not the lowered name itself.
+void FolderListing::fold(Slot& slot) {
+    const std::wstring_view lower = std::wstring_view(text_).substr(slot.lower, slot.length);
+    const size_t start = folded_.size();
+    appendWideKana(lower, folded_);
+    const KanaView folded = KanaView(folded_).substr(start);
+    const auto same = [](KanaUnit a, wchar_t b) { return static_cast<char32_t>(a) == static_cast<char32_t>(b); };
+    if (foldsShareUnits && std::equal(folded.begin(), folded.end(), lower.begin(), lower.end(), same)) {
+        folded_.resize(start);
+        slot.folded = foldedAsLower;
+        return;
+    }
+    slot.folded = static_cast<uint32_t>(start);
+    slot.foldedLength = static_cast<uint16_t>(folded.size());
+}
+
 void FolderListing::enterFolder(const std::wstring& folder) {
     folder_ = prefixOf(joinFolderPath(folder, L""));
 }
@@ -96,6 +113,7 @@ void FolderListing::add(std::wstring_view name, bool isFolder) {
     }
     slot.prefix = folder_;
     slot.isFolder = isFolder;
+    fold(slot);
     slots_.push_back(slot);
 }
 
@@ -111,6 +129,7 @@ void FolderListing::add(const ItemEntry& entry) {
     slot.prefix = prefix;
     slot.isFolder = entry.isFolder;
     slot.pathHasName = pathHasName;
+    fold(slot);
     slots_.push_back(slot);
 }
 
@@ -124,6 +143,7 @@ void FolderListing::order() {
 
 void FolderListing::shrink() {
     text_.shrink_to_fit();
+    folded_.shrink_to_fit();
     slots_.shrink_to_fit();
 }
 
@@ -151,16 +171,13 @@ ItemEntry FolderListing::operator[](size_t index) const {
     return entry;
 }
 
+void filterEntries(const FolderListing& all, const TypedQuery& query, ListedEntries& listed) {
+    listed.clear();
+    for (size_t i = 0; i < all.size(); ++i)
+        if (matchesTyped(all.lowerName(i), all.foldedName(i), query)) listed.add(i);
+}
+
 void filterEntries(const FolderListing& all, const std::wstring& loweredQuery, ListedEntries& listed,
                    const KanaMatching& kana) {
-    listed.clear();
-    if (kana.on) {
-        const KanaQuery query = compileKanaQuery(loweredQuery, kana);
-        for (size_t i = 0; i < all.size(); ++i)
-            if (matchesKana(foldWideKana(all.lowerName(i)), query)) listed.add(i);
-        return;
-    }
-    const CompiledQuery query = compileQuery(loweredQuery);
-    for (size_t i = 0; i < all.size(); ++i)
-        if (matchesCompiled(all.lowerName(i), query)) listed.add(i);
+    filterEntries(all, compileTypedQuery(loweredQuery, kana), listed);
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Folder entries as item view rows: their paths and their order.
-#include "common/kana_query.h"
+#include "common/matching.h"
 #include "item_entry.h"
 
 #include <cstddef>
@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 // The folder path and the entry name with one "\" between them.
@@ -67,25 +68,45 @@ public:
     ItemEntry operator[](size_t index) const;
     std::wstring_view name(size_t index) const;
     std::wstring_view lowerName(size_t index) const;
+    // Folded with foldWideKana as the entry was added, for kanaMatch.
+    KanaView foldedName(size_t index) const {
+        const Slot& slot = slots_[index];
+        if (slot.folded == foldedAsLower) return sharedFold(text_.data() + slot.lower, slot.length);
+        return KanaView(folded_.data() + slot.folded, slot.foldedLength);
+    }
     bool isFolder(size_t index) const { return slots_[index].isFolder; }
     std::wstring path(size_t index) const;
     Iterator<FolderListing> begin() const { return {this, 0}; }
     Iterator<FolderListing> end() const { return {this, slots_.size()}; }
 
 private:
+    // Only where wchar_t is UTF-16 may a fold share the lowered name's units.
+    static constexpr bool foldsShareUnits = std::is_same_v<KanaUnit, wchar_t>;
+    static constexpr uint32_t foldedAsLower = UINT32_MAX;
+    template <class Unit>
+    static KanaView sharedFold(const Unit* lower, size_t length) {
+        if constexpr (std::is_same_v<Unit, KanaUnit>) return KanaView(lower, length);
+        else return KanaView();
+    }
     struct Slot {
         uint32_t name = 0;  // offset in text_
         uint32_t lower = 0; // the same offset when lower-casing changes nothing
+        uint32_t folded = foldedAsLower; // offset in folded_, unless the fold is the lowered name
         uint16_t length = 0;
         uint16_t prefix = 0; // into prefixes_
+        uint16_t foldedLength = 0;
         bool isFolder = false;
         bool pathHasName = true; // else the prefix is the whole path
     };
     uint32_t store(std::wstring_view text);
     uint16_t prefixOf(std::wstring_view prefix);
+    void fold(Slot& slot);
 
     uint16_t folder_ = 0;
     std::wstring text_;
+    // Folds that differ from the lowered name; where wchar_t is wider than
+    // UTF-16 (natively), every fold.
+    KanaText folded_;
     std::vector<Slot> slots_;
     std::vector<std::wstring> prefixes_;
 };
@@ -117,6 +138,9 @@ private:
     std::vector<uint32_t> positions_;
 };
 
-// Keeps the entries whose lower-cased names match the lowered query.
+// Keeps the entries whose names, lowered and folded as the listing keeps
+// them, match the query.
+void filterEntries(const FolderListing& all, const TypedQuery& query, ListedEntries& listed);
+// The same for the lowered query, compiled with the kanaMatch choice.
 void filterEntries(const FolderListing& all, const std::wstring& loweredQuery, ListedEntries& listed,
                    const KanaMatching& kana = {});

@@ -110,12 +110,9 @@ bool wordAt(const HistoryUnit* start, const std::wstring& word) {
     return true;
 }
 
-} // namespace
-
-std::vector<std::wstring> collectCandidates(const HistoryList& historyList, const std::wstring& query,
-                                            const std::wstring& folder,
-                                            const std::vector<std::wstring>& notShowList) {
-    const CompiledQuery typed = compileQuery(query);
+// The walk with kanaMatch off.
+std::vector<std::wstring> collectExact(const HistoryList& historyList, const CompiledQuery& typed,
+                                       const std::wstring& folder, const std::vector<std::wstring>& notShowList) {
     const CompiledQuery inFolder = compileQuery(folder);
     std::vector<CompiledQuery> hidden;
     hidden.reserve(notShowList.size());
@@ -171,6 +168,21 @@ std::vector<std::wstring> collectCandidates(const HistoryList& historyList, cons
         }
     }
     return taken;
+}
+
+} // namespace
+
+std::vector<std::wstring> collectCandidates(const HistoryList& historyList, const TypedQuery& query,
+                                            const std::wstring& folder,
+                                            const std::vector<std::wstring>& notShowList) {
+    if (query.kanaOn) return collectKanaCandidates(historyList, query.kana, folder, notShowList);
+    return collectExact(historyList, query.exact, folder, notShowList);
+}
+
+std::vector<std::wstring> collectCandidates(const HistoryList& historyList, const std::wstring& query,
+                                            const std::wstring& folder,
+                                            const std::vector<std::wstring>& notShowList, const KanaMatching& kana) {
+    return collectCandidates(historyList, compileTypedQuery(query, kana), folder, notShowList);
 }
 
 std::vector<std::wstring> candidatesFor(const HistoryList& historyList, const std::wstring& query,

@@ -164,11 +164,9 @@ size_t findOpening(const HistoryUnit* units, size_t at, size_t end, size_t limit
 
 } // namespace
 
-std::vector<std::wstring> collectCandidates(const HistoryList& historyList, const std::wstring& query,
-                                            const std::wstring& folder,
-                                            const std::vector<std::wstring>& notShowList, const KanaMatching& kana) {
-    if (!kana.on) return collectCandidates(historyList, query, folder, notShowList);
-    const KanaQuery typed = compileKanaQuery(query, kana);
+std::vector<std::wstring> collectKanaCandidates(const HistoryList& historyList, const KanaQuery& typed,
+                                                const std::wstring& folder,
+                                                const std::vector<std::wstring>& notShowList) {
     const CompiledQuery inFolder = compileQuery(folder);
     std::vector<CompiledQuery> hidden;
     hidden.reserve(notShowList.size());

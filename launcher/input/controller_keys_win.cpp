@@ -139,8 +139,11 @@ void Controller::autoActivate(int32_t snapshot) {
 }
 
 void Controller::refreshCandidates(const std::wstring& query) {
-    view->showCandidates(
-        collectCandidates(data->historyList, query, view->shownFolder, config->notShowListList(), kanaMatching(*mainWindow)));
+    refreshCandidates(compileTypedQuery(query, kanaMatching(*mainWindow)));
+}
+
+void Controller::refreshCandidates(const TypedQuery& query) {
+    view->showCandidates(collectCandidates(data->historyList, query, view->shownFolder, config->notShowListList()));
 }
 
 void Controller::setInputText(const std::wstring& text) {

@@ -8,12 +8,15 @@
 #include "launcher/tasks/task_view_state_win.h"
 
 void Controller::onInputChanged() {
-    const std::wstring lowered = lowerText(windowText(mainWindow->inputLine));
-    refreshCandidates(lowered);
+    // Compiled once for the candidates and the item view: with kanaMatch, a
+    // short word gathers thousands of the dictionary's words.
+    const TypedQuery typed =
+        compileTypedQuery(lowerText(windowText(mainWindow->inputLine)), kanaMatching(*mainWindow));
+    refreshCandidates(typed);
     if (!view->shownFolder.empty()) {
-        view->filterFolderEntries(lowered);
+        view->filterFolderEntries(typed);
     } else if (const RefreshTurn turn(taskView->refreshFree); turn.taken) {
-        refreshTaskList(*taskView, lowered);
+        refreshTaskList(*taskView, typed);
     }
 }
 

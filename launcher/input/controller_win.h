@@ -19,6 +19,7 @@ struct ItemViewHandler;
 struct LaunchRequest;
 struct MainWindow;
 struct TaskViewState;
+struct TypedQuery;
 struct ViewState;
 
 // Posted by the worker that decides where a request goes and lists folders;
@@ -54,6 +55,7 @@ struct Controller {
     void copyItemToInput(int32_t index);
     void runTool(int32_t index, WPARAM key, ToolSource source);
     void refreshCandidates(const std::wstring& query);
+    void refreshCandidates(const TypedQuery& query);
     // A second after a filter left a single task, unless anything happened
     // since the activity count was the snapshot.
     void autoActivate(int32_t snapshot);

@@ -50,7 +50,11 @@ void ViewState::showCandidates(const std::vector<std::wstring>& list) {
 }
 
 void ViewState::filterFolderEntries(const std::wstring& loweredQuery) {
-    filterEntries(allFolderEntries, loweredQuery, folderEntries, kanaMatching(*mainWindow));
+    filterFolderEntries(compileTypedQuery(loweredQuery, kanaMatching(*mainWindow)));
+}
+
+void ViewState::filterFolderEntries(const TypedQuery& query) {
+    filterEntries(allFolderEntries, query, folderEntries);
     fillItemView(itemView->display, mainWindow->itemView, folderEntries);
     showLoadingNote(mainWindow->itemView, folderRequests.loading());
     listsRefilled(*mainWindow);

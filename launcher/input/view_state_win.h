@@ -44,6 +44,7 @@ struct ViewState {
     void showCandidates(const std::vector<std::wstring>& list);
     // Keeps the folder entries whose names match the lowered query.
     void filterFolderEntries(const std::wstring& loweredQuery);
+    void filterFolderEntries(const TypedQuery& query);
     // Ctrl+Space in the folder view: confirm, then delete the listed files on
     // a worker; its answer lists the folder again a second later.
     void deleteListedFiles();

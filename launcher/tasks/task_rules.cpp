@@ -32,18 +32,19 @@ bool matchesAnyEntry(const std::wstring& title, const std::vector<std::wstring>&
 
 TaskFilterResult filterTasks(const std::vector<TaskWindow>& allTasks, const std::wstring& query,
                              const TaskFilterSettings& settings) {
+    return filterTasks(allTasks, compileTypedQuery(query, settings.kana), settings);
+}
+
+TaskFilterResult filterTasks(const std::vector<TaskWindow>& allTasks, const TypedQuery& typed,
+                             const TaskFilterSettings& settings) {
     TaskFilterResult result;
-    const CompiledQuery plain = compileQuery(query);
-    const KanaQuery kana = settings.kana.on ? compileKanaQuery(query, settings.kana) : KanaQuery();
     for (const TaskWindow& task : allTasks) {
         if (settings.autoCloseArmed && matchesAnyEntry(task.title, settings.autoCloseList)) {
             result.windowsToClose.push_back(task.window);
             continue;
         }
         if (matchesAnyEntry(task.title, settings.notShowTaskList)) continue;
-        const bool shown = settings.kana.on ? matchesKana(foldWideKana(task.lowerTitle), kana)
-                                            : matchesCompiled(task.lowerTitle, plain);
-        if (shown) result.shownTasks.push_back(task);
+        if (matchesTyped(task.lowerTitle, task.foldedTitle, typed)) result.shownTasks.push_back(task);
         ++result.counted;
     }
     // Narrowing several windows down to one hands that one over; a desktop
@@ -69,6 +70,7 @@ std::vector<ItemEntry> toItemEntries(const std::vector<TaskWindow>& shownTasks) 
 TaskWindow makeTaskWindow(std::wstring title, std::wstring className, void* window) {
     TaskWindow task;
     task.lowerTitle = lowerText(title);
+    task.foldedTitle = foldWideKana(task.lowerTitle);
     task.title = std::move(title);
     task.className = std::move(className);
     task.window = window;

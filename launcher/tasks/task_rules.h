@@ -4,7 +4,7 @@
 #include "task_window.h"
 #include "launcher/folders/item_entry.h"
 
-#include "common/kana_query.h"
+#include "common/matching.h"
 
 #include <cstdint>
 #include <string>
@@ -32,7 +32,7 @@ struct TaskFilterSettings {
     std::vector<std::wstring> notShowTaskList;
     bool autoCloseArmed = false;
     bool taskZeroShow = false;
-    KanaMatching kana; // for the query only: the two lists keep the exact rule
+    KanaMatching kana; // for a query given as text: the two lists keep the exact rule
 };
 
 struct TaskFilterResult {
@@ -44,6 +44,8 @@ struct TaskFilterResult {
 
 // Windows matched by autoClose (once armed) are to be closed, notShowTask ones
 // hidden; the rest are counted and shown when they match the query.
+TaskFilterResult filterTasks(const std::vector<TaskWindow>& allTasks, const TypedQuery& query,
+                             const TaskFilterSettings& settings);
 TaskFilterResult filterTasks(const std::vector<TaskWindow>& allTasks, const std::wstring& query,
                              const TaskFilterSettings& settings);
 

@@ -9,6 +9,7 @@
 // never wait for the user-interface thread to answer. The plain flags below
 // belong to the user-interface thread alone.
 #include "task_window.h"
+#include "common/matching.h"
 
 #include <windows.h>
 
@@ -74,12 +75,13 @@ struct TaskViewState {
     void refreshTasks(bool force);
     // Stores the enumeration, closes autoClose windows, hides notShowTask ones
     // and keeps those matching the lowered query.
-    void applyTaskFilter(std::vector<TaskWindow> fresh, const std::wstring& query);
+    void applyTaskFilter(std::vector<TaskWindow> fresh, const TypedQuery& query);
     void setTaskViewActive(bool on);
 };
 
 // The task step of an input change; the caller holds the refresh turn.
 void refreshTaskList(TaskViewState& taskView, const std::wstring& loweredQuery);
+void refreshTaskList(TaskViewState& taskView, const TypedQuery& query);
 // Asks every listed window to close, without waiting.
 void closeListedTasks(TaskViewState& taskView);
 // Ctrl+Space on an empty task view: close whatever is listed a second later.

@@ -27,8 +27,12 @@ TaskFilterSettings filterSettings(const TaskViewState& state) {
         settings.taskZeroShow = state.config->isOn(L"taskZeroShow");
     }
     settings.autoCloseArmed = state.autoCloseArmed;
-    if (state.mainWindow && state.mainWindow->config) settings.kana = kanaMatching(*state.mainWindow);
     return settings;
+}
+
+TypedQuery compiledQuery(const TaskViewState& state, const std::wstring& loweredQuery) {
+    const bool configured = state.mainWindow && state.mainWindow->config;
+    return compileTypedQuery(loweredQuery, configured ? kanaMatching(*state.mainWindow) : KanaMatching());
 }
 
 void fillWithShownTasks(TaskViewState& state) {
@@ -58,12 +62,12 @@ void TaskViewState::refreshTasks(bool force) {
     std::vector<TaskWindow> fresh = collectTaskWindows();
     // A changed title or order alone does not redraw the view.
     if (force || fresh.size() != allTasks.size()) {
-        applyTaskFilter(std::move(fresh), currentQuery(*this));
+        applyTaskFilter(std::move(fresh), compiledQuery(*this, currentQuery(*this)));
         fillWithShownTasks(*this);
     }
 }
 
-void TaskViewState::applyTaskFilter(std::vector<TaskWindow> fresh, const std::wstring& query) {
+void TaskViewState::applyTaskFilter(std::vector<TaskWindow> fresh, const TypedQuery& query) {
     allTasks = std::move(fresh);
     knownTaskCount = allTasks.size();
     TaskFilterResult result = filterTasks(allTasks, query, filterSettings(*this));
@@ -82,7 +86,11 @@ void TaskViewState::setTaskViewActive(bool on) {
 }
 
 void refreshTaskList(TaskViewState& taskView, const std::wstring& loweredQuery) {
-    taskView.applyTaskFilter(collectTaskWindows(), loweredQuery);
+    refreshTaskList(taskView, compiledQuery(taskView, loweredQuery));
+}
+
+void refreshTaskList(TaskViewState& taskView, const TypedQuery& query) {
+    taskView.applyTaskFilter(collectTaskWindows(), query);
     fillWithShownTasks(taskView);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 // An open window (a task) as one row of the item view.
+#include "common/kana_folding.h"
+
 #include <string>
 
 struct TaskWindow {
@@ -7,4 +9,5 @@ struct TaskWindow {
     std::wstring className;
     std::wstring lowerTitle;
     void* window = nullptr;
+    KanaText foldedTitle; // for kanaMatch, folded as the windows are enumerated
 };

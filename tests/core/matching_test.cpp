@@ -1,6 +1,8 @@
 #include "launcher/input/candidates.h"
 #include "common/matching.h"
 #include "launcher/input/text_helpers.h"
+#include "launcher/folders/folder_entries.h"
+#include "launcher/tasks/task_rules.h"
 
 #include "common/reading_dictionary.h"
 
@@ -116,6 +118,34 @@ TEST(Matching, KanaMatchFoldsWidthKanaAndReadsRomaji) {
         EXPECT_EQ(matchesQuery(c.text, c.query), c.off) << c.query;
         EXPECT_EQ(matchesQuery(c.text, c.query, on), c.on) << c.query;
         EXPECT_EQ(matchesQuery(c.text, c.query, withDictionary), c.withDictionary) << c.query;
+    }
+
+    // Folded once as they are listed, folder entries and task titles list what
+    // folding them at each keystroke lists, in the same order.
+    FolderListing listing;
+    std::vector<TaskWindow> windows;
+    for (const wchar_t* text : {L"\U0001F4C4ﾒﾓ.txt", L"ＫＡ課題"}) windows.push_back(makeTaskWindow(text, L"C", nullptr));
+    for (const auto& c : cases) windows.push_back(makeTaskWindow(c.text, L"C", nullptr));
+    for (const TaskWindow& window : windows) listing.add(window.title, false);
+    listing.order();
+    ListedEntries listed(listing);
+    for (const KanaMatching& kana : {off, on, withDictionary}) {
+        for (const auto& c : cases) {
+            Texts expectedNames, names, expectedTitles;
+            for (const ItemEntry& entry : listing)
+                if (matchesQuery(entry.name, c.query, kana)) expectedNames.push_back(entry.name);
+            filterEntries(listing, lowerText(c.query), listed, kana);
+            for (const ItemEntry& entry : listed) names.push_back(entry.name);
+            EXPECT_EQ(names, expectedNames) << c.query;
+            for (const TaskWindow& window : windows)
+                if (matchesQuery(window.title, c.query, kana)) expectedTitles.push_back(window.title);
+            TaskFilterSettings settings;
+            settings.kana = kana;
+            Texts titles;
+            for (const TaskWindow& window : filterTasks(windows, lowerText(c.query), settings).shownTasks)
+                titles.push_back(window.title);
+            EXPECT_EQ(titles, expectedTitles) << c.query;
+        }
     }
 }
 

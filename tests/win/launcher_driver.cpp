@@ -30,7 +30,7 @@ void listTasks(const std::vector<HWND>& windows, size_t count) {
     taskView.shownTasks.clear();
     for (size_t i = 0; i < count; ++i) {
         const std::wstring title = L"task " + std::to_wstring(i);
-        taskView.shownTasks.push_back({title, L"STATIC", title, windows[i]});
+        taskView.shownTasks.push_back({title, L"STATIC", title, windows[i], {}});
     }
     // Else the refresh thread, seeing that the desktop has more windows than
     // when it last looked, refills the view with them between two keys.
