@@ -1,5 +1,5 @@
 // History files: loading, recording and period rebuilds over an in-memory folder.
-#include "launcher/history/history_store.h"
+#include "launcher/data/history_store.h"
 #include "launcher/input/candidates.h"
 #include "common/kana_query.h"
 #include "common/matching.h"

@@ -1,7 +1,7 @@
 // The stores over real files in the config and history folders beside this executable.
 #include "launcher/data/config_store_win.h"
 #include "launcher/data/data_store_win.h"
-#include "launcher/history/history_store_win.h"
+#include "launcher/data/history_store_win.h"
 #include "common/folders_win.h"
 #include "common/text_files_win.h"
 #include "common/writable_folder_win.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The history of launched texts: "history.txt", the month files and the periods.
-#include "history_lists.h"
-#include "launcher/data/data_store.h"
+#include "launcher/history/history_lists.h"
+#include "data_store.h"
 
 #include <functional>
 #include <optional>
