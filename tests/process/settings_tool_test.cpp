@@ -2,6 +2,8 @@
 #include "tests/support/live_region_listener_win.h"
 #include "tests/support/test_support_win.h"
 
+#include "common/controls_win.h"
+
 #include <gtest/gtest.h>
 
 #include <tlhelp32.h>
@@ -172,7 +174,7 @@ TEST_P(FirstRunTest, SavesTheShowHotkeyAndTheLauncherRunsWithIt) {
     EXPECT_TRUE(processEnded(toolProcess));
     const HWND launcher = waitForWindow(L"HALVORUNDE");
     ASSERT_NE(launcher, nullptr) << "the launcher did not start";
-    EXPECT_TRUE(waitFor([&] { return titleOf(launcher).rfind(L"Halvorunde V", 0) == 0; }));
+    EXPECT_TRUE(waitFor([&] { return windowText(launcher).rfind(L"Halvorunde V", 0) == 0; }));
     EXPECT_EQ(launchersRunning(), 1u);
     // The launcher holds Ctrl+Alt+F12 now.
     EXPECT_FALSE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, VK_F12));

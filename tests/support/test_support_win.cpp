@@ -97,6 +97,12 @@ int testDpi() {
     return dpi && *dpi ? std::atoi(dpi) : 96;
 }
 
+std::wstring classOf(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
 int iconWidth(HICON icon) {
     ICONINFO info{};
     if (!GetIconInfo(icon, &info)) return 0;

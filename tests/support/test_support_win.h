@@ -45,6 +45,9 @@ private:
 // The display dpi the Wine prefix of this run was set up with: HALVO_TEST_DPI, or 96.
 int testDpi();
 
+// The name of the window's class.
+std::wstring classOf(HWND window);
+
 // The width of an icon's image in pixels.
 int iconWidth(HICON icon);
 

@@ -19,16 +19,11 @@
 using namespace driver;
 
 class Launching : public InputWindowTest {};
-using Texts = std::vector<std::wstring>;
 
 namespace {
 
 bool endsWith(const std::wstring& text, const std::wstring& end) {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
-bool launcherHidden() {
-    return !IsWindowVisible(mainWindow().window);
 }
 
 } // namespace
