@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tlhelp32.h>
-
 #include <cwctype>
 #include <vector>
 
@@ -28,21 +26,8 @@ std::wstring lowered(std::wstring text) {
 // caused can be counted and, at the end, stopped by its id.
 std::vector<DWORD> processesOf(const std::wstring& program) {
     std::vector<DWORD> ids;
-    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return ids;
-    PROCESSENTRY32W entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
-        const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID);
-        if (!process) continue;
-        wchar_t path[MAX_PATH] = {};
-        DWORD size = MAX_PATH;
-        if (QueryFullProcessImageNameW(process, 0, path, &size) && lowered(path) == lowered(program)) {
-            ids.push_back(entry.th32ProcessID);
-        }
-        CloseHandle(process);
-    }
-    CloseHandle(snapshot);
+    for (const RunningProgram& running : runningPrograms())
+        if (lowered(running.path) == lowered(program)) ids.push_back(running.id);
     return ids;
 }
 
@@ -105,10 +90,6 @@ HWND keyFieldOf(HWND tool) {
     HWND child = GetWindow(tool, GW_CHILD);
     for (int i = 0; i < 2 && child; ++i) child = GetWindow(child, GW_HWNDNEXT);
     return child;
-}
-
-HANDLE holdWithoutSharing(const std::wstring& path) {
-    return CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
 }
 
 // Answers the process's message box with that caption, as the user would; its text.
