@@ -1,7 +1,7 @@
 #pragma once
 // Generated history files in a temporary folder, read and written the way the
 // launcher does, for the benchmarks that load the history through the real loader.
-#include "launcher/history/history_store.h"
+#include "launcher/data/history_store.h"
 
 #include <benchmark/benchmark.h>
 

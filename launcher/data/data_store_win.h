@@ -1,6 +1,6 @@
 #pragma once
 #include "data_store.h"
-#include "launcher/history/history_store_win.h"
+#include "history_store_win.h"
 
 // Builds the store: the history, then "hotkey.txt" (read at start only), then the other lists.
 DataStore* createDataStore(ConfigStore* config);

@@ -7,7 +7,7 @@
 #include "text_helpers.h"
 #include "view_state_win.h"
 #include "common/character_codes.h"
-#include "launcher/history/history_store_win.h"
+#include "launcher/data/history_store_win.h"
 #include "launcher/shell/main_window_record_win.h"
 
 namespace {

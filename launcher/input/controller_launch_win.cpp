@@ -7,7 +7,7 @@
 #include "shell_open_win.h"
 #include "view_state_win.h"
 #include "launcher/data/data_store.h"
-#include "launcher/history/history_store_win.h"
+#include "launcher/data/history_store_win.h"
 #include "launcher/shell/main_window_record_win.h"
 
 void Controller::dispatchRequest(LaunchRequest& request) {

@@ -1,4 +1,4 @@
-#include "launcher/history/history_store.h"
+#include "launcher/data/history_store.h"
 #include "launcher/input/candidates.h"
 #include "common/matching.h"
 

@@ -3,6 +3,7 @@
 #include "settings/key_capture.h"
 #include "settings/key_names.h"
 #include "settings/launcher_control.h"
+#include "halvo_version.h"
 
 #include <gtest/gtest.h>
 
@@ -170,7 +171,7 @@ TEST(DefaultFiles, TextsAreByteForByteWhatTheLauncherExpects) {
 TEST(LauncherControl, OnlyTheLauncherClassMatchesWhateverItsCase) {
     EXPECT_TRUE(isLauncherClass(L"HALVORUNDE"));
     EXPECT_TRUE(isLauncherClass(L"Halvorunde"));
-    EXPECT_FALSE(isLauncherClass(L"Halvorunde Ver1.2.5 ALL"));
+    EXPECT_FALSE(isLauncherClass(L"Halvorunde Ver" HALVO_VERSION_TEXT " ALL"));
     EXPECT_FALSE(isLauncherClass(L"HALVORUND"));
     EXPECT_FALSE(isLauncherClass(L"Halvotune"));
     EXPECT_FALSE(isLauncherClass(L""));

@@ -3,6 +3,7 @@
 #include "launcher/shell/layout.h"
 #include "launcher/shell/list_announcement.h"
 #include "launcher/shell/title.h"
+#include "halvo_version.h"
 
 #include <gtest/gtest.h>
 
@@ -60,11 +61,11 @@ TEST(Layout, OnlyRectanglesPlainlyOnScreenAreRecorded) {
 }
 
 TEST(Title, NamesThePeriodAfterTheVersion) {
-    EXPECT_EQ(launcherTitle(0), L"Halvorunde Ver1.2.5 ALL");
-    EXPECT_EQ(launcherTitle(3), L"Halvorunde Ver1.2.5 3M");
-    EXPECT_EQ(launcherTitle(12), L"Halvorunde Ver1.2.5 1Y");
-    EXPECT_EQ(launcherTitle(24), L"Halvorunde Ver1.2.5 2Y");
-    EXPECT_EQ(launcherTitle(5), L"Halvorunde Ver1.2.5 ");
+    EXPECT_EQ(launcherTitle(0), L"Halvorunde Ver" HALVO_VERSION_TEXT " ALL");
+    EXPECT_EQ(launcherTitle(3), L"Halvorunde Ver" HALVO_VERSION_TEXT " 3M");
+    EXPECT_EQ(launcherTitle(12), L"Halvorunde Ver" HALVO_VERSION_TEXT " 1Y");
+    EXPECT_EQ(launcherTitle(24), L"Halvorunde Ver" HALVO_VERSION_TEXT " 2Y");
+    EXPECT_EQ(launcherTitle(5), L"Halvorunde Ver" HALVO_VERSION_TEXT " ");
     EXPECT_EQ(launcherTitle(0).rfind(L"Halvorunde V", 0), 0u);
 }
 

@@ -1,4 +1,5 @@
 #include "launcher/tasks/task_rules.h"
+#include "halvo_version.h"
 
 #include <gtest/gtest.h>
 
@@ -43,7 +44,7 @@ TEST(TaskTest, ExcludesByTheEightTests) {
     unread.textLength = 0;
     EXPECT_TRUE(isExcludedByFacts(unread));
 
-    EXPECT_TRUE(isExcludedByFacts(taskFacts(L"Halvorunde Ver1.2.5 1か月")));
+    EXPECT_TRUE(isExcludedByFacts(taskFacts(L"Halvorunde Ver" HALVO_VERSION_TEXT " 1か月")));
     EXPECT_TRUE(isExcludedByFacts(taskFacts(L"Halvorunde V")));
     EXPECT_FALSE(isExcludedByFacts(taskFacts(L"Halvorunde v")));
     EXPECT_FALSE(isExcludedByFacts(taskFacts(L"Halvorunde")));

@@ -7,8 +7,8 @@
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
-#include <tlhelp32.h>
 
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -29,21 +29,14 @@ void pumpOwnWindows() {
 // Notepads running from anywhere but the given folder.
 std::set<DWORD> notepadsOutside(const std::wstring& folder) {
     std::set<DWORD> found;
-    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return found;
-    PROCESSENTRY32W entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
-        if (lstrcmpiW(entry.szExeFile, L"notepad.exe") != 0) continue;
-        const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID);
-        wchar_t path[MAX_PATH] = {};
-        DWORD size = MAX_PATH;
-        if (process && QueryFullProcessImageNameW(process, 0, path, &size) &&
-            CompareStringOrdinal(path, static_cast<int>(folder.size()), folder.c_str(), -1, TRUE) != CSTR_EQUAL)
-            found.insert(entry.th32ProcessID);
-        if (process) CloseHandle(process);
+    for (const RunningProgram& program : runningPrograms()) {
+        const std::wstring& path = program.path;
+        const size_t name = path.find_last_of(L'\\') + 1;
+        const int compared = static_cast<int>(std::min(path.size(), folder.size()));
+        if (lstrcmpiW(path.c_str() + name, L"notepad.exe") == 0 &&
+            CompareStringOrdinal(path.c_str(), compared, folder.c_str(), -1, TRUE) != CSTR_EQUAL)
+            found.insert(program.id);
     }
-    CloseHandle(snapshot);
     return found;
 }
 

@@ -22,9 +22,7 @@ BOOL CALLBACK matchWindow(HWND window, LPARAM lParam) {
     auto* search = reinterpret_cast<WindowSearch*>(lParam);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    if (owner == search->processId && lstrcmpiW(name, search->className) == 0) {
+    if (owner == search->processId && lstrcmpiW(classOf(window).c_str(), search->className) == 0) {
         search->found = window;
         return FALSE;
     }
@@ -99,12 +97,6 @@ HWND findProcessWindow(DWORD processId, const wchar_t* className) {
     WindowSearch search{processId, className, nullptr};
     EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
-}
-
-std::wstring titleOf(HWND window) {
-    wchar_t title[256] = {};
-    GetWindowTextW(window, title, 256);
-    return title;
 }
 
 bool isFolder(const std::wstring& path) {

@@ -32,5 +32,4 @@ bool waitFor(const std::function<bool()>& condition, std::chrono::milliseconds t
 long waitForExit(const StartedProcess& started, std::chrono::milliseconds timeout = std::chrono::seconds(15));
 // A top-level window of the given class that belongs to the process.
 HWND findProcessWindow(DWORD processId, const wchar_t* className);
-std::wstring titleOf(HWND window);
 bool isFolder(const std::wstring& path);

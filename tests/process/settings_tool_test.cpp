@@ -2,9 +2,9 @@
 #include "tests/support/live_region_listener_win.h"
 #include "tests/support/test_support_win.h"
 
-#include <gtest/gtest.h>
+#include "common/controls_win.h"
 
-#include <tlhelp32.h>
+#include <gtest/gtest.h>
 
 #include <cwctype>
 #include <vector>
@@ -26,21 +26,8 @@ std::wstring lowered(std::wstring text) {
 // caused can be counted and, at the end, stopped by its id.
 std::vector<DWORD> processesOf(const std::wstring& program) {
     std::vector<DWORD> ids;
-    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return ids;
-    PROCESSENTRY32W entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
-        const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID);
-        if (!process) continue;
-        wchar_t path[MAX_PATH] = {};
-        DWORD size = MAX_PATH;
-        if (QueryFullProcessImageNameW(process, 0, path, &size) && lowered(path) == lowered(program)) {
-            ids.push_back(entry.th32ProcessID);
-        }
-        CloseHandle(process);
-    }
-    CloseHandle(snapshot);
+    for (const RunningProgram& running : runningPrograms())
+        if (lowered(running.path) == lowered(program)) ids.push_back(running.id);
     return ids;
 }
 
@@ -103,10 +90,6 @@ HWND keyFieldOf(HWND tool) {
     HWND child = GetWindow(tool, GW_CHILD);
     for (int i = 0; i < 2 && child; ++i) child = GetWindow(child, GW_HWNDNEXT);
     return child;
-}
-
-HANDLE holdWithoutSharing(const std::wstring& path) {
-    return CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
 }
 
 // Answers the process's message box with that caption, as the user would; its text.
@@ -172,7 +155,7 @@ TEST_P(FirstRunTest, SavesTheShowHotkeyAndTheLauncherRunsWithIt) {
     EXPECT_TRUE(processEnded(toolProcess));
     const HWND launcher = waitForWindow(L"HALVORUNDE");
     ASSERT_NE(launcher, nullptr) << "the launcher did not start";
-    EXPECT_TRUE(waitFor([&] { return titleOf(launcher).rfind(L"Halvorunde V", 0) == 0; }));
+    EXPECT_TRUE(waitFor([&] { return windowText(launcher).rfind(L"Halvorunde V", 0) == 0; }));
     EXPECT_EQ(launchersRunning(), 1u);
     // The launcher holds Ctrl+Alt+F12 now.
     EXPECT_FALSE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, VK_F12));

@@ -3,6 +3,9 @@
 
 #include "common/text_lines.h"
 
+#include "common/controls_win.h"
+#include "halvo_version.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -64,15 +67,15 @@ TEST(Startup, SecondStartHandsItsCommandLineToTheRunningLauncher) {
     HWND window = nullptr;
     ASSERT_TRUE(waitFor([&] { return (window = findProcessWindow(first.id, L"HALVORUNDE")) != nullptr; }));
     // The window exists a moment before it is titled.
-    EXPECT_TRUE(waitFor([&] { return titleOf(window) == L"Halvorunde Ver1.2.5 ALL"; }));
+    EXPECT_TRUE(waitFor([&] { return windowText(window) == L"Halvorunde Ver" HALVO_VERSION_TEXT " ALL"; }));
 
     const StartedProcess plain = folder.start(L"Halvorunde.exe");
     EXPECT_EQ(waitForExit(plain), 0);
-    EXPECT_EQ(titleOf(window), L"Halvorunde Ver1.2.5 ALL");
+    EXPECT_EQ(windowText(window), L"Halvorunde Ver" HALVO_VERSION_TEXT " ALL");
 
     const StartedProcess second = folder.start(L"Halvorunde.exe", L"hello world");
     EXPECT_EQ(waitForExit(second), 0);
-    EXPECT_TRUE(waitFor([&] { return titleOf(window) == L"hello world"; }));
+    EXPECT_TRUE(waitFor([&] { return windowText(window) == L"hello world"; }));
 
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(waitForExit(first), 0);

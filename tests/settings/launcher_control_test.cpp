@@ -1,6 +1,7 @@
 #include "settings_fixture_win.h"
 
 #include "settings/launcher_control_win.h"
+#include "halvo_version.h"
 
 #include <map>
 
@@ -35,9 +36,9 @@ HWND createDummy(const wchar_t* title, bool launcherClass = false) {
 
 TEST_F(SettingsWindowTest, CreatingTheWindowAsksEveryLauncherWindowToClose) {
     closeRequests.clear();
-    const HWND launcher = createDummy(L"Halvorunde Ver1.2.5 ALL", true);
+    const HWND launcher = createDummy(L"Halvorunde Ver" HALVO_VERSION_TEXT " ALL", true);
     const HWND retitled = createDummy(L"C:\\notes.txt", true);
-    const HWND browser = createDummy(L"Halvorunde Ver1.2.5 1M - Browser");
+    const HWND browser = createDummy(L"Halvorunde Ver" HALVO_VERSION_TEXT " 1M - Browser");
     const HWND nameOnly = createDummy(L"Halvorunde");
     start();
     EXPECT_TRUE(pumpUntil([&] { return closeRequests[launcher] == 1 && closeRequests[retitled] == 1; }));

@@ -5,14 +5,6 @@
 #include "common/writable_folder_win.h"
 #include "settings/resources/resource.h"
 
-namespace {
-
-HANDLE holdWithoutSharing(const std::wstring& path) {
-    return CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-}
-
-} // namespace
-
 TEST_F(SettingsWindowTest, FilesHeldForAMomentAtSaveHoldTheSavedStateOnceReleased) {
     CreateDirectoryW(folder().c_str(), nullptr);
     writeBytes(file(L"config.txt"), "[hotkey]\nhotkey=123\nhotkey2=3\n");
@@ -62,7 +54,7 @@ TEST_F(SettingsWindowTest, HotkeyListHeldByAnotherProgramAtStartIsNeverWrittenOv
     const std::string rows = "one\t112\t2\ntwo\t113\t2\n";
     writeBytes(file(L"hotkey.txt"), rows);
     // Held as a backup program would hold it: open, sharing nothing.
-    const HANDLE held = CreateFileW(file(L"hotkey.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE held = holdWithoutSharing(file(L"hotkey.txt"));
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     std::wstring told;
     {

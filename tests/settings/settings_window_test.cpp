@@ -38,17 +38,13 @@ struct ChildInfo {
 std::vector<ChildInfo> childrenOf(HWND window) {
     std::vector<ChildInfo> children;
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t name[64] = {};
-        GetClassNameW(child, name, 64);
         RECT rect{};
         GetWindowRect(child, &rect);
         MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
-        children.push_back({name, windowText(child), GetDlgCtrlID(child), rect});
+        children.push_back({classOf(child), windowText(child), GetDlgCtrlID(child), rect});
     }
     return children;
 }
-
-std::wstring textOf(HWND control) { return windowText(control); }
 
 // Every control of the window in creation order, as placed at 96 dpi.
 const struct {
@@ -87,7 +83,7 @@ TEST_F(SettingsWindowTest, FirstStartWritesTheDefaultsAndStaysOnTheBasicPage) {
     EXPECT_EQ(defaultMenu.size(), 359u);
     EXPECT_FALSE(exists(file(L"hotkey.txt")));
 
-    EXPECT_EQ(textOf(window()), L"Halvotune");
+    EXPECT_EQ(windowText(window()), L"Halvotune");
     RECT frame{};
     GetWindowRect(window(), &frame);
     EXPECT_EQ(frame.left, 10);
@@ -108,8 +104,8 @@ TEST_F(SettingsWindowTest, FirstStartWritesTheDefaultsAndStaysOnTheBasicPage) {
     }
     EXPECT_EQ(children[8].text, L"全終了");
     EXPECT_EQ(children[12].text, L"Windows");
-    EXPECT_EQ(textOf(sw().hotkeyLabel), L"Halvorundeを表示するホットキー" + std::wstring(30, L' '));
-    EXPECT_EQ(textOf(sw().pageButton), L"基本設定");
+    EXPECT_EQ(windowText(sw().hotkeyLabel), L"Halvorundeを表示するホットキー" + std::wstring(30, L' '));
+    EXPECT_EQ(windowText(sw().pageButton), L"基本設定");
 
     EXPECT_TRUE(sw().onBasicPage);
     EXPECT_FALSE(IsWindowVisible(sw().hotkeyListView));
@@ -121,7 +117,7 @@ TEST_F(SettingsWindowTest, FirstStartWritesTheDefaultsAndStaysOnTheBasicPage) {
     }
     EXPECT_EQ(GetFocus(), editor().keyEdit);
     EXPECT_EQ(editor().keyCode, 0);
-    EXPECT_EQ(textOf(editor().keyEdit), L"");
+    EXPECT_EQ(windowText(editor().keyEdit), L"");
 }
 
 // Run once more in a prefix at 144 dpi, where every size is half as large again.
@@ -175,13 +171,13 @@ TEST_F(SettingsWindowTest, CapturedF12WithCtrlAndAltIsSavedAndOpensThePages) {
     start();
     ASSERT_EQ(GetFocus(), editor().keyEdit);
     pressKeys({VK_F12});
-    ASSERT_TRUE(pumpUntil([&] { return textOf(editor().keyEdit) == L"F12" && enabled(sw().saveButton); }));
+    ASSERT_TRUE(pumpUntil([&] { return windowText(editor().keyEdit) == L"F12" && enabled(sw().saveButton); }));
     EXPECT_EQ(editor().keyCode, VK_F12);
     // Typing never changes the field; a modifier alone is a key of its own.
     SendMessageW(editor().keyEdit, WM_CHAR, 'x', 1);
-    EXPECT_EQ(textOf(editor().keyEdit), L"F12");
+    EXPECT_EQ(windowText(editor().keyEdit), L"F12");
     captureKey(VK_SHIFT);
-    EXPECT_EQ(textOf(editor().keyEdit), L"SHIFT");
+    EXPECT_EQ(windowText(editor().keyEdit), L"SHIFT");
     EXPECT_FALSE(checked(editor().shiftCheck));
     captureKey(VK_F12);
 
@@ -207,15 +203,15 @@ TEST_F(SettingsWindowTest, CapturedF12WithCtrlAndAltIsSavedAndOpensThePages) {
 
     click(sw().pageButton);
     EXPECT_FALSE(sw().onBasicPage);
-    EXPECT_EQ(textOf(sw().pageButton), L"追加ホットキー設定");
-    EXPECT_EQ(textOf(sw().hotkeyLabel), L"ホットキー ");
+    EXPECT_EQ(windowText(sw().pageButton), L"追加ホットキー設定");
+    EXPECT_EQ(windowText(sw().hotkeyLabel), L"ホットキー ");
     EXPECT_TRUE(IsWindowVisible(sw().hotkeyListView));
     EXPECT_FALSE(checked(editor().ctrlCheck));
     click(sw().pageButton);
     EXPECT_TRUE(sw().onBasicPage);
-    EXPECT_EQ(textOf(editor().keyEdit), L"F12");
+    EXPECT_EQ(windowText(editor().keyEdit), L"F12");
     EXPECT_TRUE(checked(editor().ctrlCheck));
-    EXPECT_EQ(textOf(sw().hotkeyLabel), L"Halvorundeを表示するホットキー ");
+    EXPECT_EQ(windowText(sw().hotkeyLabel), L"Halvorundeを表示するホットキー ");
 }
 
 TEST_F(SettingsWindowTest, ControlsAreNamedAfterTheirLabelsAndASaveIsSaidAloud) {
@@ -272,7 +268,7 @@ TEST_F(SettingsWindowTest, KeyFieldTicksHeldModifiersRefusesTypingKeysAloneAndHa
     captureKey(VK_F5);
     captureKey(imeProcessKey); // what an IME would send while composing
     EXPECT_EQ(editor().keyCode, VK_F5);
-    EXPECT_EQ(textOf(editor().keyEdit), L"F5");
+    EXPECT_EQ(windowText(editor().keyEdit), L"F5");
 
     captureKey(VK_SPACE);
     std::wstring told;
@@ -285,11 +281,11 @@ TEST_F(SettingsWindowTest, KeyFieldTicksHeldModifiersRefusesTypingKeysAloneAndHa
     SetFocus(editor().keyEdit);
     ASSERT_TRUE(pumpUntil([&] { return GetFocus() == editor().keyEdit; }));
     pressKeys({VK_SPACE}, {VK_CONTROL});
-    EXPECT_TRUE(pumpUntil([&] { return textOf(editor().keyEdit) == L"SPACE" && checked(editor().ctrlCheck); }));
+    EXPECT_TRUE(pumpUntil([&] { return windowText(editor().keyEdit) == L"SPACE" && checked(editor().ctrlCheck); }));
     pressKeys({'K'}, {VK_MENU});
-    EXPECT_TRUE(pumpUntil([&] { return textOf(editor().keyEdit) == L"K" && checked(editor().altCheck); }));
+    EXPECT_TRUE(pumpUntil([&] { return windowText(editor().keyEdit) == L"K" && checked(editor().altCheck); }));
     pressKeys({VK_F6}, {VK_SHIFT, VK_LWIN});
-    EXPECT_TRUE(pumpUntil([&] { return textOf(editor().keyEdit) == L"F6" && checked(editor().windowsCheck); }));
+    EXPECT_TRUE(pumpUntil([&] { return windowText(editor().keyEdit) == L"F6" && checked(editor().windowsCheck); }));
     EXPECT_TRUE(checked(editor().ctrlCheck) && checked(editor().altCheck) && checked(editor().shiftCheck));
     click(sw().saveButton);
     EXPECT_EQ(fileBytes(file(L"config.txt")), defaultConfig + "[hotkey]\nhotkey=117\nhotkey2=15\n");
@@ -319,7 +315,7 @@ TEST_F(SettingsWindowTest, UserLinesAroundTheSectionSurviveTheSave) {
         // Key 0 with modifiers counts as configured: the extra page opens.
         EXPECT_FALSE(sw().onBasicPage);
         click(sw().pageButton);
-        EXPECT_EQ(textOf(editor().keyEdit), L"");
+        EXPECT_EQ(windowText(editor().keyEdit), L"");
         EXPECT_TRUE(checked(editor().ctrlCheck));
         EXPECT_TRUE(checked(editor().shiftCheck));
         captureKey('A');
@@ -359,7 +355,7 @@ TEST_F(SettingsWindowTest, StartWithHotkeyOpensTheListFromHotkeyTxt) {
     writeBytes(file(L"hotkey.txt"), "notepad\t112\t2\ncalc\t116\t6\n\xE3\x83\xA1\xE3\x83\xA2\t96\t0\n");
     start();
     EXPECT_FALSE(sw().onBasicPage);
-    EXPECT_EQ(textOf(sw().pageButton), L"追加ホットキー設定");
+    EXPECT_EQ(windowText(sw().pageButton), L"追加ホットキー設定");
     ASSERT_EQ(itemCount(), 3);
     EXPECT_EQ(itemText(0, 0), L"notepad");
     EXPECT_EQ(itemText(0, 1), L"C+F1");
@@ -392,15 +388,15 @@ TEST_F(SettingsWindowTest, AddUpdateAndDeleteKeepCombinationsUnique) {
     ASSERT_EQ(itemCount(), 3);
     EXPECT_EQ(itemText(2, 0), L" notepad ");
     EXPECT_EQ(itemText(2, 1), L"CA+F1");
-    EXPECT_EQ(textOf(editor().commandEdit), L"");
-    EXPECT_EQ(textOf(editor().keyEdit), L"");
+    EXPECT_EQ(windowText(editor().commandEdit), L"");
+    EXPECT_EQ(windowText(editor().keyEdit), L"");
     EXPECT_FALSE(enabled(sw().addButton));
     EXPECT_TRUE(enabled(sw().saveButton));
 
     // A selected row fills the fields; only its own combination can update it.
     selectRow(0);
-    EXPECT_EQ(textOf(editor().commandEdit), L"one");
-    EXPECT_EQ(textOf(editor().keyEdit), L"F1");
+    EXPECT_EQ(windowText(editor().commandEdit), L"one");
+    EXPECT_EQ(windowText(editor().keyEdit), L"F1");
     EXPECT_TRUE(checked(editor().ctrlCheck));
     EXPECT_FALSE(checked(editor().altCheck));
     EXPECT_TRUE(enabled(sw().updateButton));
@@ -464,8 +460,8 @@ TEST_F(SettingsWindowTest, HandEditedRowsAreShownAndWrittenBackUnchanged) {
     EXPECT_EQ(itemText(4, 1), L"A+A");
     for (int row = 0; row < 5; ++row) selectRow(row);
     selectRow(0);
-    EXPECT_EQ(textOf(editor().commandEdit), L"bad");
-    EXPECT_EQ(textOf(editor().keyEdit), L"");
+    EXPECT_EQ(windowText(editor().commandEdit), L"bad");
+    EXPECT_EQ(windowText(editor().keyEdit), L"");
     EXPECT_TRUE(enabled(sw().deleteButton));
     // Deleting a good row and saving writes the others back as they were.
     selectRow(4);
@@ -490,12 +486,12 @@ TEST_F(SettingsWindowTest, CommandFieldRefusesTabsAndLongTextAndHandlesEscAndTab
     SetFocus(editor().commandEdit);
     pressKeys({VK_TAB});
     EXPECT_TRUE(pumpUntil([&] { return GetFocus() == editor().keyEdit; }));
-    EXPECT_EQ(textOf(editor().commandEdit), L"ab");
+    EXPECT_EQ(windowText(editor().commandEdit), L"ab");
     SetFocus(editor().commandEdit);
     pressKeys({VK_ESCAPE});
-    EXPECT_TRUE(pumpUntil([&] { return textOf(editor().commandEdit).empty(); }));
+    EXPECT_TRUE(pumpUntil([&] { return windowText(editor().commandEdit).empty(); }));
     pumpPending();
-    EXPECT_EQ(textOf(editor().commandEdit), L"");
+    EXPECT_EQ(windowText(editor().commandEdit), L"");
     EXPECT_FALSE(enabled(sw().addButton));
 }
 

@@ -29,29 +29,38 @@ void removeTree(const std::wstring& path) {
     RemoveDirectoryW(path.c_str());
 }
 
+std::vector<RunningProgram> runningPrograms() {
+    std::vector<RunningProgram> programs;
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return programs;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+        const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID);
+        if (!process) continue;
+        wchar_t path[MAX_PATH] = {};
+        DWORD size = MAX_PATH;
+        if (QueryFullProcessImageNameW(process, 0, path, &size)) programs.push_back({entry.th32ProcessID, path});
+        CloseHandle(process);
+    }
+    CloseHandle(snapshot);
+    return programs;
+}
+
 void endProcessesUnder(const std::wstring& folder) {
     const auto lowered = [](std::wstring text) {
         for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(c));
         return text;
     };
     const std::wstring prefix = lowered(folder + L"\\");
-    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return;
-    PROCESSENTRY32W entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
-        const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE | SYNCHRONIZE, FALSE,
-                                           entry.th32ProcessID);
-        if (!process) continue;
-        wchar_t path[MAX_PATH] = {};
-        DWORD size = MAX_PATH;
-        if (QueryFullProcessImageNameW(process, 0, path, &size) && lowered(path).rfind(prefix, 0) == 0) {
+    for (const RunningProgram& program : runningPrograms()) {
+        if (lowered(program.path).rfind(prefix, 0) != 0) continue;
+        if (const HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, program.id)) {
             TerminateProcess(process, 1);
             WaitForSingleObject(process, 5000);
+            CloseHandle(process);
         }
-        CloseHandle(process);
     }
-    CloseHandle(snapshot);
 }
 
 void emptyFolder(const std::wstring& folder) {
@@ -72,6 +81,10 @@ std::string utf16FileBytes(const std::string& utf8) {
     std::string bytes = "\xFF\xFE";
     for (const wchar_t c : wideFromUtf8(utf8)) bytes += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
     return bytes;
+}
+
+HANDLE holdWithoutSharing(const std::wstring& path) {
+    return CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
 }
 
 void writeBytes(const std::wstring& path, const std::string& bytes) {
@@ -95,6 +108,12 @@ bool pumpWhileWaiting(const std::function<bool()>& condition, std::chrono::milli
 int testDpi() {
     const char* dpi = std::getenv("HALVO_TEST_DPI");
     return dpi && *dpi ? std::atoi(dpi) : 96;
+}
+
+std::wstring classOf(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
 }
 
 int iconWidth(HICON icon) {

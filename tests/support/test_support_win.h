@@ -13,6 +13,15 @@
 // Removes a file, or a folder with everything in it, read-only files included.
 void removeTree(const std::wstring& path);
 
+// A running process and the full path of its program.
+struct RunningProgram {
+    DWORD id;
+    std::wstring path;
+};
+
+// Every running process whose program's path can be read.
+std::vector<RunningProgram> runningPrograms();
+
 // Ends every process whose program lies in the folder, so that a failed test
 // leaves nothing running (a left-over program would hold the test runner's
 // output open and hang the run).
@@ -23,6 +32,9 @@ void emptyFolder(const std::wstring& folder);
 
 // UTF-8 text as an editor saves it in UTF-16 with a byte-order mark.
 std::string utf16FileBytes(const std::string& utf8);
+
+// Opens the file as another program that holds it does: sharing nothing.
+HANDLE holdWithoutSharing(const std::wstring& path);
 
 // Writes the bytes as the whole file, failing the test when it cannot.
 void writeBytes(const std::wstring& path, const std::string& bytes);
@@ -44,6 +56,9 @@ private:
 
 // The display dpi the Wine prefix of this run was set up with: HALVO_TEST_DPI, or 96.
 int testDpi();
+
+// The name of the window's class.
+std::wstring classOf(HWND window);
 
 // The width of an icon's image in pixels.
 int iconWidth(HICON icon);

@@ -49,10 +49,8 @@ std::vector<HWND> childrenInCreationOrder(HWND parent) {
 
 std::wstring firstCandidate(HWND launcher) {
     for (HWND child : childrenInCreationOrder(launcher)) {
-        wchar_t name[64] = {};
-        GetClassNameW(child, name, 64);
-        if (std::wstring(name).find(L"istBox") == std::wstring::npos &&
-            std::wstring(name).find(L"istbox") == std::wstring::npos) {
+        const std::wstring name = classOf(child);
+        if (name.find(L"istBox") == std::wstring::npos && name.find(L"istbox") == std::wstring::npos) {
             continue;
         }
         if (SendMessageW(child, LB_GETCOUNT, 0, 0) <= 0) return L"";
@@ -86,12 +84,6 @@ void clickOn(HWND window) {
     inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
     inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
     SendInput(3, inputs, sizeof(INPUT));
-}
-
-std::wstring windowClassOf(HWND window) {
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    return name;
 }
 
 std::wstring currentMonthFile() {
@@ -156,7 +148,7 @@ TEST(FirstRun, FromUnpackedPackageToASecondLaunchFromTheCandidates) {
         PostMessageW(keyField, WM_KEYUP, VK_F12, 0xC0000001);
     }
     ASSERT_TRUE(waitFor(saveEnabled))
-        << "the key field took F12; foreground " << testing::PrintToString(windowClassOf(GetForegroundWindow()))
+        << "the key field took F12; foreground " << testing::PrintToString(classOf(GetForegroundWindow()))
         << ", key field text " << testing::PrintToString(controlText(keyField))
         << ", Alt " << GetAsyncKeyState(VK_MENU) << ", Ctrl " << GetAsyncKeyState(VK_CONTROL)
         << ", Shift " << GetAsyncKeyState(VK_SHIFT);

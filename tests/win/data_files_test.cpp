@@ -1,7 +1,7 @@
 // The stores over real files in the config and history folders beside this executable.
 #include "launcher/data/config_store_win.h"
 #include "launcher/data/data_store_win.h"
-#include "launcher/history/history_store_win.h"
+#include "launcher/data/history_store_win.h"
 #include "common/folders_win.h"
 #include "common/text_files_win.h"
 #include "common/writable_folder_win.h"
@@ -157,7 +157,7 @@ TEST_F(DataFiles, AFileHeldWhileALaunchIsRecordedGetsItOnceReleased) {
     history(currentMonth() + L".txt", "a\n");
     ConfigStore store;
     std::unique_ptr<DataStore> data(createDataStore(&store));
-    const HANDLE held = CreateFileW(data->historyPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE held = holdWithoutSharing(data->historyPath);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     EXPECT_TRUE(folderWritable(besideExe(L"history"), {data->historyPath})); // held is no unwritable folder
     recordLaunch(*data, L"b");
@@ -241,7 +241,7 @@ TEST_F(DataFiles, ReadOnlyFilesAndBlockedFoldersNeitherCrashNorLoseTheLists) {
     SetFileAttributesW(historyFilePath(L"history.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
     const std::string historyBytes = bytesOf(historyFilePath(L"history.txt"));
     const std::wstring monthFile = historyFilePath(currentMonth() + L".txt");
-    const HANDLE lock = CreateFileW(monthFile.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE lock = holdWithoutSharing(monthFile);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     std::unique_ptr<DataStore> locked(createDataStore(&store));
     EXPECT_EQ(locked->historyList, linesFromBytes(historyBytes));

@@ -17,7 +17,6 @@
 using namespace driver;
 
 class InputKeys : public InputWindowTest {};
-using Texts = std::vector<std::wstring>;
 
 namespace {
 
@@ -25,10 +24,6 @@ Texts pathHistory(int count) {
     Texts history;
     for (int i = 0; i < count; ++i) history.push_back(L"C:\\work\\note" + std::to_wstring(i) + L".txt");
     return history;
-}
-
-bool launcherHidden() {
-    return !IsWindowVisible(mainWindow().window);
 }
 
 } // namespace

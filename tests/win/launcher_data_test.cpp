@@ -7,6 +7,7 @@
 #include "common/folders_win.h"
 #include "common/text_files_win.h"
 #include "launcher/resources/resource.h"
+#include "halvo_version.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -50,7 +51,7 @@ TEST_F(LauncherData, OpensWhereConfigIniSaysAndWritesItsStateBackOnClose) {
     EXPECT_EQ(rect.top, 80);
     EXPECT_EQ(rect.right - rect.left, 640);
     EXPECT_EQ(rect.bottom - rect.top, 480);
-    EXPECT_EQ(windowText(window), L"Halvorunde Ver1.2.5 3M");
+    EXPECT_EQ(windowText(window), L"Halvorunde Ver" HALVO_VERSION_TEXT " 3M");
     EXPECT_FALSE(IsWindowVisible(window));
     EXPECT_EQ(windowText(mw().inputLine), L"abc");
     EXPECT_EQ(SendMessageW(mw().bookmarkList, LB_GETCOUNT, 0, 0), 2);

@@ -58,8 +58,14 @@ inline void type(const std::wstring& text, bool withShift = false) {
     settle();
 }
 
+using Texts = std::vector<std::wstring>;
+
 inline MainWindow& mainWindow() {
     return *theMainWindow;
+}
+
+inline bool launcherHidden() {
+    return !IsWindowVisible(theMainWindow->window);
 }
 
 inline Controller& controller() {

@@ -19,16 +19,11 @@
 using namespace driver;
 
 class Launching : public InputWindowTest {};
-using Texts = std::vector<std::wstring>;
 
 namespace {
 
 bool endsWith(const std::wstring& text, const std::wstring& end) {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
-bool launcherHidden() {
-    return !IsWindowVisible(mainWindow().window);
 }
 
 } // namespace
@@ -93,7 +88,7 @@ TEST_F(Launching, AProgramOnASlowShareHidesTheWindowAtOnceAndStartsBehindIt) {
 TEST_F(Launching, AHistoryFileHeldGetsTheTextOnceReleasedAndAReadOnlyOneIsSaidOnce) {
     openWith({L"older"});
     ASSERT_TRUE(writeTextLines(theData->historyPath, {L"older"}));
-    const HANDLE held = CreateFileW(theData->historyPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE held = holdWithoutSharing(theData->historyPath);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     MessageBoxAnswerer refusals(saveFailedCaption);
     RecordedLaunches launches;

@@ -14,6 +14,8 @@
 #include "launcher/input/view_state_win.h"
 #include "launcher/shell/title.h"
 #include "launcher/shell/view_colours_win.h"
+#include "common/controls_win.h"
+#include "halvo_version.h"
 
 #include <commctrl.h>
 #include <imm.h>
@@ -22,12 +24,6 @@
 #include <optional>
 
 namespace {
-
-std::wstring classOf(HWND control) {
-    wchar_t name[64] = {};
-    GetClassNameW(control, name, 64);
-    return name;
-}
 
 RECT rectInParent(HWND control) {
     RECT r{};
@@ -140,10 +136,9 @@ TEST_F(MainWindowTest, CreatesTheFiveControlsWithTheirClassesIdsAndStyles) {
     // The subclassed controls carry our procedures.
     EXPECT_NE(GetWindowLongPtrW(m.inputLine, GWLP_WNDPROC), 0);
 
-    wchar_t title[128] = {};
-    GetWindowTextW(window(), title, 128);
-    EXPECT_EQ(std::wstring(title), launcherTitle(0));
-    EXPECT_EQ(std::wstring(title), L"Halvorunde Ver1.2.5 ALL");
+    const std::wstring title = windowText(window());
+    EXPECT_EQ(title, launcherTitle(0));
+    EXPECT_EQ(title, L"Halvorunde Ver" HALVO_VERSION_TEXT " ALL");
     const HMENU menu = GetMenu(window());
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(GetMenuItemCount(menu), 3);

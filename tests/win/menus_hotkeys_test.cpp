@@ -10,6 +10,7 @@
 #include "launcher/shell/item_rows.h"
 #include "launcher/shell/menu_commands_win.h"
 #include "launcher/shell/messages.h"
+#include "halvo_version.h"
 
 namespace {
 
@@ -70,26 +71,22 @@ TEST_F(MenusHotkeysTest, PeriodCommandsRebuildOnlyOnChangeAndRetitleTheWindow) {
     writeHistoryFile(L"history.txt", {L"from history"});
     writeHistoryFile(month + L".txt", {L"this month"});
     startLauncherKeepingFiles();
-    const auto title = [&] {
-        wchar_t text[64] = {};
-        GetWindowTextW(window(), text, 64);
-        return std::wstring(text);
-    };
+    const auto title = [&] { return windowText(window()); };
 
     SendMessageW(window(), WM_COMMAND, 32774, 0);
-    EXPECT_EQ(title(), L"Halvorunde Ver1.2.5 3M");
+    EXPECT_EQ(title(), L"Halvorunde Ver" HALVO_VERSION_TEXT " 3M");
     EXPECT_EQ(mw().data->historyList, (std::vector<std::wstring>{L"this month"}));
 
     writeHistoryFile(month + L".txt", {L"changed", L"this month"});
     SendMessageW(window(), WM_COMMAND, 32774, 0);
-    EXPECT_EQ(title(), L"Halvorunde Ver1.2.5 3M");
+    EXPECT_EQ(title(), L"Halvorunde Ver" HALVO_VERSION_TEXT " 3M");
     EXPECT_EQ(mw().data->historyList, (std::vector<std::wstring>{L"this month"})) << "the same period is not rebuilt";
 
     SendMessageW(window(), WM_COMMAND, 32778, 0);
-    EXPECT_EQ(title(), L"Halvorunde Ver1.2.5 ALL");
+    EXPECT_EQ(title(), L"Halvorunde Ver" HALVO_VERSION_TEXT " ALL");
     EXPECT_EQ(mw().data->historyList, (std::vector<std::wstring>{L"changed", L"this month"}));
     SendMessageW(window(), WM_COMMAND, 32777, 0);
-    EXPECT_EQ(title(), L"Halvorunde Ver1.2.5 2Y");
+    EXPECT_EQ(title(), L"Halvorunde Ver" HALVO_VERSION_TEXT " 2Y");
 }
 
 TEST_F(MenusHotkeysTest, MainHotkeyBringsTheHiddenLauncherUpFromAnotherWindow) {
@@ -162,7 +159,7 @@ TEST_F(MenusHotkeysTest, RowsBeyondTheirIdRangeNeverTakeOverAFixedId) {
     // The menu row whose id would be the 3-month period's opens nothing.
     mw().data->menuRows.assign(31782, {L"row", L"zq-no-such-program.exe"});
     SendMessageW(window(), WM_COMMAND, 32774, 0);
-    EXPECT_EQ(windowText(window()), L"Halvorunde Ver1.2.5 3M");
+    EXPECT_EQ(windowText(window()), L"Halvorunde Ver" HALVO_VERSION_TEXT " 3M");
 }
 
 TEST_F(MenusHotkeysTest, ReloadReadsBookmarksAndMenuAgainButKeepsTheHotkeys) {
@@ -237,9 +234,9 @@ TEST_F(MenusHotkeysTest, MenuKeysOpenTheMenusAsAPopupWhoseAccessKeysChooseAPerio
         WORD periodKey;
         const wchar_t* title;
     } routes[] = {
-        {mw().inputLine, {VK_SHIFT}, VK_F10, '1', L"Halvorunde Ver1.2.5 1M"},
-        {mw().itemView, {}, VK_APPS, 'Y', L"Halvorunde Ver1.2.5 1Y"},
-        {mw().bookmarkList, {VK_SHIFT}, VK_F10, '2', L"Halvorunde Ver1.2.5 2Y"},
+        {mw().inputLine, {VK_SHIFT}, VK_F10, '1', L"Halvorunde Ver" HALVO_VERSION_TEXT " 1M"},
+        {mw().itemView, {}, VK_APPS, 'Y', L"Halvorunde Ver" HALVO_VERSION_TEXT " 1Y"},
+        {mw().bookmarkList, {VK_SHIFT}, VK_F10, '2', L"Halvorunde Ver" HALVO_VERSION_TEXT " 2Y"},
     };
     for (const auto& route : routes) {
         SetFocus(route.focus);

@@ -12,7 +12,6 @@
 #include <gtest/gtest.h>
 
 using namespace driver;
-using Texts = std::vector<std::wstring>;
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "launcher_fixture_win.h"
 #include "test_windows_win.h"
 
+#include "common/controls_win.h"
 #include "common/scoped_win.h"
 #include "launcher/data/config_store.h"
 #include "launcher/input/input_handlers_win.h"
@@ -48,12 +49,6 @@ std::wstring labelled(const std::wstring& title, size_t index) {
     return index < 9 ? std::to_wstring(index + 1) + L"." + title : title;
 }
 
-std::wstring titleOf(HWND window) {
-    wchar_t text[256] = {};
-    GetWindowTextW(window, text, 256);
-    return text;
-}
-
 // The test's own windows that qualify, in the order EnumWindows reports them.
 std::vector<HWND> enumerationOrder(const std::vector<HWND>& ours) {
     struct Walk {
@@ -93,9 +88,9 @@ TEST_F(TaskViewTest, ListsTheTasksInZOrderNumberedUpToNine) {
     const std::vector<HWND> expected = enumerationOrder(windows.all());
     ASSERT_EQ(expected.size(), 13u);
     std::vector<std::wstring> expectedRows;
-    for (size_t i = 0; i < expected.size(); ++i) expectedRows.push_back(labelled(titleOf(expected[i]), i));
+    for (size_t i = 0; i < expected.size(); ++i) expectedRows.push_back(labelled(windowText(expected[i]), i));
     EXPECT_EQ(rows(), expectedRows);
-    EXPECT_EQ(rows()[9], titleOf(expected[9]));
+    EXPECT_EQ(rows()[9], windowText(expected[9]));
     ASSERT_EQ(tasks().shownTasks.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(tasks().shownTasks[i].window, expected[i]);
     EXPECT_FALSE(listed(L"zqtask hidden"));

@@ -1,4 +1,5 @@
 #include "common/folders_win.h"
+#include "halvo_version.h"
 
 #include <windows.h>
 
@@ -26,7 +27,7 @@ std::wstring versionString(const std::wstring& program, const wchar_t* name) {
 TEST(VersionInfo, BothProgramsCarryTheirVersion) {
     const std::wstring dist = exeFolder() + L"\\..\\dist\\";
     for (const wchar_t* program : {L"Halvorunde.exe", L"Halvotune.exe"}) {
-        EXPECT_EQ(versionString(dist + program, L"FileVersion"), L"1.2.5.0") << program;
+        EXPECT_EQ(versionString(dist + program, L"FileVersion"), L"" HALVO_VERSION_QUAD) << program;
         EXPECT_EQ(versionString(dist + program, L"OriginalFilename"), program);
         EXPECT_EQ(versionString(dist + program, L"ProductName"), L"Halvorunde");
     }
