@@ -146,7 +146,7 @@ LRESULT onCreated(MainWindow& mw) {
         refreshTaskList(taskView, lowerText(windowText(mw.inputLine)));
         taskView.autoCloseArmed = armed;
     }
-    taskView.heldUntilCreated.reset();
+    taskView.endCreationHold();
     return 0;
 }
 
