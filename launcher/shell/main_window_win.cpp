@@ -168,7 +168,7 @@ LRESULT onCreated(MainWindow& mw) {
         refreshTaskList(taskView, lowerText(windowText(mw.inputLine)));
         taskView.autoCloseArmed = armed;
     }
-    taskView.heldUntilCreated.reset();
+    taskView.endCreationHold();
     return 0;
 }
 
