@@ -18,6 +18,8 @@ void Controller::onInputChanged() {
 }
 
 void Controller::dismiss() {
+    const RefreshTurn turn(dismissFree);
+    if (!turn.taken) return;
     SetWindowTextW(mainWindow->inputLine, L"");
     view->changeFolder(L"");
     taskView->autoCloseArmed = true;
