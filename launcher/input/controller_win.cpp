@@ -20,8 +20,14 @@ void Controller::onInputChanged() {
 void Controller::dismiss() {
     const RefreshTurn turn(dismissFree);
     if (!turn.taken) return;
-    SetWindowTextW(mainWindow->inputLine, L"");
-    view->changeFolder(L"");
+    {
+        // Clearing the input and leaving the folder would list the windows
+        // three times over; once, with the empty text, does what they did.
+        const RefreshTurn heldTaskRefresh(taskView->refreshFree);
+        SetWindowTextW(mainWindow->inputLine, L"");
+        view->changeFolder(L"");
+    }
+    if (const RefreshTurn refresh(taskView->refreshFree); refresh.taken) refreshTaskList(*taskView, L"");
     taskView->autoCloseArmed = true;
     taskView->setTaskViewActive(false);
     // SW_MINIMIZE would activate the next window and could take the keyboard
