@@ -21,8 +21,16 @@ void Controller::onInputChanged() {
 }
 
 void Controller::dismiss() {
-    SetWindowTextW(mainWindow->inputLine, L"");
-    view->changeFolder(L"");
+    const RefreshTurn turn(dismissFree);
+    if (!turn.taken) return;
+    {
+        // Clearing the input and leaving the folder would list the windows
+        // three times over; once, with the empty text, does what they did.
+        const RefreshTurn heldTaskRefresh(taskView->refreshFree);
+        SetWindowTextW(mainWindow->inputLine, L"");
+        view->changeFolder(L"");
+    }
+    if (const RefreshTurn refresh(taskView->refreshFree); refresh.taken) refreshTaskList(*taskView, L"");
     taskView->autoCloseArmed = true;
     taskView->setTaskViewActive(false);
     // SW_MINIMIZE would activate the next window and could take the keyboard

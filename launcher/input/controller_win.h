@@ -42,6 +42,10 @@ struct Controller {
     // that its translation brings next.
     WPARAM lastKeyDown = 0;
     ClipboardCopy clipboard;
+    // Minimising the window while it is being deactivated deactivates it
+    // again from inside ShowWindow (under Wine): that nested dismissal has
+    // nothing left to do, and minimising once more would start another round.
+    bool dismissFree = true;
 
     void onInputChanged();
     // Clears the input, returns to the tasks and hides the window.

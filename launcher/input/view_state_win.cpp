@@ -28,7 +28,10 @@ void ViewState::changeFolder(const std::wstring& path) {
         folderEntries.clear();
         taskView.showTaskView();
         ++activityCounter;
-        SetFocus(mainWindow->inputLine);
+        // A hidden window (the launcher being created) gets the focus when it
+        // is shown: its activation puts it on the input line. Focusing it now
+        // would activate it unseen, which slowed the start.
+        if (IsWindowVisible(mainWindow->window)) SetFocus(mainWindow->inputLine);
     }
     parentLevels = 0;
     controller->onInputChanged();

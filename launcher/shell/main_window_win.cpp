@@ -173,7 +173,7 @@ LRESULT onCreated(MainWindow& mw) {
         refreshTaskList(taskView, lowerText(windowText(mw.inputLine)));
         taskView.autoCloseArmed = armed;
     }
-    taskView.heldUntilCreated.reset();
+    taskView.endCreationHold();
     return 0;
 }
 
@@ -209,7 +209,9 @@ void recordWindowRect(MainWindow& mw) {
 
 LRESULT onMoveOrSize(MainWindow& mw) {
     if (!mw.candidateList) return 0; // sizing during creation, before the controls exist
-    layoutControls(mw);
+    // Hiding minimises first: a minimised window has no client area to lay
+    // out, and the controls keep their places for its return.
+    if (!IsIconic(mw.window)) layoutControls(mw);
     recordWindowRect(mw);
     return 0;
 }

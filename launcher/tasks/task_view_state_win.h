@@ -68,8 +68,12 @@ struct TaskViewState {
     std::atomic<int32_t> idleLimit{60};
 
     // The task part of switching to the task view: start the refresh thread
-    // the first time, otherwise refresh at once.
+    // the first time, otherwise refresh at once. While the window is being
+    // created the thread waits for endCreationHold.
     void showTaskView();
+    // The window is up: the task step is free, and the refresh thread starts
+    // if the task view is shown.
+    void endCreationHold();
     // Re-enumerates; re-filters only when forced or when the number of windows
     // changed. Skipped while another refresh runs.
     void refreshTasks(bool force);

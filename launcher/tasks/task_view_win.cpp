@@ -45,15 +45,25 @@ std::wstring currentQuery(const TaskViewState& state) {
     return lowerText(state.mainWindow ? windowText(state.mainWindow->inputLine) : std::wstring());
 }
 
+void startRefreshThreadOnce(TaskViewState& state) {
+    if (!std::exchange(state.refreshThreadStarted, true)) state.refreshThread = startTaskRefreshThread(state);
+}
+
 } // namespace
 
 void TaskViewState::showTaskView() {
     if (!taskViewActive) {
         taskViewActive = true;
-        if (!std::exchange(refreshThreadStarted, true)) refreshThread = startTaskRefreshThread(*this);
+        // A new thread starting beside the window's creation delays its first showing.
+        if (!heldUntilCreated) startRefreshThreadOnce(*this);
         return;
     }
     refreshTasks(true);
+}
+
+void TaskViewState::endCreationHold() {
+    heldUntilCreated.reset();
+    if (taskViewActive) startRefreshThreadOnce(*this);
 }
 
 void TaskViewState::refreshTasks(bool force) {
