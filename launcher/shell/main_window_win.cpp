@@ -67,18 +67,18 @@ void createControls(MainWindow& mw, HWND window, HINSTANCE instance) {
     // Painted through a buffer, so that a refill never shows a blank frame.
     ListView_SetExtendedListViewStyle(mw.itemView, LVS_EX_DOUBLEBUFFER);
     mw.bookmarkList = createChild(window, instance, L"LISTBOX", nullptr, listStyle, otherControlId, {0, 30, 500, 200});
-    createListAnnouncer(mw);
 }
 
 constexpr wchar_t tasksName[] = L"タスク";
 constexpr wchar_t folderName[] = L"フォルダーの内容";
 
 // No control has a label before it, so a screen reader would say only "edit" or "list".
+// The item view is named after the view the creation restored.
 void nameControls(MainWindow& mw) {
     setAccessibleName(mw.statusLine, L"現在のフォルダー");
     setAccessibleName(mw.inputLine, L"入力");
     setAccessibleName(mw.candidateList, L"候補");
-    setAccessibleName(mw.itemView, tasksName);
+    setAccessibleName(mw.itemView, windowText(mw.statusLine).empty() ? tasksName : folderName);
     setAccessibleName(mw.bookmarkList, L"ブックマーク");
 }
 
@@ -140,16 +140,16 @@ LRESULT onCreate(HWND window, const CREATESTRUCTW* creation) {
     MainWindow& mw = *theMainWindow;
     mw.window = window;
     createControls(mw, window, creation->hInstance);
-    nameControls(mw);
     createController(mw);
     useWindowDpi(mw, windowDpi(window));
     fitSavedSizeToDpi(mw);
     insertItemColumn(mw.itemView, mw.dpi);
     mw.controller->config = mw.config;
     SetWindowTextW(mw.inputLine, mw.config->inputText.c_str());
-    // Listing the tasks with their icons and adding the notification icon
-    // cost tens of milliseconds the window need not wait for: they follow as
-    // the first message, once it is up. Until then the task step is held back.
+    // Listing the tasks with their icons, adding the notification icon and
+    // the accessibility service (its first use loads a library) cost tens of
+    // milliseconds the window need not wait for: they follow as the first
+    // message, once it is up. Until then the task step is held back.
     PostMessageW(window, WM_CREATED, 0, 0);
     TaskViewState& taskView = *mw.controller->taskView;
     taskView.heldUntilCreated.emplace(taskView.refreshFree);
@@ -161,6 +161,10 @@ LRESULT onCreate(HWND window, const CREATESTRUCTW* creation) {
 
 // The rest of the creation, right after the window is first shown.
 LRESULT onCreated(MainWindow& mw) {
+    createListAnnouncer(mw);
+    nameControls(mw);
+    // Shown before the live region was there: the lists are said after the usual pause.
+    if (IsWindowVisible(mw.window)) listsShownOrHidden(mw, true);
     allowLowerIntegrityMessages(mw.window);
     addNotifyIcon(mw);
     closeImeIfAsked(mw);
