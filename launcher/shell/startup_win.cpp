@@ -137,9 +137,11 @@ HWND createMainWindow(HINSTANCE instance) {
 
 int runLauncher(HINSTANCE instance, const wchar_t* commandLine, int showCommand) {
     if (!exeFolderFound()) return 0;
-    leaveStartFolder();
     createLauncherObjects();
-    if (theConfig->showHotkeyKey == 0) return startSettingsToolInstead();
+    if (theConfig->showHotkeyKey == 0) {
+        leaveStartFolder();
+        return startSettingsToolInstead();
+    }
 
     // Owned for the whole run and released by the system at exit.
     const HANDLE mutex = CreateMutexW(nullptr, TRUE, mutexName);
@@ -159,6 +161,9 @@ int runLauncher(HINSTANCE instance, const wchar_t* commandLine, int showCommand)
     if (!window) return 0;
     if (!theConfig->isOn(L"startHide")) ShowWindow(window, showCommand);
     UpdateWindow(window);
+    // Nothing is started before the window takes keys: the shell call (a few
+    // milliseconds) need not delay its first showing.
+    leaveStartFolder();
     tellIfFolderNotWritable(window);
     const int exitCode = runMessageLoop(instance);
     // A launch asked for just before the exit still starts; one that hangs holds the exit only so long.
