@@ -58,7 +58,9 @@ void buildCommandMenu(MainWindow& mw) {
         item.dwTypeData = const_cast<wchar_t*>(rows[i][0].c_str());
         if (InsertMenuItemW(popup, position, TRUE, &item)) ++position;
     }
-    DrawMenuBar(mw.window);
+    // A hidden window gets its frame anew when shown; redrawing it now would
+    // recompute the frame and lay the controls out once more at start-up.
+    if (IsWindowVisible(mw.window)) DrawMenuBar(mw.window);
 }
 
 MenuAnswer handleMenuCommand(MainWindow& mw, int commandId) {
