@@ -247,6 +247,8 @@ void openBesideLauncher(const wchar_t* relativePath) {
 LRESULT onCommand(MainWindow& mw, HWND window, WPARAM wParam, LPARAM lParam) {
     if (!mw.windowCreated) return -1;
     const int id = LOWORD(wParam);
+    // No return after EN_CHANGE: it goes on to DefWindowProc through the menu
+    // dispatch, which no control's id (all below firstCommandId) can match.
     if (HIWORD(wParam) == EN_CHANGE && id == inputLineId) mw.controller->onInputChanged();
     switch (handleMenuCommand(mw, id)) {
     case MenuAnswer::periodChanged: updateTitle(mw); return 0;

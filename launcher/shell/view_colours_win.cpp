@@ -39,6 +39,9 @@ HBRUSH colourControl(MainWindow& mw, HDC dc, const wchar_t* colourName, HBRUSH& 
     const COLORREF colour = backgroundColour(*mw.config, colourName);
     SetBkColor(dc, colour);
     if (highContrastOn()) SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    // Made once and kept through a reload: a background changed in config.txt
+    // shows at the next start or theme change, while the text behind the rows
+    // takes it at once.
     if (!brush) brush = CreateSolidBrush(colour);
     return brush;
 }

@@ -215,8 +215,8 @@ void keepImagesBounded(ItemViewDisplay& display) {
 void refill(ItemViewDisplay& display, HWND listView) {
     const size_t count = rowCount(display);
     const DrawingOff drawingOff(listView);
-    // Drops the selection, the focused row and the scroll position, as
-    // removing every row always did.
+    // Drops the selection, the focused row and the scroll position: a refill
+    // shows a new list, and no row of the one before may stay chosen.
     ListView_DeleteAllItems(listView);
     display.listView = listView;
     display.icons.answerTo = GetAncestor(listView, GA_ROOT);
