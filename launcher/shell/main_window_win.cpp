@@ -139,6 +139,7 @@ void insertItemColumn(HWND itemView, int dpi) {
 LRESULT onCreate(HWND window, const CREATESTRUCTW* creation) {
     MainWindow& mw = *theMainWindow;
     mw.window = window;
+    mw.highContrast = highContrastOn();
     createControls(mw, window, creation->hInstance);
     nameControls(mw);
     createController(mw);
@@ -420,10 +421,10 @@ void updateTitle(MainWindow& mw) {
 }
 
 void setViewColours(MainWindow& mw, const std::wstring& text) {
-    const COLORREF colour = backgroundColour(*mw.config, text.empty() ? L"viewTask" : L"viewFile");
+    const COLORREF colour = backgroundColour(mw, text.empty() ? L"viewTask" : L"viewFile");
     ListView_SetBkColor(mw.itemView, colour);
     ListView_SetTextBkColor(mw.itemView, colour);
-    ListView_SetTextColor(mw.itemView, highContrastOn() ? GetSysColor(COLOR_WINDOWTEXT) : CLR_DEFAULT);
+    ListView_SetTextColor(mw.itemView, mw.highContrast ? GetSysColor(COLOR_WINDOWTEXT) : CLR_DEFAULT);
     // Named again only when the view switches, so a screen reader hears the change once.
     if (windowText(mw.statusLine).empty() != text.empty())
         setAccessibleName(mw.itemView, text.empty() ? tasksName : folderName);
