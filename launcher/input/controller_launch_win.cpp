@@ -27,8 +27,7 @@ void Controller::openFolderView(LaunchRequest& request) {
     // nothing, and it shows the folder's colours and loading note at once.
     view->changeFolder(request.target);
     // The entries follow from a worker; until then the keys go to the input line.
-    ++activityCounter;
-    SetFocus(mainWindow->inputLine);
+    focusInputLine(*mainWindow);
 }
 
 void Controller::restoreFolder(const std::wstring& folder) {

@@ -87,6 +87,8 @@ int64_t secondsSinceStart();
 // The calls the lower folders make up to the window.
 void setViewColours(MainWindow& mainWindow, const std::wstring& text);
 void showLauncher(MainWindow& mainWindow);
+// The keys go to the input line; a user action, so the workers' snapshots go stale.
+void focusInputLine(MainWindow& mainWindow);
 // The candidate list or the item view was refilled: what they show is said
 // once typing has paused.
 void listsRefilled(MainWindow& mainWindow);

@@ -436,6 +436,10 @@ void focusInput(MainWindow& mw) {
     SendMessageW(mw.candidateList, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
     const LRESULT length = SendMessageW(mw.inputLine, WM_GETTEXTLENGTH, 0, 0);
     SendMessageW(mw.inputLine, EM_SETSEL, static_cast<WPARAM>(length), length);
+    focusInputLine(mw);
+}
+
+void focusInputLine(MainWindow& mw) {
     ++activityCounter;
     SetFocus(mw.inputLine);
 }
@@ -446,8 +450,7 @@ void showLauncher(MainWindow& mw) {
     // first key on, even after a click had them hidden.
     SendMessageW(mw.window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     bringWindowToFront(mw.window);
-    ++activityCounter;
-    SetFocus(mw.inputLine);
+    focusInputLine(mw);
     closeImeIfAsked(mw);
     // A folder still being browsed stays listed: the task refresh would paint
     // the windows under the folder's status line.
