@@ -4,6 +4,11 @@
 
 #include <string>
 
+// Whether the key was held when the message being handled was sent.
+inline bool keyDown(int key) {
+    return GetKeyState(key) < 0;
+}
+
 // The control's whole text; empty when it has none.
 std::wstring windowText(HWND control);
 

@@ -51,6 +51,11 @@ struct GdiObjectTraits {
     static Handle invalid() { return nullptr; }
     static void close(Handle h) { DeleteObject(h); }
 };
+struct MemoryDcTraits {
+    using Handle = HDC;
+    static Handle invalid() { return nullptr; }
+    static void close(Handle h) { DeleteDC(h); }
+};
 struct IconTraits {
     using Handle = HICON;
     static Handle invalid() { return nullptr; }
@@ -62,3 +67,4 @@ using ScopedKernelHandle = ScopedHandle<KernelHandleTraits>;
 using ScopedFind = ScopedHandle<FindHandleTraits>;
 using ScopedGdiObject = ScopedHandle<GdiObjectTraits>;
 using ScopedIcon = ScopedHandle<IconTraits>;
+using ScopedMemoryDc = ScopedHandle<MemoryDcTraits>;

@@ -4,6 +4,7 @@
 #include "file_saving_win.h"
 #include "key_capture.h"
 #include "key_names.h"
+#include "common/controls_win.h"
 #include "common/profile_reader.h"
 #include "common/profile_writer.h"
 #include "common/text_files_win.h"
@@ -28,14 +29,10 @@ bool writeChunk(void* file, const char* data, unsigned long size) {
     return WriteFile(file, data, size, &written, nullptr) && written == size;
 }
 
-bool keyHeld(int key) {
-    return (GetKeyState(key) & 0x8000) != 0;
-}
-
 // The modifiers held with the key tick their boxes; ticked boxes stay ticked.
 void tickHeldModifiers(const HotkeyEditor& editor, int code) {
-    const ModifierChecks held{keyHeld(VK_CONTROL), keyHeld(VK_MENU), keyHeld(VK_SHIFT),
-                              keyHeld(VK_LWIN) || keyHeld(VK_RWIN)};
+    const ModifierChecks held{keyDown(VK_CONTROL), keyDown(VK_MENU), keyDown(VK_SHIFT),
+                              keyDown(VK_LWIN) || keyDown(VK_RWIN)};
     const ModifierChecks tick = heldModifierChecks(code, held);
     if (tick.ctrl) setChecked(editor.ctrlCheck, true);
     if (tick.alt) setChecked(editor.altCheck, true);

@@ -123,7 +123,8 @@ void createControls(SettingsWindow& sw, HWND window, HINSTANCE instance) {
 
     insertHotkeyColumns(sw.hotkeyListView, sw.dpi);
     SendMessageW(editor->commandEdit, EM_LIMITTEXT, maxCommandLength, 0);
-    // A key field takes keys, not text: with an IME every key would arrive as its stand-in code.
+    // A key field takes keys, not text: with an IME on, every key would reach
+    // keyEditProcedure as VK_PROCESSKEY and no shortcut key could be set.
     ImmAssociateContext(editor->keyEdit, nullptr);
     sw.standardEditProcedure = subclass(editor->keyEdit, keyEditProcedure);
     subclass(editor->commandEdit, commandEditProcedure);

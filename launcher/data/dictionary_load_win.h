@@ -3,6 +3,7 @@
 // worker only posts WM_DICTIONARY_LOADED to the main window; the
 // user-interface thread adopts what it carries.
 #include "common/reading_dictionary.h"
+#include "launcher/resources/app_messages.h"
 
 #include <windows.h>
 
@@ -10,8 +11,6 @@
 #include <memory>
 #include <string>
 
-// lParam: the worker's answer, for adoptDictionary.
-constexpr UINT WM_DICTIONARY_LOADED = WM_APP + 6; // after the task messages (WM_APP + 1 to 5)
 
 struct DictionaryLoad {
     // Replaced on the user-interface thread between messages, never while a

@@ -3,10 +3,8 @@
 #include <string>
 
 struct ItemEntry {
-    bool isWindow = false;
     bool isFolder = false;
     std::wstring path;
     std::wstring name;
     std::wstring lowerName;
-    void* window = nullptr;
 };

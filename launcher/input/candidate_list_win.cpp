@@ -25,8 +25,7 @@ const std::wstring* selectedCandidate(const CandidateListHandler& handler) {
 }
 
 void backToInput(const CandidateListHandler& handler) {
-    ++activityCounter;
-    SetFocus(handler.controller->mainWindow->inputLine);
+    focusInputLine(*handler.controller->mainWindow);
 }
 
 void deleteSelected(CandidateListHandler& handler) {

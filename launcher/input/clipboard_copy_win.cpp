@@ -30,7 +30,8 @@ bool isOrdinaryFile(HANDLE file) {
            !(info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE));
 }
 
-// On the worker. A file that cannot be opened or read gives the empty text, as it always did.
+// On the worker. A file that cannot be opened or read gives the empty text, and
+// clipf copies that: only a file too large or not a file at all is refused.
 ClipFileRead readClipFile(const std::wstring& path) {
     std::string bytes;
     ScopedFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,

@@ -4,6 +4,7 @@
 // file of "clipf " is read on a worker. The clipboard itself is opened by the
 // main window's thread, whose window then owns it.
 #include "common/work_queue.h"
+#include "launcher/resources/app_messages.h"
 
 #include <windows.h>
 
@@ -12,9 +13,6 @@
 
 struct MainWindow;
 
-// The text of a "clipf " file, posted to the main window (wParam: the request,
-// lParam: the answer for onClipFileRead).
-constexpr UINT WM_CLIP_FILE_READ = WM_APP + 11;
 // Ticks while a copy waits for the clipboard.
 constexpr UINT_PTR clipboardRetryTimer = 11;
 

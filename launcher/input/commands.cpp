@@ -10,7 +10,7 @@ struct CommandSpelling {
     bool prefix;
 };
 
-// The order decides: "clip " is tried before "clipf ", as the words were always tried.
+// Tried in this order; the first spelling that matches names the command.
 constexpr CommandSpelling commandWords[] = {
     {CommandWord::clip, L"clip ", true},  {CommandWord::clipf, L"clipf ", true}, {CommandWord::date, L"date", false},
     {CommandWord::dates, L"dates", false}, {CommandWord::file, L"file", false},  {CommandWord::exec, L"exec ", true},

@@ -65,10 +65,7 @@ void focusAfter(Controller& controller, bool restoredAtStart) {
     switch (focusAfterListing(restoredAtStart, GetFocus() == input, GetWindowTextLengthW(input) == 0,
                               controller.view->folderEntries.empty())) {
     case ListingFocus::unchanged: return;
-    case ListingFocus::inputLine:
-        ++activityCounter;
-        SetFocus(input);
-        return;
+    case ListingFocus::inputLine: focusInputLine(*controller.mainWindow); return;
     case ListingFocus::itemView: controller.focusItemView(); return;
     }
 }

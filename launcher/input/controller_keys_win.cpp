@@ -15,10 +15,6 @@
 
 namespace {
 
-bool ctrlDown() {
-    return GetKeyState(VK_CONTROL) < 0;
-}
-
 int32_t itemCount(const MainWindow& mainWindow) {
     return static_cast<int32_t>(SendMessageW(mainWindow.itemView, LVM_GETITEMCOUNT, 0, 0));
 }
@@ -66,7 +62,7 @@ bool Controller::activateItem(int32_t index) {
     }
     request.fromItemView = true;
     // With Ctrl, the worker that decides makes a file's target its folder.
-    request.withCtrl = ctrlDown();
+    request.withCtrl = keyDown(VK_CONTROL);
     dispatchRequest(request);
     return true;
 }
@@ -76,7 +72,7 @@ bool Controller::activateCandidate(int32_t index) {
     LaunchRequest request;
     request.owner = this;
     request.target = view->candidates[static_cast<size_t>(index)];
-    request.withCtrl = ctrlDown();
+    request.withCtrl = keyDown(VK_CONTROL);
     request.fromCandidateList = true;
     dispatchRequest(request);
     return true;
@@ -129,7 +125,7 @@ void Controller::runTool(int32_t index, WPARAM key, ToolSource source) {
 }
 
 void Controller::autoActivate(int32_t snapshot) {
-    if (ctrlDown()) {
+    if (keyDown(VK_CONTROL)) {
         activityCounter = -1;
         return;
     }

@@ -21,10 +21,13 @@ void Controller::openFolderView(LaunchRequest& request) {
     // The old listing goes first, so that two large folders are never held at once.
     view->folderEntries.clear();
     view->allFolderEntries = FolderListing();
+    // Runs the keystroke path with the text still typed; the caller's new
+    // input text runs it again, and the listing's arrival filters once more.
+    // Until the entries arrive each pass filters an empty list: it costs
+    // nothing, and it shows the folder's colours and loading note at once.
     view->changeFolder(request.target);
     // The entries follow from a worker; until then the keys go to the input line.
-    ++activityCounter;
-    SetFocus(mainWindow->inputLine);
+    focusInputLine(*mainWindow);
 }
 
 void Controller::restoreFolder(const std::wstring& folder) {

@@ -26,6 +26,9 @@ void Controller::dismiss() {
     {
         // Clearing the input and leaving the folder would list the windows
         // three times over; once, with the empty text, does what they did.
+        // Both still run the keystroke path, so the candidates and the item
+        // view are filled for a window about to hide: the next show has no
+        // refresh of its own and must find the lists of an empty input.
         const RefreshTurn heldTaskRefresh(taskView->refreshFree);
         SetWindowTextW(mainWindow->inputLine, L"");
         view->changeFolder(L"");

@@ -5,6 +5,7 @@
 // (browsing a folder or launching a target) and controller_folders_win.cpp
 // (the workers that find and list folders, and their answers).
 #include "clipboard_copy_win.h"
+#include "launcher/resources/app_messages.h"
 
 #include <windows.h>
 
@@ -22,9 +23,6 @@ struct TaskViewState;
 struct TypedQuery;
 struct ViewState;
 
-// Posted by the worker that decides where a request goes and lists folders;
-// wParam: the request, lParam: the answer for onFolderAnswer.
-constexpr UINT WM_FOLDER_LISTED = WM_APP + 7;
 
 // Where F6-F9 was pressed.
 enum class ToolSource { candidateList, itemView };

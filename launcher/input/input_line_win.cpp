@@ -18,10 +18,6 @@
 
 namespace {
 
-bool keyDown(int key) {
-    return GetKeyState(key) < 0;
-}
-
 void caretToEnd(HWND edit) {
     const LRESULT length = SendMessageW(edit, WM_GETTEXTLENGTH, 0, 0);
     SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(length), length);

@@ -41,8 +41,7 @@ void moveSelection(ItemViewHandler& handler, int32_t from, int32_t to) {
 }
 
 void backToInput(ItemViewHandler& handler) {
-    ++activityCounter;
-    SetFocus(handler.controller->mainWindow->inputLine);
+    focusInputLine(*handler.controller->mainWindow);
 }
 
 LRESULT onKeyDown(ItemViewHandler& handler, HWND window, WPARAM key, LPARAM lParam) {

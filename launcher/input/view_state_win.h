@@ -1,6 +1,7 @@
 #pragma once
 // What the main window currently shows: the folder or the tasks, and the candidates.
 #include "folder_requests.h"
+#include "launcher/resources/app_messages.h"
 #include "launcher/folders/folder_entries.h"
 #include "launcher/tasks/task_window.h"
 
@@ -16,9 +17,6 @@ struct Controller;
 struct ItemViewHandler;
 struct MainWindow;
 
-// Posted when the shell has deleted the listed files (lParam: the answer for
-// takeDeletionAnswer).
-constexpr UINT WM_FILES_DELETED = WM_APP + 8;
 
 struct ViewState {
     int32_t parentLevels = 0;

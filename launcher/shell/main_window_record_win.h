@@ -5,6 +5,7 @@
 #include "clock.h"
 #include "common/control_fonts_win.h"
 #include "common/kana_query.h"
+#include "common/scoped_win.h"
 #include "launcher/data/dictionary_load_win.h"
 
 #include <windows.h>
@@ -45,9 +46,12 @@ struct MainWindow {
     // Set once the window is being closed: the deactivation that destroying
     // the active window brings must not clear the texts that are saved.
     bool closing = false;
-    HBRUSH listBrush = nullptr;
-    HBRUSH bookmarkBrush = nullptr;
-    HBRUSH textBrush = nullptr;
+    ScopedGdiObject listBrush;
+    ScopedGdiObject bookmarkBrush;
+    ScopedGdiObject textBrush;
+    // Whether a high-contrast theme is on: read at creation and on the
+    // colour-change messages, not at every paint.
+    bool highContrast = false;
     // The dpi of the monitor the window is on, as WM_DPICHANGED last said,
     // and the controls' fonts at that dpi.
     int dpi = 96;
@@ -83,6 +87,8 @@ int64_t secondsSinceStart();
 // The calls the lower folders make up to the window.
 void setViewColours(MainWindow& mainWindow, const std::wstring& text);
 void showLauncher(MainWindow& mainWindow);
+// The keys go to the input line; a user action, so the workers' snapshots go stale.
+void focusInputLine(MainWindow& mainWindow);
 // The candidate list or the item view was refilled: what they show is said
 // once typing has paused.
 void listsRefilled(MainWindow& mainWindow);

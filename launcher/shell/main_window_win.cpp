@@ -139,6 +139,7 @@ void insertItemColumn(HWND itemView, int dpi) {
 LRESULT onCreate(HWND window, const CREATESTRUCTW* creation) {
     MainWindow& mw = *theMainWindow;
     mw.window = window;
+    mw.highContrast = highContrastOn();
     createControls(mw, window, creation->hInstance);
     createController(mw);
     useWindowDpi(mw, windowDpi(window));
@@ -251,6 +252,8 @@ void openBesideLauncher(const wchar_t* relativePath) {
 LRESULT onCommand(MainWindow& mw, HWND window, WPARAM wParam, LPARAM lParam) {
     if (!mw.windowCreated) return -1;
     const int id = LOWORD(wParam);
+    // No return after EN_CHANGE: it goes on to DefWindowProc through the menu
+    // dispatch, which no control's id (all below firstCommandId) can match.
     if (HIWORD(wParam) == EN_CHANGE && id == inputLineId) mw.controller->onInputChanged();
     switch (handleMenuCommand(mw, id)) {
     case MenuAnswer::periodChanged: updateTitle(mw); return 0;
@@ -422,10 +425,10 @@ void updateTitle(MainWindow& mw) {
 }
 
 void setViewColours(MainWindow& mw, const std::wstring& text) {
-    const COLORREF colour = backgroundColour(*mw.config, text.empty() ? L"viewTask" : L"viewFile");
+    const COLORREF colour = backgroundColour(mw, text.empty() ? L"viewTask" : L"viewFile");
     ListView_SetBkColor(mw.itemView, colour);
     ListView_SetTextBkColor(mw.itemView, colour);
-    ListView_SetTextColor(mw.itemView, highContrastOn() ? GetSysColor(COLOR_WINDOWTEXT) : CLR_DEFAULT);
+    ListView_SetTextColor(mw.itemView, mw.highContrast ? GetSysColor(COLOR_WINDOWTEXT) : CLR_DEFAULT);
     // Named again only when the view switches, so a screen reader hears the change once.
     if (windowText(mw.statusLine).empty() != text.empty())
         setAccessibleName(mw.itemView, text.empty() ? tasksName : folderName);
@@ -437,6 +440,10 @@ void focusInput(MainWindow& mw) {
     SendMessageW(mw.candidateList, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
     const LRESULT length = SendMessageW(mw.inputLine, WM_GETTEXTLENGTH, 0, 0);
     SendMessageW(mw.inputLine, EM_SETSEL, static_cast<WPARAM>(length), length);
+    focusInputLine(mw);
+}
+
+void focusInputLine(MainWindow& mw) {
     ++activityCounter;
     SetFocus(mw.inputLine);
 }
@@ -447,8 +454,7 @@ void showLauncher(MainWindow& mw) {
     // first key on, even after a click had them hidden.
     SendMessageW(mw.window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     bringWindowToFront(mw.window);
-    ++activityCounter;
-    SetFocus(mw.inputLine);
+    focusInputLine(mw);
     closeImeIfAsked(mw);
     // A folder still being browsed stays listed: the task refresh would paint
     // the windows under the folder's status line.

@@ -1,6 +1,7 @@
 // The menu bar's three menus as one popup at the input line: Alt never opens
 // the menu bar, so this is the keyboard's way to them.
 #include "main_window_record_win.h"
+#include "common/controls_win.h"
 #include "common/scoped_win.h"
 #include "launcher/resources/resource.h"
 
@@ -81,7 +82,7 @@ void openMenuPopup(MainWindow& mw) {
 bool isMenuKey(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_KEYDOWN: return wParam == VK_APPS;
-    case WM_SYSKEYDOWN: return wParam == VK_F10 && GetKeyState(VK_SHIFT) < 0;
+    case WM_SYSKEYDOWN: return wParam == VK_F10 && keyDown(VK_SHIFT);
     // From the keyboard the position is -1, -1; a right click keeps the control's own menu.
     case WM_CONTEXTMENU: return static_cast<DWORD>(lParam) == 0xFFFFFFFF;
     default: return false;

@@ -40,7 +40,7 @@ int startSettingsToolInstead() {
     return 1;
 }
 
-// The other launcher gets the command line as its title and comes forward.
+// The launcher already running gets the command line as its title and comes forward.
 void handOverTo(HWND running, const wchar_t* commandLine) {
     if (IsIconic(running)) ShowWindow(running, SW_RESTORE);
     SetForegroundWindow(GetLastActivePopup(running));
@@ -107,7 +107,8 @@ void registerMainWindowClass(HINSTANCE instance) {
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = mainWindowProcedure;
     windowClass.hInstance = instance;
-    // The large icon id is absent from the resources, as it always was.
+    // No icon has the menu's id, so hIcon stays null: the large icon is the
+    // system's default, and only the small one (hIconSm) is the launcher's.
     windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDC_HALVORUNDE));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);

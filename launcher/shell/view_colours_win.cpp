@@ -10,17 +10,12 @@ namespace {
 
 HighContrastQuery highContrastSeam = nullptr;
 
-void deleteBrush(HBRUSH& brush) {
-    if (brush) DeleteObject(brush);
-    brush = nullptr;
-}
-
 } // namespace
 
 void deleteViewBrushes(MainWindow& mw) {
-    deleteBrush(mw.listBrush);
-    deleteBrush(mw.bookmarkBrush);
-    deleteBrush(mw.textBrush);
+    mw.listBrush.reset();
+    mw.bookmarkBrush.reset();
+    mw.textBrush.reset();
 }
 
 bool highContrastOn() {
@@ -31,19 +26,23 @@ bool highContrastOn() {
            (contrast.dwFlags & HCF_HIGHCONTRASTON);
 }
 
-COLORREF backgroundColour(const ConfigStore& config, const wchar_t* colourName) {
-    return highContrastOn() ? GetSysColor(COLOR_WINDOW) : config.colourOf(colourName);
+COLORREF backgroundColour(const MainWindow& mw, const wchar_t* colourName) {
+    return mw.highContrast ? GetSysColor(COLOR_WINDOW) : mw.config->colourOf(colourName);
 }
 
-HBRUSH colourControl(MainWindow& mw, HDC dc, const wchar_t* colourName, HBRUSH& brush) {
-    const COLORREF colour = backgroundColour(*mw.config, colourName);
+HBRUSH colourControl(MainWindow& mw, HDC dc, const wchar_t* colourName, ScopedGdiObject& brush) {
+    const COLORREF colour = backgroundColour(mw, colourName);
     SetBkColor(dc, colour);
-    if (highContrastOn()) SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    if (!brush) brush = CreateSolidBrush(colour);
-    return brush;
+    if (mw.highContrast) SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    // Made once and kept through a reload: a background changed in config.txt
+    // shows at the next start or theme change, while the text behind the rows
+    // takes it at once.
+    if (!brush.valid()) brush.reset(CreateSolidBrush(colour));
+    return static_cast<HBRUSH>(brush.get());
 }
 
 void followColourChange(MainWindow& mw) {
+    mw.highContrast = highContrastOn();
     deleteViewBrushes(mw);
     // Common controls learn of the new system colours only from their parent.
     SendMessageW(mw.itemView, WM_SYSCOLORCHANGE, 0, 0);

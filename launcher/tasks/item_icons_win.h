@@ -4,6 +4,7 @@
 // program or for a disk: a window is asked for its icon and answers when it
 // can, and the icons read from entries themselves are read on a worker.
 #include "launcher/folders/item_entry.h"
+#include "launcher/resources/app_messages.h"
 
 #include "common/scoped_win.h"
 #include "common/work_queue.h"
@@ -16,10 +17,6 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
-
-// Posted to the main window.
-constexpr UINT WM_WINDOW_ICON = WM_APP + 12; // wParam: the window, lParam: its small icon or null
-constexpr UINT WM_FILE_ICON = WM_APP + 13;   // lParam: the PostedAnswer<FileIcon>
 
 // An entry's own icon as the worker read it.
 struct FileIcon {

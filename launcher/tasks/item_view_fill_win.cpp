@@ -2,6 +2,7 @@
 
 #include "item_view_display_win.h"
 #include "launcher/folders/folder_entries.h"
+#include "common/scoped_win.h"
 
 #include <algorithm>
 #include <cwchar>
@@ -110,15 +111,15 @@ LRESULT findRow(const ItemViewDisplay& display, const NMLVFINDITEMW& find) {
     return search(0, start);
 }
 
-int characterWidth(ItemViewDisplay& display, HWND listView, HDC& dc, wchar_t character) {
+int characterWidth(ItemViewDisplay& display, HWND listView, ScopedMemoryDc& dc, wchar_t character) {
     uint16_t& width = display.characterWidths[static_cast<uint16_t>(character)];
     if (width == unmeasured) {
-        if (!dc) {
-            dc = CreateCompatibleDC(nullptr);
-            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(listView, WM_GETFONT, 0, 0)));
+        if (!dc.valid()) {
+            dc.reset(CreateCompatibleDC(nullptr));
+            SelectObject(dc.get(), reinterpret_cast<HFONT>(SendMessageW(listView, WM_GETFONT, 0, 0)));
         }
         SIZE size{};
-        GetTextExtentPoint32W(dc, &character, 1, &size);
+        GetTextExtentPoint32W(dc.get(), &character, 1, &size);
         width = static_cast<uint16_t>(std::clamp<LONG>(size.cx, 0, unmeasured - 1));
     }
     return width;
@@ -126,7 +127,7 @@ int characterWidth(ItemViewDisplay& display, HWND listView, HDC& dc, wchar_t cha
 
 // Text widths add up character by character in the view's font, so a row's
 // width is a sum of widths measured once for the whole run.
-int estimatedWidth(ItemViewDisplay& display, HWND listView, HDC& dc, std::wstring_view name, size_t row) {
+int estimatedWidth(ItemViewDisplay& display, HWND listView, ScopedMemoryDc& dc, std::wstring_view name, size_t row) {
     wchar_t prefix[2];
     const size_t prefixLength = labelPrefix(row, prefix);
     int width = 0;
@@ -141,7 +142,7 @@ int estimatedWidth(ItemViewDisplay& display, HWND listView, HDC& dc, std::wstrin
 // a keystroke may.
 void fitColumn(ItemViewDisplay& display, HWND listView, size_t count) {
     if (display.characterWidths.empty()) display.characterWidths.assign(0x10000, unmeasured);
-    HDC dc = nullptr;
+    ScopedMemoryDc dc; // made at the first character not yet measured
     std::vector<std::pair<int, size_t>> widest; // width and row, widest first once sorted
     int most = 0;
     auto keepWidest = [&] {
@@ -158,7 +159,7 @@ void fitColumn(ItemViewDisplay& display, HWND listView, size_t count) {
         widest.emplace_back(width, row);
         if (widest.size() > 4 * mostMeasuredRows) keepWidest();
     }
-    if (dc) DeleteDC(dc);
+    dc.reset();
     keepWidest();
 
     const auto known = display.columnWidths.find(most);
@@ -215,8 +216,8 @@ void keepImagesBounded(ItemViewDisplay& display) {
 void refill(ItemViewDisplay& display, HWND listView) {
     const size_t count = rowCount(display);
     const DrawingOff drawingOff(listView);
-    // Drops the selection, the focused row and the scroll position, as
-    // removing every row always did.
+    // Drops the selection, the focused row and the scroll position: a refill
+    // shows a new list, and no row of the one before may stay chosen.
     ListView_DeleteAllItems(listView);
     display.listView = listView;
     display.icons.answerTo = GetAncestor(listView, GA_ROOT);

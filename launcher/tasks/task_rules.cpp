@@ -53,20 +53,6 @@ TaskFilterResult filterTasks(const std::vector<TaskWindow>& allTasks, const Type
     return result;
 }
 
-std::vector<ItemEntry> toItemEntries(const std::vector<TaskWindow>& shownTasks) {
-    std::vector<ItemEntry> rows;
-    rows.reserve(shownTasks.size());
-    for (const TaskWindow& task : shownTasks) {
-        ItemEntry row;
-        row.isWindow = true;
-        row.name = task.title;
-        row.lowerName = lowerText(task.title);
-        row.window = task.window;
-        rows.push_back(std::move(row));
-    }
-    return rows;
-}
-
 TaskWindow makeTaskWindow(std::wstring title, std::wstring className, void* window) {
     TaskWindow task;
     task.lowerTitle = lowerText(title);

@@ -2,7 +2,6 @@
 // Which windows are tasks and which of them the task view shows, decided over
 // plain facts so that the rules can be checked without a desktop.
 #include "task_window.h"
-#include "launcher/folders/item_entry.h"
 
 #include "common/matching.h"
 
@@ -52,7 +51,5 @@ TaskFilterResult filterTasks(const std::vector<TaskWindow>& allTasks, const std:
 // Whether a title matches any entry of a setting list. An entry without any
 // word would match every window, so it matches none.
 bool matchesAnyEntry(const std::wstring& title, const std::vector<std::wstring>& entries);
-
-std::vector<ItemEntry> toItemEntries(const std::vector<TaskWindow>& shownTasks);
 
 TaskWindow makeTaskWindow(std::wstring title, std::wstring className, void* window);

@@ -9,6 +9,7 @@
 // never wait for the user-interface thread to answer. The plain flags below
 // belong to the user-interface thread alone.
 #include "task_window.h"
+#include "launcher/resources/app_messages.h"
 #include "common/matching.h"
 
 #include <windows.h>
@@ -22,15 +23,6 @@
 struct ConfigStore;
 struct ItemViewDisplay;
 struct MainWindow;
-
-// Posted by the worker threads to the main window.
-constexpr UINT WM_TASKS_CHANGED = WM_APP + 1;       // the number of windows changed
-constexpr UINT WM_TASKS_IDLE = WM_APP + 2;          // no user activity for the idle limit
-constexpr UINT WM_TASKS_AUTO_ACTIVATE = WM_APP + 3; // wParam: the activity count when it was started
-constexpr UINT WM_TASKS_DELAYED_CLOSE = WM_APP + 4;
-// Posted when the launcher is shown: handled before any key already queued,
-// so that the first key acts on the current windows.
-constexpr UINT WM_TASKS_REFRESH = WM_APP + 5;
 
 // Takes the task refresh for its lifetime if no other refresh holds it, and
 // frees it again however its holder ends, an exception included. A refresh

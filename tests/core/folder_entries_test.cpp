@@ -21,8 +21,6 @@ TEST(FolderTest, JoinsWithOneSeparator) {
     EXPECT_EQ(entry.path, L"Z:\\tmp\\Read ME.TXT");
     EXPECT_EQ(entry.name, L"Read ME.TXT");
     EXPECT_EQ(entry.lowerName, L"read me.txt");
-    EXPECT_FALSE(entry.isWindow);
-    EXPECT_EQ(entry.window, nullptr);
 }
 
 TEST(FolderTest, OnlySymbolicLinksAndJunctionsAreFollowed) {

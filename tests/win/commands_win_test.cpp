@@ -1,4 +1,5 @@
 #include "launcher_fixture_win.h"
+#include "seam_guards_win.h"
 #include "test_windows_win.h"
 
 #include "launcher/data/data_store.h"
@@ -157,9 +158,10 @@ TEST_F(CommandTest, ShowAndExecBringAMatchingWindowUpOrStartTheProgram) {
 
     // Found by the program's image path, read with the limited right alone.
     openedWith.clear();
-    replaceProcessOpening(recordOpening);
-    const HWND byImage = findWindowByText(L"win_tests.exe");
-    replaceProcessOpening(nullptr);
+    const HWND byImage = [] {
+        const ProcessOpeningStandIn recorded(recordOpening);
+        return findWindowByText(L"win_tests.exe");
+    }();
     DWORD owner = 0;
     GetWindowThreadProcessId(byImage, &owner);
     EXPECT_EQ(owner, GetCurrentProcessId());

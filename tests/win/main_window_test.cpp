@@ -412,12 +412,16 @@ TEST_F(MainWindowTest, HighContrastPaintsWithTheSystemColoursAndFollowsTheTheme)
     const int elements[] = {COLOR_WINDOW, COLOR_WINDOWTEXT};
     const COLORREF themed[] = {RGB(0, 0, 0), RGB(255, 255, 0)};
     const COLORREF saved[] = {GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOWTEXT)};
-    replaceHighContrastQuery(highContrast);
-    SetSysColors(2, elements, themed);
-    SendMessageW(window(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
-    const std::vector<COLORREF> contrasted = inputLineColours(window(), mw().inputLine);
-    const COLORREF viewBackground = ListView_GetBkColor(mw().itemView), viewText = ListView_GetTextColor(mw().itemView);
-    replaceHighContrastQuery(nullptr);
+    std::vector<COLORREF> contrasted;
+    COLORREF viewBackground = 0, viewText = 0;
+    {
+        const HighContrastStandIn themeOn(highContrast);
+        SetSysColors(2, elements, themed);
+        SendMessageW(window(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+        contrasted = inputLineColours(window(), mw().inputLine);
+        viewBackground = ListView_GetBkColor(mw().itemView);
+        viewText = ListView_GetTextColor(mw().itemView);
+    }
     SetSysColors(2, elements, saved);
     SendMessageW(window(), WM_SYSCOLORCHANGE, 0, 0);
     EXPECT_EQ(contrasted, (std::vector<COLORREF>{themed[0], themed[0], themed[1]}));

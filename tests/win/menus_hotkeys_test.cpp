@@ -1,6 +1,7 @@
 #include "launcher_driver.h"
 #include "tests/support/test_support_win.h"
 #include "launcher_fixture_win.h"
+#include "seam_guards_win.h"
 
 #include "common/controls_win.h"
 #include "launcher/data/data_store.h"
@@ -167,9 +168,10 @@ TEST_F(MenusHotkeysTest, ReloadReadsBookmarksAndMenuAgainButKeepsTheHotkeys) {
     writeConfigFile(L"bookmark.txt", {L"b-one", L"b-three"});
     writeConfigFile(L"hotkey.txt", {L"first\t80\t7"});
     registeredModifiers.clear();
-    replaceHotkeyRegistration(recordRegistration);
-    startLauncherKeepingFiles();
-    replaceHotkeyRegistration(nullptr);
+    {
+        const HotkeyRegistrationStandIn recorded(recordRegistration);
+        startLauncherKeepingFiles();
+    }
     EXPECT_EQ(registeredModifiers, (std::vector<UINT>{7 | MOD_NOREPEAT, 7 | MOD_NOREPEAT})) << "show, then the row";
     EXPECT_EQ(mw().data->hotkeyRows[0][2], L"7");
     ASSERT_EQ(SendMessageW(mw().bookmarkList, LB_GETCOUNT, 0, 0), 2);

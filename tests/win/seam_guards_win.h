@@ -3,8 +3,11 @@
 // scope, so that a failing test cannot leave one in place for the next.
 #include "launcher/input/shell_open_win.h"
 #include "launcher/input/view_state_win.h"
+#include "launcher/shell/hotkey_manager_win.h"
 #include "launcher/shell/message_filter_win.h"
 #include "launcher/shell/main_window_record_win.h"
+#include "launcher/shell/view_colours_win.h"
+#include "launcher/tasks/window_enumeration_win.h"
 #include "common/work_queue.h"
 
 #include <chrono>
@@ -91,3 +94,15 @@ private:
         return TRUE;
     }
 };
+
+// A plain function behind one of the seams for a scope.
+template <auto replace, typename Function>
+struct SeamStandIn {
+    explicit SeamStandIn(Function standIn) { replace(standIn); }
+    ~SeamStandIn() { replace(nullptr); }
+    SeamStandIn(const SeamStandIn&) = delete;
+    SeamStandIn& operator=(const SeamStandIn&) = delete;
+};
+using ProcessOpeningStandIn = SeamStandIn<replaceProcessOpening, ProcessOpening>;
+using HotkeyRegistrationStandIn = SeamStandIn<replaceHotkeyRegistration, HotkeyRegistration>;
+using HighContrastStandIn = SeamStandIn<replaceHighContrastQuery, HighContrastQuery>;
