@@ -174,19 +174,25 @@ void waitForQuietShare(const Places& places) {
         comeBackBoundMs);
 }
 
-// (a) and (b): a path typed into a launcher on a quick disk, then Enter.
-Figures enterSharePath(const Places& places, const std::wstring& path, double wait, HWND elsewhere) {
-    waitForQuietShare(places);
-    prepareLauncherFolder(places.localLauncher, places.program);
+// The launcher in the given folder gets the text, then Enter while the share waits.
+Figures enterWithShareWaiting(const std::wstring& launcherFolder, const std::wstring& text, double wait,
+                              HWND elsewhere) {
     Launcher launcher;
-    if (!startLauncher(places.localLauncher, launcher)) return failed("the launcher did not come up");
-    setText(launcher.input, path);
+    if (!startLauncher(launcherFolder, launcher)) return failed("the launcher did not come up");
+    setText(launcher.input, text);
     setSlowShareWait(wait);
     const Figures figures = observe(launcher, elsewhere, VK_RETURN);
     setSlowShareWait(0);
     endLaunchedPrograms();
     closeLauncher(launcher);
     return figures;
+}
+
+// (a) and (b): a path typed into a launcher on a quick disk, then Enter.
+Figures enterSharePath(const Places& places, const std::wstring& path, double wait, HWND elsewhere) {
+    waitForQuietShare(places);
+    prepareLauncherFolder(places.localLauncher, places.program);
+    return enterWithShareWaiting(places.localLauncher, path, wait, elsewhere);
 }
 
 // (c): a launcher whose own folder is on the share launches a program on a
@@ -198,15 +204,7 @@ Figures saveHistoryOnShare(const Places& places, double wait, HWND elsewhere) {
     TextLines history;
     for (int i = 0; i < 100; ++i) history.push_back(L"C:\\Users\\user\\Documents\\note" + std::to_wstring(i) + L".txt");
     writeTextLines(places.shareLauncher + L"\\history\\history.txt", history);
-    Launcher launcher;
-    if (!startLauncher(places.shareLauncher, launcher)) return failed("the launcher did not come up");
-    setText(launcher.input, places.localProgram);
-    setSlowShareWait(wait);
-    const Figures figures = observe(launcher, elsewhere, VK_RETURN);
-    setSlowShareWait(0);
-    endLaunchedPrograms();
-    closeLauncher(launcher);
-    return figures;
+    return enterWithShareWaiting(places.shareLauncher, places.localProgram, wait, elsewhere);
 }
 
 // (d): the only task listed is chosen with "1" while its thread sleeps.

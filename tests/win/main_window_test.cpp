@@ -32,6 +32,19 @@ RECT rectInParent(HWND control) {
     return r;
 }
 
+// The status and input rows and the bookmark list at their sizes for the dpi,
+// the rows stacked and the item view flush with the bookmarks.
+void expectRowsAtDpi(const MainWindow& m, int dpi) {
+    const RECT status = rectInParent(m.statusLine);
+    const RECT input = rectInParent(m.inputLine);
+    const RECT bookmarks = rectInParent(m.bookmarkList);
+    EXPECT_EQ(status.bottom - status.top, scaledToDpi(20, dpi));
+    EXPECT_EQ(input.top, status.bottom);
+    EXPECT_EQ(input.bottom - input.top, scaledToDpi(20, dpi));
+    EXPECT_EQ(rectInParent(m.itemView).right, bookmarks.left);
+    EXPECT_EQ(bookmarks.right - bookmarks.left, scaledToDpi(200, dpi));
+}
+
 // The styles exactly as asked for at creation: controls adjust their own
 // styles afterwards (a list box drops WS_VSCROLL while it has nothing to scroll).
 struct CreatedControl {
@@ -224,14 +237,7 @@ TEST_F(MainWindowTest, DisplayScalingGrowsTheRowsBookmarksIconsAndDefaultSize) {
     EXPECT_EQ(frame.bottom - frame.top, scaled(600));
 
     const MainWindow& m = mw();
-    const RECT status = rectInParent(m.statusLine);
-    const RECT input = rectInParent(m.inputLine);
-    const RECT bookmarks = rectInParent(m.bookmarkList);
-    EXPECT_EQ(status.bottom - status.top, scaled(20));
-    EXPECT_EQ(input.top, status.bottom);
-    EXPECT_EQ(input.bottom - input.top, scaled(20));
-    EXPECT_EQ(rectInParent(m.itemView).right, bookmarks.left);
-    EXPECT_EQ(bookmarks.right - bookmarks.left, scaled(200));
+    expectRowsAtDpi(m, dpi);
     EXPECT_EQ(iconWidth(m.notifyIcon.hIcon), scaled(16));
     EXPECT_EQ(iconWidth(reinterpret_cast<HICON>(GetClassLongPtrW(window(), GCLP_HICONSM))), scaled(16));
 
@@ -275,16 +281,11 @@ TEST_F(MainWindowTest, DisplayScalingFollowsAMoveToAnotherMonitorAndBack) {
 
         RECT client{};
         GetClientRect(window(), &client);
-        const RECT status = rectInParent(m.statusLine);
+        expectRowsAtDpi(m, dpi);
         const RECT input = rectInParent(m.inputLine);
         const RECT items = rectInParent(m.itemView);
         const RECT bookmarks = rectInParent(m.bookmarkList);
-        EXPECT_EQ(status.bottom - status.top, scaled(20));
-        EXPECT_EQ(input.top, status.bottom);
-        EXPECT_EQ(input.bottom - input.top, scaled(20));
         EXPECT_EQ(items.top, input.bottom);
-        EXPECT_EQ(items.right, bookmarks.left);
-        EXPECT_EQ(bookmarks.right - bookmarks.left, scaled(200));
         EXPECT_EQ(bookmarks.right, client.right);
         EXPECT_EQ(items.bottom, client.bottom);
 
