@@ -42,9 +42,12 @@ int startSettingsToolInstead() {
 
 // The launcher already running gets the command line as its title and comes forward.
 void handOverTo(HWND running, const wchar_t* commandLine) {
-    if (IsIconic(running)) ShowWindow(running, SW_RESTORE);
+    // A hung launcher must not hold this start for ever: nothing here waits on it unbounded.
+    if (IsIconic(running)) ShowWindowAsync(running, SW_RESTORE);
     SetForegroundWindow(GetLastActivePopup(running));
-    if (commandLine && lstrlenW(commandLine) > 0) SetWindowTextW(running, commandLine);
+    if (commandLine && lstrlenW(commandLine) > 0)
+        SendMessageTimeoutW(running, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(commandLine), SMTO_ABORTIFHUNG, 5000,
+                            nullptr);
 }
 
 int runMessageLoop(HINSTANCE instance) {
