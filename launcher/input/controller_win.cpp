@@ -7,6 +7,8 @@
 #include "common/controls_win.h"
 #include "launcher/tasks/task_view_state_win.h"
 
+#include <utility>
+
 void Controller::onInputChanged() {
     // Compiled once for the candidates and the item view: with kanaMatch, a
     // short word gathers thousands of the dictionary's words.
@@ -25,7 +27,7 @@ void Controller::dismiss() {
     if (!turn.taken) return;
     {
         // Clearing the input and leaving the folder would list the windows
-        // three times over; once, with the empty text, does what they did.
+        // twice over; the one listing of the empty text follows the hide.
         // Both still run the keystroke path, so the candidates and the item
         // view are filled for a window about to hide: the next show has no
         // refresh of its own and must find the lists of an empty input.
@@ -33,12 +35,20 @@ void Controller::dismiss() {
         SetWindowTextW(mainWindow->inputLine, L"");
         view->changeFolder(L"");
     }
-    if (const RefreshTurn refresh(taskView->refreshFree); refresh.taken) refreshTaskList(*taskView, L"");
-    taskView->autoCloseArmed = true;
-    taskView->setTaskViewActive(false);
     // SW_MINIMIZE would activate the next window and could take the keyboard
     // from the task just brought to the front.
     ShowWindow(mainWindow->window, SW_SHOWMINNOACTIVE);
     ShowWindow(mainWindow->window, SW_HIDE);
     mainWindow->inputFromList = false;
+    // The window listing takes tens of milliseconds: the window is gone
+    // before it starts, and a show finishes it first.
+    if (!std::exchange(dismissalListingDue, true)) PostMessageW(mainWindow->window, WM_DISMISSED, 0, 0);
+}
+
+void Controller::finishDismissal() {
+    if (!std::exchange(dismissalListingDue, false)) return;
+    // Its autoClose windows are closed before the closing is armed again.
+    if (const RefreshTurn refresh(taskView->refreshFree); refresh.taken) refreshTaskList(*taskView, L"");
+    taskView->autoCloseArmed = true;
+    taskView->setTaskViewActive(false);
 }

@@ -44,10 +44,14 @@ struct Controller {
     // again from inside ShowWindow (under Wine): that nested dismissal has
     // nothing left to do, and minimising once more would start another round.
     bool dismissFree = true;
+    // A dismissal lists the windows after the hide (WM_DISMISSED).
+    bool dismissalListingDue = false;
 
     void onInputChanged();
     // Clears the input, returns to the tasks and hides the window.
     void dismiss();
+    // The rest of a dismissal, once the window has hidden or before it shows.
+    void finishDismissal();
 
     // F12 on any of the three controls, then the control's own procedure.
     LRESULT forwardKey(HWND window, UINT message, WPARAM wParam, LPARAM lParam, WNDPROC previousProcedure);

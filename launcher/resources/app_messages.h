@@ -1,6 +1,6 @@
 #pragma once
 // The launcher's private window messages, all posted to the main window. Kept
-// in one place so that no two share a number; WM_APP + 10 is free.
+// in one place so that no two share a number.
 #include <windows.h>
 
 // From the task threads.
@@ -27,6 +27,9 @@ constexpr UINT WM_FILES_DELETED = WM_APP + 8;
 // refusedFileRequest), and by the check at start (unwritableFolderRequest);
 // lParam for takeAnswer<WriteOutcome>.
 constexpr UINT WM_WRITE_REFUSED = WM_APP + 9;
+
+// Posted by a dismissal for the window listing it does once hidden.
+constexpr UINT WM_DISMISSED = WM_APP + 10;
 
 // The text of a "clipf " file (wParam: the request, lParam: the answer for
 // onClipFileRead).

@@ -356,6 +356,7 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE: return onActivate(mw, wParam);
     case WM_SETFOCUS: focusInput(mw); return 0;
     case WM_SHOWWINDOW:
+        if (wParam && mw.controller) mw.controller->finishDismissal();
         listsShownOrHidden(mw, wParam != FALSE);
         return DefWindowProcW(window, message, wParam, lParam);
     case WM_NOTIFY: return onNotify(mw, *reinterpret_cast<NMHDR*>(lParam));
@@ -385,6 +386,7 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CREATED: return onCreated(mw);
     case WM_DICTIONARY_LOADED: return onDictionaryLoaded(mw, lParam);
     case WM_TIMER: return onTimer(mw, wParam);
+    case WM_DISMISSED: mw.controller->finishDismissal(); return 0;
     case WM_CLIP_FILE_READ: return onClipFileRead(mw, lParam);
     case WM_FOLDER_LISTED: mw.controller->onFolderAnswer(wParam, lParam); return 0;
     case WM_FILES_DELETED: mw.controller->view->takeDeletionAnswer(lParam); return 0;
@@ -449,6 +451,7 @@ void focusInputLine(MainWindow& mw) {
 }
 
 void showLauncher(MainWindow& mw) {
+    mw.controller->finishDismissal();
     mw.data->bookmarkIndex = -1;
     // Used from the keyboard: the lists show their focus rectangles from the
     // first key on, even after a click had them hidden.
