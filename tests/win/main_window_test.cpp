@@ -5,6 +5,7 @@
 #include "tests/support/test_support_win.h"
 
 #include "launcher/data/config_store.h"
+#include "launcher/tasks/task_view_state_win.h"
 #include "common/display_scale_win.h"
 #include "common/dpi_scale.h"
 #include "common/folders_win.h"
@@ -327,6 +328,8 @@ TEST_F(MainWindowTest, TrayIconMessageShowsTheHiddenWindowWithTheInputFocused) {
     UnhookWindowsHookEx(sent);
     uiStateChangesSent = nullptr;
     EXPECT_TRUE(pumpUntil([&] { return IsWindowVisible(window()) && GetFocus() == mw().inputLine; }));
+    pumpPending();
+    EXPECT_TRUE(mw().controller->taskView->taskViewActive) << "the dismissal's own listing, still due, came first";
     EXPECT_TRUE(iconIsPresent(mw()));
     // The lists show their focus rectangles, whatever a click had hidden. Wine
     // never hides them, so the message asking for them is what is checked.
