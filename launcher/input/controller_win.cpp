@@ -47,7 +47,8 @@ void Controller::dismiss() {
 
 void Controller::finishDismissal() {
     if (!std::exchange(dismissalListingDue, false)) return;
-    // Its autoClose windows are closed before the closing is armed again.
+    // The view it fills is emptied just after; what counts is the autoClose
+    // windows it closes, before the closing is armed again.
     if (const RefreshTurn refresh(taskView->refreshFree); refresh.taken) refreshTaskList(*taskView, L"");
     taskView->autoCloseArmed = true;
     taskView->setTaskViewActive(false);
