@@ -58,8 +58,10 @@ struct TrashUnusable {
 
 } // namespace
 
+struct SlowShareScenario;
+
 // What a row's steps share: the path it works on and what catches its launches.
-class SlowShare : public InputWindowTest {
+class SlowShare : public InputWindowTest, public testing::WithParamInterface<SlowShareScenario> {
 public:
     std::wstring path;
     std::optional<ShellCatcher> shell;
@@ -221,9 +223,7 @@ const SlowShareScenario slowShareScenarios[] = {
      [](SlowShare&) {}},
 };
 
-class SlowShareTable : public SlowShare, public testing::WithParamInterface<SlowShareScenario> {};
-
-TEST_P(SlowShareTable, WindowAnswersWhileTheShareWaits) {
+TEST_P(SlowShare, WindowAnswersWhileTheShareWaits) {
     if (slowShareRoot().empty()) GTEST_SKIP() << "no slow share mounted";
     const SlowShareScenario& row = GetParam();
     row.setup(*this);
@@ -237,5 +237,5 @@ TEST_P(SlowShareTable, WindowAnswersWhileTheShareWaits) {
     row.seen(*this);
 }
 
-INSTANTIATE_TEST_SUITE_P(Scenarios, SlowShareTable, testing::ValuesIn(slowShareScenarios),
+INSTANTIATE_TEST_SUITE_P(Scenarios, SlowShare, testing::ValuesIn(slowShareScenarios),
                          [](const testing::TestParamInfo<SlowShareScenario>& info) { return std::string(info.param.name); });
