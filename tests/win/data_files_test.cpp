@@ -4,13 +4,11 @@
 #include "launcher/data/history_store_win.h"
 #include "common/folders_win.h"
 #include "common/text_files_win.h"
+#include "common/work_queue.h"
 #include "common/writable_folder_win.h"
 
 #include <windows.h>
 
-#include "launcher_driver.h"
-#include "seam_guards_win.h"
-#include "tests/support/slow_share_win.h"
 #include "tests/support/test_support_win.h"
 
 #include <gtest/gtest.h>
@@ -263,40 +261,4 @@ TEST_F(DataFiles, ReadOnlyFilesAndBlockedFoldersNeitherCrashNorLoseTheLists) {
     finishWrites(writer);
     reloadSettings(*config);
     EXPECT_EQ(bytesOf(besideExe(L"config")), "not a folder");
-}
-
-// Stands in for the slow-share table's row: the program's folder on a share
-// that waits 0.7 s at each access.
-class SlowShareWrites : public InputWindowTest {};
-
-TEST_F(SlowShareWrites, TheHistorySavedAfterALaunchLeavesTheWindowAnswering) {
-    using namespace driver;
-    const std::wstring share = slowShareRoot();
-    if (share.empty()) GTEST_SKIP() << "no slow share is mounted";
-    const std::wstring folder = share + L"\\history-writes";
-    removeTree(folder);
-    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
-    ASSERT_TRUE(writeTextLines(folder + L"\\history.txt", {L"older"}));
-    openWith({L"older"});
-    theData->historyPath = folder + L"\\history.txt";
-    theData->monthPath = folder + L"\\202612.txt";
-    ShellCatcher shell;
-    {
-        SlowShareWait wait(0.7);
-        type(L"new");
-        pressKeys({VK_RETURN});
-        ASSERT_TRUE(waitFor([] { return !IsWindowVisible(mainWindow().window); }));
-        // Back, and taking keys, while the history is still on its way to the share.
-        showLauncher(mainWindow());
-        typeText(L"k");
-        EXPECT_TRUE(waitFor([] { return inputText() == L"k"; }));
-        EXPECT_GT(workOnItsWay(), 0);
-    }
-    // Quick again, the share lets the writes finish.
-    EXPECT_TRUE(waitFor([] { return workOnItsWay() == 0; }, 30000));
-    EXPECT_EQ(shell.opened(), (std::vector<std::wstring>{L"new"}));
-    EXPECT_EQ(readTextLines(theData->historyPath), (TextLines{L"new", L"older"}));
-    EXPECT_EQ(readTextLines(theData->monthPath), (TextLines{L"new", L"older"}));
-    closeLauncher();
-    removeTree(folder);
 }

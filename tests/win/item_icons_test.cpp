@@ -4,30 +4,18 @@
 
 #include "common/com_apartment_win.h"
 #include "common/scoped_win.h"
-#include "launcher/folders/folder_entries.h"
 #include "launcher/input/input_handlers_win.h"
 #include "launcher/input/text_helpers.h"
 #include "launcher/input/view_state_win.h"
 #include "launcher/input/controller_win.h"
 #include "launcher/tasks/task_view_state_win.h"
-#include "tests/support/slow_share_win.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include <thread>
 #include <vector>
 
 namespace {
-
-// The row's icon converted on its own, as a fill without reuse would show it.
-std::vector<COLORREF> freshPixels(const ItemEntry& row) {
-    SHFILEINFOW info{};
-    SHGetFileInfoW(row.path.c_str(), row.isFolder ? FILE_ATTRIBUTE_DIRECTORY : 0, &info, sizeof info,
-                   SHGFI_ICON | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES);
-    const ScopedIcon icon(info.hIcon);
-    return iconPixels(icon.valid() ? icon.get() : LoadIconW(nullptr, IDI_QUESTION));
-}
 
 ItemEntry entry(const std::wstring& name, bool isFolder) {
     ItemEntry row;
@@ -150,27 +138,4 @@ TEST_F(ItemIconsTest, TheImageListStaysBoundedAsWindowsChangeTheirIcons) {
     }
     EXPECT_LE(most, icons.mostImages + 1);
     EXPECT_EQ(imagePixels(icons.imageList, itemImage(mw().itemView, 0)), iconPixels(given.back().get()));
-}
-
-TEST_F(ItemIconsTest, AProgramOnASlowShareShowsTheGenericIconUntilItsOwnIsRead) {
-    if (slowShareRoot().empty()) GTEST_SKIP() << "no slow share";
-    startLauncher();
-    wchar_t local[MAX_PATH] = {}; // the launcher, which has an icon of its own
-    GetFullPathNameW((exeFolder() + L"\\..\\dist\\Halvorunde.exe").c_str(), MAX_PATH, local, nullptr);
-    const ItemEntry program = makeFolderEntry(slowShareRoot(), L"zqicon.exe", false);
-    ASSERT_TRUE(CopyFileW(local, program.path.c_str(), FALSE));
-    HICON small = nullptr;
-    ExtractIconExW(local, 0, nullptr, &small, 1);
-    const ScopedIcon own(small);
-    ASSERT_NE(freshPixels(program), iconPixels(own.get()));
-    setSlowShareWait(0.5);
-    mw().controller->taskView->setTaskViewActive(false);
-    mw().controller->view->allFolderEntries = std::vector<ItemEntry>{program};
-    mw().controller->view->filterFolderEntries(L"");
-    const HIMAGELIST images = theItemViewHandler->display.icons.imageList;
-    const auto rowIcon = [&] { return imagePixels(images, itemImage(mw().itemView, 0)); };
-    EXPECT_EQ(rowIcon(), freshPixels(program));
-    EXPECT_TRUE(pumpUntil([&] { return rowIcon() == iconPixels(own.get()); }, std::chrono::seconds(30)));
-    setSlowShareWait(0);
-    DeleteFileW(program.path.c_str());
 }

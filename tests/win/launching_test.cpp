@@ -2,7 +2,6 @@
 // program, shortcuts and tools supply the program, Ctrl opens folders.
 #include "launcher_driver.h"
 #include "seam_guards_win.h"
-#include "tests/support/slow_share_win.h"
 
 #include "common/controls_win.h"
 #include "common/file_writer_win.h"
@@ -59,30 +58,6 @@ TEST_F(Launching, TheWindowHidesAndRecordsAtOnceAndTheShellOpensBehindItInOrder)
     shell.letLaunchesGo();
     settle();
     EXPECT_EQ(shell.opened(), (Texts{L"zq-first", L"zq-second"}));
-}
-
-// A share that answers in seconds: the window's thread does not wait for it.
-TEST_F(Launching, AProgramOnASlowShareHidesTheWindowAtOnceAndStartsBehindIt) {
-    const std::wstring share = slowShareRoot();
-    if (share.empty()) GTEST_SKIP() << "no slow share mounted";
-    const std::wstring program = share + L"\\zq-slow-launch.exe";
-    ASSERT_TRUE(CopyFileW(recorder().c_str(), program.c_str(), FALSE));
-    openWith({});
-    RecordedLaunches launches;
-    {
-        SlowShareWait wait(1.0);
-        SetWindowTextW(mainWindow().inputLine, program.c_str());
-        pressKeys({VK_RETURN});
-        ASSERT_TRUE(waitFor(launcherHidden));
-        EXPECT_EQ(theData->historyList.front(), program);
-        // The show hotkey's way back, while the program is still being started.
-        PostMessageW(mainWindow().window, WM_TRAYICON, 0, 0);
-        EXPECT_TRUE(waitFor([] { return !launcherHidden(); }));
-        EXPECT_GT(workOnItsWay(), 0) << "the shell call ran on the window's thread";
-    }
-    EXPECT_EQ(launches.waitForLines(1).size(), 1u);
-    EXPECT_TRUE(waitFor([] { return workOnItsWay() == 0; }, 30000));
-    DeleteFileW(program.c_str());
 }
 
 TEST_F(Launching, AHistoryFileHeldGetsTheTextOnceReleasedAndAReadOnlyOneIsSaidOnce) {

@@ -1,6 +1,9 @@
 #include "test_windows_win.h"
 
+#include "common/scoped_win.h"
+
 #include <commctrl.h>
+#include <shellapi.h>
 
 namespace {
 
@@ -124,4 +127,12 @@ std::vector<COLORREF> iconPixels(HICON icon) {
     std::vector<COLORREF> pixels = imagePixels(images, 0);
     ImageList_Destroy(images);
     return pixels;
+}
+
+std::vector<COLORREF> freshPixels(const ItemEntry& row) {
+    SHFILEINFOW info{};
+    SHGetFileInfoW(row.path.c_str(), row.isFolder ? FILE_ATTRIBUTE_DIRECTORY : 0, &info, sizeof info,
+                   SHGFI_ICON | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES);
+    const ScopedIcon icon(info.hIcon);
+    return iconPixels(icon.valid() ? icon.get() : LoadIconW(nullptr, IDI_QUESTION));
 }

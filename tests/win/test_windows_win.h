@@ -1,6 +1,8 @@
 #pragma once
 // Top-level windows with known titles for the task view tests, shown without
 // taking the activation from the launcher, and destroyed with the holder.
+#include "launcher/folders/item_entry.h"
+
 #include <windows.h>
 #include <commctrl.h>
 
@@ -50,3 +52,5 @@ int itemImage(HWND listView, int row);
 // Pixels of one image of an image list, drawn on white.
 std::vector<COLORREF> imagePixels(HIMAGELIST images, int index);
 std::vector<COLORREF> iconPixels(HICON icon);
+// The row's icon as the shell gives it by name, as a fill without reuse shows it.
+std::vector<COLORREF> freshPixels(const ItemEntry& row);
