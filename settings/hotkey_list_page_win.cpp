@@ -14,9 +14,6 @@
 
 namespace {
 
-constexpr LRESULT swallowed = -1;
-constexpr int unnamedKey = 255;
-
 void setItemText(HWND listView, int item, int column, const std::wstring& text) {
     std::wstring copy = text;
     LVITEMW entry{};
@@ -54,22 +51,23 @@ bool removeSelectedRow(SettingsWindow& sw) {
 }
 
 LRESULT handleCommandEdit(SettingsWindow& sw, HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!sw.editor) return CallWindowProcW(sw.standardEditProcedure, edit, message, wParam, lParam);
     switch (message) {
     case WM_KEYDOWN:
-        if (wParam == unnamedKey) return swallowed;
+        if (wParam == unnamedKey) return keySwallowed;
         if (wParam == VK_ESCAPE) SetWindowTextW(edit, L"");
         break;
     case WM_KEYUP:
-        if (wParam == unnamedKey) return swallowed;
+        if (wParam == unnamedKey) return keySwallowed;
         if (wParam == VK_TAB) {
             SetFocus(sw.editor->keyEdit);
-            return swallowed;
+            return keySwallowed;
         }
         updateButtons(sw);
         break;
     case WM_CHAR:
         // A TAB would split the row into more fields than it was written with.
-        if (wParam == unnamedKey || wParam == escapeCharacter || wParam == tabCharacter) return swallowed;
+        if (wParam == unnamedKey || wParam == escapeCharacter || wParam == tabCharacter) return keySwallowed;
         break;
     default: break;
     }
@@ -206,13 +204,5 @@ void hotkeyListSaved(SettingsWindow& sw) {
     if (!sw.onBasicPage) EnableWindow(sw.saveButton, FALSE);
 }
 
-LRESULT CALLBACK commandEditProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
-    SettingsWindow* sw = theSettingsWindow;
-    if (!sw || !sw->standardEditProcedure) return DefWindowProcW(edit, message, wParam, lParam);
-    if (!sw->editor) return CallWindowProcW(sw->standardEditProcedure, edit, message, wParam, lParam);
-    try {
-        return handleCommandEdit(*sw, edit, message, wParam, lParam);
-    } catch (...) {
-        return 0;
-    }
-}
+const WNDPROC commandEditProcedure =
+    subclassProcedure<theSettingsWindow, &SettingsWindow::standardEditProcedure, handleCommandEdit>;

@@ -23,4 +23,4 @@ void saveHotkeyList(SettingsWindow& sw);
 // Once the writer has "hotkey.txt": the page is saved.
 void hotkeyListSaved(SettingsWindow& sw);
 
-LRESULT CALLBACK commandEditProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
+extern const WNDPROC commandEditProcedure;

@@ -13,9 +13,6 @@
 
 namespace {
 
-constexpr LRESULT swallowed = -1;
-constexpr int unnamedKey = 255;
-
 bool isChecked(HWND check) {
     return SendMessageW(check, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
@@ -49,7 +46,7 @@ void captureKey(HotkeyEditor& editor, int code) {
 LRESULT onKeyEditKeyDown(SettingsWindow& sw, WPARAM key) {
     // While the IME composes, every key arrives as its stand-in code.
     if (key != unnamedKey && key != imeProcessKey) captureKey(*sw.editor, static_cast<int>(key));
-    return swallowed;
+    return keySwallowed;
 }
 
 // Keys pressed with Alt held come as system keys; F10 alone stays the menu's.
@@ -61,22 +58,23 @@ LRESULT onKeyEditKeyUp(SettingsWindow& sw, WPARAM key) {
     if (key == VK_TAB) {
         // On the basic page the command field is hidden: the focus stays.
         if (!sw.onBasicPage) SetFocus(sw.editor->commandEdit);
-        return swallowed;
+        return keySwallowed;
     }
     updateButtons(sw);
-    return swallowed;
+    return keySwallowed;
 }
 
 LRESULT handleKeyEdit(SettingsWindow& sw, HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!sw.editor) return CallWindowProcW(sw.standardEditProcedure, edit, message, wParam, lParam);
     switch (message) {
     case WM_KEYDOWN: return onKeyEditKeyDown(sw, wParam);
-    case WM_CHAR: return swallowed;
+    case WM_CHAR: return keySwallowed;
     case WM_KEYUP: return onKeyEditKeyUp(sw, wParam);
     case WM_SYSKEYDOWN:
         if (altHeld(lParam)) return onKeyEditKeyDown(sw, wParam);
         break;
     case WM_SYSCHAR:
-        if (altHeld(lParam)) return swallowed; // no menu mnemonic for a captured key
+        if (altHeld(lParam)) return keySwallowed; // no menu mnemonic for a captured key
         break;
     case WM_SYSKEYUP:
         if (altHeld(lParam) || wParam == VK_MENU) return onKeyEditKeyUp(sw, wParam);
@@ -171,13 +169,5 @@ void updateBasicPageButtons(SettingsWindow& sw) {
     EnableWindow(sw.saveButton, GetWindowTextLengthW(sw.editor->keyEdit) > 0);
 }
 
-LRESULT CALLBACK keyEditProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
-    SettingsWindow* sw = theSettingsWindow;
-    if (!sw || !sw->standardEditProcedure) return DefWindowProcW(edit, message, wParam, lParam);
-    if (!sw->editor) return CallWindowProcW(sw->standardEditProcedure, edit, message, wParam, lParam);
-    try {
-        return handleKeyEdit(*sw, edit, message, wParam, lParam);
-    } catch (...) {
-        return 0;
-    }
-}
+const WNDPROC keyEditProcedure =
+    subclassProcedure<theSettingsWindow, &SettingsWindow::standardEditProcedure, handleKeyEdit>;

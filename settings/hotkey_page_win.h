@@ -25,4 +25,4 @@ WriteResult writeShowHotkey(const std::wstring& path, long keyCode, int bits);
 // config.txt holds a show hotkey now, so a launcher started would run.
 bool showHotkeySaved();
 
-LRESULT CALLBACK keyEditProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
+extern const WNDPROC keyEditProcedure;

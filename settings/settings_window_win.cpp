@@ -13,6 +13,7 @@
 #include "common/file_writer_win.h"
 #include "common/folders_win.h"
 #include "common/posted_answer_win.h"
+#include "common/window_class_win.h"
 #include "common/writable_folder_win.h"
 
 #include <commctrl.h>
@@ -354,20 +355,10 @@ void prepareSettingsFiles(const std::wstring& configFolder) {
 }
 
 void registerSettingsWindowClass(HINSTANCE instance) {
-    wchar_t className[textBufferSize] = {};
-    LoadStringW(instance, IDC_HALVOTUNE, className, textBufferSize);
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.style = CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc = settingsWindowProcedure;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_HALVOTUNE));
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    windowClass.lpszMenuName = MAKEINTRESOURCEW(IDC_HALVOTUNE);
-    windowClass.lpszClassName = className;
-    windowClass.hIconSm = loadSmallIcon(instance, IDI_SMALL);
-    RegisterClassExW(&windowClass);
+    registerProgramWindowClass(instance, {.procedure = settingsWindowProcedure,
+                                          .nameAndMenuId = IDC_HALVOTUNE,
+                                          .iconId = IDI_HALVOTUNE,
+                                          .smallIconId = IDI_SMALL});
 }
 
 HWND createSettingsWindow(HINSTANCE instance, int showCommand) {

@@ -7,6 +7,7 @@
 #include "text_helpers.h"
 #include "view_state_win.h"
 #include "common/character_codes.h"
+#include "common/controls_win.h"
 #include "launcher/data/history_store_win.h"
 #include "launcher/shell/main_window_record_win.h"
 
@@ -49,13 +50,13 @@ LRESULT onKeyDown(CandidateListHandler& handler, HWND window, WPARAM key, LPARAM
     case VK_DOWN:
         if (count > 0 && index == count - 1) {
             SendMessageW(handler.listBox, LB_SETCURSEL, 0, 0);
-            return consumedMinusOne;
+            return keySwallowed;
         }
         break;
     case VK_UP:
         if (count > 0 && index == 0) {
             SendMessageW(handler.listBox, LB_SETCURSEL, static_cast<WPARAM>(count - 1), 0);
-            return consumedMinusOne;
+            return keySwallowed;
         }
         break;
     case VK_LEFT:
@@ -91,7 +92,7 @@ LRESULT onChar(CandidateListHandler& handler, HWND window, WPARAM wParam, LPARAM
         break;
     case returnCharacter:
     case lineFeedCharacter: backToInput(handler); break;
-    case escapeCharacter: return consumedMinusOne;
+    case escapeCharacter: return keySwallowed;
     default:
         // The character starts a new query, handled by the input line's own rules.
         if (handler.queryStart.take()) controller.setInputText(L"");
@@ -115,11 +116,5 @@ LRESULT handleCandidateList(CandidateListHandler& handler, HWND window, UINT mes
 
 } // namespace
 
-LRESULT CALLBACK candidateListProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    CandidateListHandler& handler = *theCandidateListHandler;
-    try {
-        return handleCandidateList(handler, window, message, wParam, lParam);
-    } catch (...) {
-        return CallWindowProcW(handler.previousProcedure, window, message, wParam, lParam);
-    }
-}
+const WNDPROC candidateListProcedure =
+    subclassProcedure<theCandidateListHandler, &CandidateListHandler::previousProcedure, handleCandidateList>;

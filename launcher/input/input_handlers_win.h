@@ -57,6 +57,6 @@ extern InputEditHandler* theInputEditHandler;
 extern CandidateListHandler* theCandidateListHandler;
 extern ItemViewHandler* theItemViewHandler;
 
-LRESULT CALLBACK inputLineProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-LRESULT CALLBACK candidateListProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-LRESULT CALLBACK itemViewProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+extern const WNDPROC inputLineProcedure;
+extern const WNDPROC candidateListProcedure;
+extern const WNDPROC itemViewProcedure;

@@ -59,7 +59,7 @@ LRESULT onKeyDown(InputEditHandler& handler, HWND window, WPARAM key, LPARAM lPa
     case VK_UP: {
         if (keyDown(VK_CONTROL)) {
             stepBookmark(handler, -1);
-            return consumedMinusOne;
+            return keySwallowed;
         }
         const LRESULT count = SendMessageW(candidateList, LB_GETCOUNT, 0, 0);
         if (count > 0) {
@@ -112,7 +112,7 @@ LRESULT onChar(InputEditHandler& handler, HWND window, WPARAM wParam, LPARAM lPa
     case spaceCharacter:
         if (keyDown(VK_CONTROL)) {
             onCtrlSpace(handler);
-            return consumedMinusOne;
+            return keySwallowed;
         }
         break;
     default:
@@ -120,8 +120,8 @@ LRESULT onChar(InputEditHandler& handler, HWND window, WPARAM wParam, LPARAM lPa
         if (const int32_t candidate = shiftedCandidateIndex(static_cast<uint32_t>(controller.lastKeyDown), character);
             candidate >= 0 && keyDown(VK_SHIFT) && !keyDown(VK_CONTROL) && !keyDown(VK_MENU) &&
             controller.activateCandidate(candidate))
-            return consumedMinusOne;
-        if (isDigitCharacter(character) && controller.activateItem(digitRowIndex(character))) return consumedMinusOne;
+            return keySwallowed;
+        if (isDigitCharacter(character) && controller.activateItem(digitRowIndex(character))) return keySwallowed;
         break;
     }
     return controller.forwardKey(window, WM_CHAR, wParam, lParam, handler.previousProcedure);
@@ -150,11 +150,5 @@ void InputEditHandler::showParentInInput() {
     controller->setInputText(folderOf(windowText(edit)));
 }
 
-LRESULT CALLBACK inputLineProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    InputEditHandler& handler = *theInputEditHandler;
-    try {
-        return handleInputLine(handler, window, message, wParam, lParam);
-    } catch (...) {
-        return CallWindowProcW(handler.previousProcedure, window, message, wParam, lParam);
-    }
-}
+const WNDPROC inputLineProcedure =
+    subclassProcedure<theInputEditHandler, &InputEditHandler::previousProcedure, handleInputLine>;

@@ -7,6 +7,7 @@
 #include "loading_note_win.h"
 #include "view_state_win.h"
 #include "common/character_codes.h"
+#include "common/controls_win.h"
 #include "launcher/shell/main_window_record_win.h"
 #include "launcher/tasks/task_view_state_win.h"
 
@@ -51,7 +52,7 @@ LRESULT onKeyDown(ItemViewHandler& handler, HWND window, WPARAM key, LPARAM lPar
     const int32_t focused = nextRow(handler, LVNI_FOCUSED);
     const int32_t count = ListView_GetItemCount(handler.listView);
     switch (key) {
-    case VK_RETURN: controller.activateItem(focused); return consumedMinusOne;
+    case VK_RETURN: controller.activateItem(focused); return keySwallowed;
     case VK_DELETE:
         if (listsTasks(handler.display)) closeTasks(handler, true);
         break;
@@ -61,13 +62,13 @@ LRESULT onKeyDown(ItemViewHandler& handler, HWND window, WPARAM key, LPARAM lPar
     case VK_DOWN:
         if (count > 0 && focused == count - 1) {
             moveSelection(handler, focused, 0);
-            return consumedMinusOne;
+            return keySwallowed;
         }
         break;
     case VK_UP:
         if (count > 0 && focused == 0) {
             moveSelection(handler, 0, count - 1);
-            return consumedMinusOne;
+            return keySwallowed;
         }
         break;
     case VK_LEFT:
@@ -128,11 +129,5 @@ LRESULT handleItemView(ItemViewHandler& handler, HWND window, UINT message, WPAR
 
 } // namespace
 
-LRESULT CALLBACK itemViewProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    ItemViewHandler& handler = *theItemViewHandler;
-    try {
-        return handleItemView(handler, window, message, wParam, lParam);
-    } catch (...) {
-        return CallWindowProcW(handler.previousProcedure, window, message, wParam, lParam);
-    }
-}
+const WNDPROC itemViewProcedure =
+    subclassProcedure<theItemViewHandler, &ItemViewHandler::previousProcedure, handleItemView>;

@@ -8,11 +8,11 @@
 #include "launcher/data/data_store_win.h"
 #include "launcher/input/shell_open_win.h"
 #include "launcher/resources/resource.h"
-#include "common/display_scale_win.h"
 #include "common/file_writer_win.h"
 #include "common/folders_win.h"
 #include "common/posted_answer_win.h"
 #include "common/scoped_win.h"
+#include "common/window_class_win.h"
 #include "common/writable_folder_win.h"
 
 #include <commctrl.h>
@@ -103,22 +103,12 @@ void createLauncherObjects() {
 }
 
 void registerMainWindowClass(HINSTANCE instance) {
-    wchar_t className[textBufferSize] = {};
-    LoadStringW(instance, IDC_HALVORUNDE, className, textBufferSize);
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.style = CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc = mainWindowProcedure;
-    windowClass.hInstance = instance;
     // No icon has the menu's id, so hIcon stays null: the large icon is the
     // system's default, and only the small one (hIconSm) is the launcher's.
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDC_HALVORUNDE));
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    windowClass.lpszMenuName = MAKEINTRESOURCEW(IDC_HALVORUNDE);
-    windowClass.lpszClassName = className;
-    windowClass.hIconSm = loadSmallIcon(instance, IDI_HALVORUNDE);
-    RegisterClassExW(&windowClass);
+    registerProgramWindowClass(instance, {.procedure = mainWindowProcedure,
+                                          .nameAndMenuId = IDC_HALVORUNDE,
+                                          .iconId = IDC_HALVORUNDE,
+                                          .smallIconId = IDI_HALVORUNDE});
 }
 
 HWND createMainWindow(HINSTANCE instance) {

@@ -14,6 +14,8 @@
 
 #include <commctrl.h>
 
+#include <stdexcept>
+
 using namespace driver;
 
 class InputKeys : public InputWindowTest {};
@@ -455,4 +457,33 @@ TEST_F(InputKeys, WhatTheListsShowIsSaidOnceTypingPausesAndNeverWhileHidden) {
         EXPECT_EQ(recorder.announced, step.said ? Texts{step.said} : Texts{}) << step.what;
         EXPECT_FALSE(KillTimer(mw.window, listAnnouncementTimer)) << step.what << ": something still to say";
     }
+}
+
+namespace {
+
+// A control record for the template every subclassed control's procedure is made from.
+struct ThrowingEdit {
+    WNDPROC previousProcedure = nullptr;
+};
+ThrowingEdit* theThrowingEdit = nullptr;
+
+LRESULT throwOnTextQueries(ThrowingEdit& record, HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETTEXTLENGTH) throw std::runtime_error("thrown by the test");
+    if (message == WM_GETTEXT) throw 0;
+    return CallWindowProcW(record.previousProcedure, edit, message, wParam, lParam);
+}
+
+} // namespace
+
+TEST(SubclassProcedure, WhatAHandlerThrowsIsAnsweredByTheControlsOwnProcedure) {
+    ThrowingEdit record;
+    theThrowingEdit = &record;
+    const HWND edit = CreateWindowExW(0, L"EDIT", L"abc", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr,
+                                      GetModuleHandleW(nullptr), nullptr);
+    record.previousProcedure =
+        subclass(edit, subclassProcedure<theThrowingEdit, &ThrowingEdit::previousProcedure, throwOnTextQueries>);
+    // WM_GETTEXTLENGTH throws a std::exception, WM_GETTEXT something else.
+    EXPECT_EQ(windowText(edit), L"abc");
+    DestroyWindow(edit);
+    theThrowingEdit = nullptr;
 }
