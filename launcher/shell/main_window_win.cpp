@@ -25,6 +25,7 @@
 #include "launcher/input/shell_open_win.h"
 #include "launcher/input/view_state_win.h"
 #include "launcher/resources/resource.h"
+#include "launcher/tasks/item_icons_win.h"
 #include "launcher/tasks/item_view_fill_win.h"
 #include "launcher/tasks/task_view_state_win.h"
 #include "common/controls_win.h"
@@ -170,6 +171,7 @@ LRESULT onCreated(MainWindow& mw) {
     addNotifyIcon(mw);
     closeImeIfAsked(mw);
     requestKanaDictionary(mw);
+    warmShellIcons(mw.controller->itemView->display.icons);
     TaskViewState& taskView = *mw.controller->taskView;
     if (mw.controller->view->shownFolder.empty()) {
         // Still part of the creation, before the window first had the focus:

@@ -76,12 +76,17 @@ FileIcon readOwnIcon(const std::wstring& path, bool large) {
     return answer;
 }
 
-void askForOwnIcon(ItemIcons& icons, const std::wstring& path) {
+WorkQueue& iconReader(ItemIcons& icons) {
     if (!icons.reader) {
         // The shell wants COM on the thread that asks it.
         icons.reader = std::make_unique<WorkQueue>([] { CoInitializeEx(nullptr, ComApartment::flags); },
                                                    [] { CoUninitialize(); });
     }
+    return *icons.reader;
+}
+
+void askForOwnIcon(ItemIcons& icons, const std::wstring& path) {
+    iconReader(icons);
     icons.ownIcons[path] = OwnIcon{-1, icons.fill};
     std::function<FileIcon()> read = [path, shown = icons.shownFill, fill = icons.fill, large = fromLargeIcons(icons)] {
         if (shown->load() != fill) {
@@ -112,6 +117,15 @@ int imageOf(ItemIcons& icons, HICON icon) {
 }
 
 } // namespace
+
+void warmShellIcons(ItemIcons& icons) {
+    iconReader(icons).post([] {
+        SHFILEINFOW info{};
+        SHGetFileInfoW(L"warm.txt", FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
+                       SHGFI_ICON | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES);
+        const ScopedIcon icon(info.hIcon);
+    });
+}
 
 void ensureItemImages(ItemIcons& icons) {
     if (icons.imageList) return;

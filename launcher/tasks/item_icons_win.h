@@ -61,6 +61,10 @@ struct ItemIcons {
     std::unique_ptr<WorkQueue> reader;
 };
 
+// The shell's first file-type icon of a run sets up its icon cache, tens of
+// milliseconds: asked for on the reader once the window is up, so that the
+// first folder's paint does not pay it.
+void warmShellIcons(ItemIcons& icons);
 // Creates the image list, with the question mark, the first time.
 void ensureItemImages(ItemIcons& icons);
 int folderEntryImage(ItemIcons& icons, const ItemEntry& entry);
