@@ -66,6 +66,7 @@ void HistoryList::clear() {
     liveUnits_ = 0;
     derivedStale_ = true;
     std::vector<HistoryUnit>().swap(folded_);
+    countPages_.clear();
     foldedCounts_.clear();
 }
 
@@ -243,21 +244,38 @@ void HistoryList::compact() {
     units_.swap(packed);
     derivedStale_ = true;
     std::vector<HistoryUnit>().swap(folded_);
+    countPages_.clear();
     foldedCounts_.clear();
 }
 
 const HistoryUnit* HistoryList::foldedUnits() const {
-    // Zeroed once per fold from the start, not at every call while nothing is folded yet.
-    if (foldedCounts_.empty()) foldedCounts_.assign(65536, 0);
+    if (countPages_.empty()) countPages_.assign(256, 0);
     const size_t done = folded_.size();
     if (done < units_.size()) {
         // Lines are only ever added at the end of the buffer, so what is folded stays valid.
         folded_.reserve(units_.capacity());
         folded_.resize(units_.size());
         foldKanaBuffer(units_.data() + done, units_.size() - done, folded_.data() + done);
-        for (size_t i = done; i < folded_.size(); ++i) ++foldedCounts_[static_cast<uint16_t>(folded_[i])];
+        uint32_t* counts = foldedCounts_.data();
+        for (size_t i = done; i < folded_.size(); ++i) {
+            const auto unit = static_cast<uint16_t>(folded_[i]);
+            uint32_t pageEnd = countPages_[unit >> 8];
+            if (pageEnd == 0) {
+                foldedCounts_.resize(foldedCounts_.size() + 256);
+                counts = foldedCounts_.data();
+                pageEnd = countPages_[unit >> 8] = static_cast<uint32_t>(foldedCounts_.size());
+            }
+            ++counts[pageEnd - 256 + (unit & 0xFF)];
+        }
     }
     return folded_.data();
+}
+
+uint32_t HistoryList::foldedCount(HistoryUnit unit) const {
+    foldedUnits();
+    const auto value = static_cast<uint16_t>(unit);
+    const uint32_t pageEnd = countPages_[value >> 8];
+    return pageEnd == 0 ? 0 : foldedCounts_[pageEnd - 256 + (value & 0xFF)];
 }
 
 const std::vector<HistoryList::Run>& HistoryList::runs() const {

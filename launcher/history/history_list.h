@@ -72,7 +72,7 @@ public:
     // then only the lines added since.
     const HistoryUnit* foldedUnits() const;
     // How often the folded buffer holds a unit; 0 for one it lacks.
-    uint32_t foldedCount(HistoryUnit unit) const { return foldedUnits(), foldedCounts_[static_cast<uint16_t>(unit)]; }
+    uint32_t foldedCount(HistoryUnit unit) const;
     // Units held by removed entries, until the next compaction.
     size_t wastedUnits() const { return units_.size() - liveUnits_; }
 
@@ -115,6 +115,9 @@ private:
     mutable uint32_t sampledTotal_ = 0;
     mutable bool derivedStale_ = true;
     mutable std::vector<HistoryUnit> folded_;
+    // The folded units' counts in pages of 256, a page made when a unit of it
+    // first turns up: a history fills a few of the 256 pages, and a new list none.
+    mutable std::vector<uint32_t> countPages_; // by a unit's high byte: where its page ends in foldedCounts_, or 0
     mutable std::vector<uint32_t> foldedCounts_;
 };
 

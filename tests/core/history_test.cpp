@@ -167,6 +167,11 @@ TEST(HistoryLists, TheBufferAgreesWithAPlainListThroughMovesRemovalsAndGrowth) {
         ASSERT_EQ(list.fileBytes(), bytesFromLines(plain));
         for (const wchar_t* query : {L"1", L"f 2 ^3", L"真1", L"NEW", L"zz"})
             ASSERT_EQ(collectCandidates(list, query, L"", {}), plainCandidates(query)) << query << " at step " << step;
+        // The folded counts are the folded buffer's, through compactions and whichever pages the units fall in.
+        std::vector<uint32_t> counts(65536);
+        for (size_t i = 0; i < list.unitCount(); ++i) ++counts[static_cast<uint16_t>(list.foldedUnits()[i])];
+        for (size_t unit = 0; unit < counts.size(); ++unit)
+            ASSERT_EQ(list.foldedCount(static_cast<HistoryUnit>(unit)), counts[unit]) << unit << " at step " << step;
     }
 }
 
