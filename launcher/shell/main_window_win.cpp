@@ -358,6 +358,8 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE: return onActivate(mw, wParam);
     case WM_SETFOCUS: focusInput(mw); return 0;
     case WM_SHOWWINDOW:
+        // Also for shows that bypass showLauncher (a second start's restore);
+        // showLauncher finishes it itself, as its own show may come later.
         if (wParam && mw.controller) mw.controller->finishDismissal();
         listsShownOrHidden(mw, wParam != FALSE);
         return DefWindowProcW(window, message, wParam, lParam);
