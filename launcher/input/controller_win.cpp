@@ -35,18 +35,38 @@ void Controller::dismiss() {
         SetWindowTextW(mainWindow->inputLine, L"");
         view->changeFolder(L"");
     }
-    // SW_MINIMIZE would activate the next window and could take the keyboard
-    // from the task just brought to the front.
-    ShowWindow(mainWindow->window, SW_SHOWMINNOACTIVE);
-    ShowWindow(mainWindow->window, SW_HIDE);
     mainWindow->inputFromList = false;
-    // The window listing takes tens of milliseconds: the window is gone
-    // before it starts, and a show finishes it first.
-    if (!std::exchange(dismissalListingDue, true)) PostMessageW(mainWindow->window, WM_DISMISSED, 0, 0);
+    // The minimise, the hide and the window listing each take tens of
+    // milliseconds: each gets a turn of its own (onDismissed), so that the
+    // thread answers in between.
+    const DismissalStep due = dismissal;
+    if (due == DismissalStep::none || due == DismissalStep::listingDue) dismissal = DismissalStep::minimiseDue;
+    if (due == DismissalStep::none) PostMessageW(mainWindow->window, WM_DISMISSED, 0, 0);
+}
+
+void Controller::onDismissed() {
+    const DismissalStep due = dismissal;
+    if (due == DismissalStep::none) return;
+    if (due == DismissalStep::listingDue) {
+        finishDismissal();
+        return;
+    }
+    {
+        const RefreshTurn turn(dismissFree);
+        // SW_MINIMIZE would activate the next window and could take the keyboard
+        // from the task just brought to the front. A hidden window would show.
+        if (due == DismissalStep::hideDue) ShowWindow(mainWindow->window, SW_HIDE);
+        else if (IsWindowVisible(mainWindow->window)) ShowWindow(mainWindow->window, SW_SHOWMINNOACTIVE);
+    }
+    // A show in between has dropped the rest.
+    if (dismissal != due) return;
+    dismissal = due == DismissalStep::hideDue ? DismissalStep::listingDue : DismissalStep::hideDue;
+    PostMessageW(mainWindow->window, WM_DISMISSED, 0, 0);
 }
 
 void Controller::finishDismissal() {
-    if (!std::exchange(dismissalListingDue, false)) return;
+    // Before a show, a minimise or hide still due is dropped: the show comes instead.
+    if (std::exchange(dismissal, DismissalStep::none) == DismissalStep::none) return;
     // The view it fills is emptied just after; what counts is the autoClose
     // windows it closes, before the closing is armed again.
     if (const RefreshTurn refresh(taskView->refreshFree); refresh.taken) refreshTaskList(*taskView, L"");

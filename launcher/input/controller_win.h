@@ -44,12 +44,15 @@ struct Controller {
     // again from inside ShowWindow (under Wine): that nested dismissal has
     // nothing left to do, and minimising once more would start another round.
     bool dismissFree = true;
-    // A dismissal lists the windows after the hide (WM_DISMISSED).
-    bool dismissalListingDue = false;
+    // What a dismissal still has to do, each in a turn of its own (WM_DISMISSED).
+    enum class DismissalStep { none, minimiseDue, hideDue, listingDue };
+    DismissalStep dismissal = DismissalStep::none;
 
     void onInputChanged();
     // Clears the input, returns to the tasks and hides the window.
     void dismiss();
+    // WM_DISMISSED: the minimise, the hide, then the window listing.
+    void onDismissed();
     // The rest of a dismissal, once the window has hidden or before it shows.
     void finishDismissal();
 

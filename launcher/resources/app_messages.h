@@ -28,7 +28,8 @@ constexpr UINT WM_FILES_DELETED = WM_APP + 8;
 // lParam for takeAnswer<WriteOutcome>.
 constexpr UINT WM_WRITE_REFUSED = WM_APP + 9;
 
-// Posted by a dismissal for the window listing it does once hidden.
+// Posted by a dismissal for the minimise, then again for the hide and for
+// the window listing.
 constexpr UINT WM_DISMISSED = WM_APP + 10;
 
 // The text of a "clipf " file (wParam: the request, lParam: the answer for

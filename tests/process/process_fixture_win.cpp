@@ -69,7 +69,7 @@ StartedProcess PortableFolder::start(const std::wstring& program, const std::wst
     PROCESS_INFORMATION info{};
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, path_.c_str(), &startup,
                         &info)) {
-        ADD_FAILURE() << "cannot start " << testing::PrintToString(commandLine);
+        ADD_FAILURE() << "cannot start " << testing::PrintToString(commandLine) << ", error " << GetLastError();
         return {};
     }
     CloseHandle(info.hThread);

@@ -183,8 +183,7 @@ TEST_F(CommandTest, ShowAndExecBringAMatchingWindowUpOrStartTheProgram) {
 
 TEST_F(CommandTest, TxtShowsTheLauncherWithTheTextAndAnswersOne) {
     startLauncher();
-    mw().controller->dismiss();
-    ASSERT_FALSE(IsWindowVisible(window()));
+    dismissLauncher();
     const auto history = mw().data->historyList;
     // Launched as a chosen text is: the command answers 1, so nothing is recorded.
     LaunchRequest request;

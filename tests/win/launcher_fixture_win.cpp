@@ -1,4 +1,5 @@
 #include "launcher_fixture_win.h"
+#include "launcher/input/controller_win.h"
 #include "tests/support/test_support_win.h"
 
 #include "common/work_queue.h"
@@ -76,6 +77,11 @@ void LauncherWindowTest::closeLauncher() {
     if (window_ && IsWindow(window_)) DestroyWindow(window_);
     window_ = nullptr;
     pumpPending();
+}
+
+void LauncherWindowTest::dismissLauncher() {
+    mw().controller->dismiss();
+    EXPECT_TRUE(pumpUntil([&] { return !IsWindowVisible(window_); }));
 }
 
 void LauncherWindowTest::TearDown() {

@@ -40,6 +40,8 @@ protected:
     void startLauncherKeepingFiles(bool show = true);
     void TearDown() override;
     void closeLauncher();
+    // The hide follows the dismissal in a turn of its own.
+    void dismissLauncher();
 
     MainWindow& mw() { return *theMainWindow; }
     HWND window() const { return window_; }

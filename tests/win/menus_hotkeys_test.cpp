@@ -215,8 +215,7 @@ TEST_F(MenusHotkeysTest, ExtraHotkeyOpensItsTextWithoutShowingTheLauncherAndReco
     driver::RecordedLaunches launches;
     writeConfigFile(L"hotkey.txt", {driver::recorder() + L"\t82\t7"});
     startLauncherKeepingFiles();
-    mw().controller->dismiss();
-    ASSERT_FALSE(IsWindowVisible(window()));
+    dismissLauncher();
 
     pressKeys({VK_CONTROL, VK_MENU, VK_SHIFT, 'R'});
     EXPECT_EQ(launches.waitForLines(1).size(), 1u);
