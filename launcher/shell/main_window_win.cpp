@@ -390,7 +390,7 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CREATED: return onCreated(mw);
     case WM_DICTIONARY_LOADED: return onDictionaryLoaded(mw, lParam);
     case WM_TIMER: return onTimer(mw, wParam);
-    case WM_DISMISSED: mw.controller->finishDismissal(); return 0;
+    case WM_DISMISSED: mw.controller->onDismissed(); return 0;
     case WM_CLIP_FILE_READ: return onClipFileRead(mw, lParam);
     case WM_FOLDER_LISTED: mw.controller->onFolderAnswer(wParam, lParam); return 0;
     case WM_FILES_DELETED: mw.controller->view->takeDeletionAnswer(lParam); return 0;

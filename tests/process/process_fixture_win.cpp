@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <thread>
 
 namespace {
@@ -67,10 +68,20 @@ StartedProcess PortableFolder::start(const std::wstring& program, const std::wst
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, path_.c_str(), &startup,
-                        &info)) {
-        ADD_FAILURE() << "cannot start " << testing::PrintToString(commandLine) << ", error " << GetLastError();
-        return {};
+    // Under Wine on a loaded machine a start has once failed before the
+    // program ran at all: tried again, and said, so that a pattern shows.
+    for (int attempt = 1;; ++attempt) {
+        if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, path_.c_str(), &startup,
+                           &info))
+            break;
+        const DWORD error = GetLastError();
+        if (attempt == 3) {
+            ADD_FAILURE() << "cannot start " << testing::PrintToString(commandLine) << ", error " << error;
+            return {};
+        }
+        std::fprintf(stderr, "start %d of %ls failed with error %lu; trying again\n", attempt, commandLine.c_str(),
+                     error);
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
     }
     CloseHandle(info.hThread);
     return {info.hProcess, info.dwProcessId};
