@@ -89,10 +89,18 @@ BusyWindow::BusyWindow(const std::wstring& title, DWORD extraStyle)
           PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE); // the queue that WM_QUIT is posted to
           window = created;
           while (created && GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
+          ended_ = true;
       }) {}
 
 BusyWindow::~BusyWindow() {
     if (window) PostThreadMessageW(GetWindowThreadProcessId(window, nullptr), WM_QUIT, 0, 0);
+    // Waking up, the window may still send to this thread's windows (its IME
+    // window's activation does): a join that does not pump would never end.
+    while (!ended_) {
+        MSG message{};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
     thread_.join();
 }
 

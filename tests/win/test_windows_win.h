@@ -42,6 +42,7 @@ struct BusyWindow {
     void sleep() { PostMessageW(window, WM_USER, 0, 0); }
 
 private:
+    std::atomic<bool> ended_{false};
     std::thread thread_;
 };
 
