@@ -40,9 +40,9 @@ struct Controller {
     // that its translation brings next.
     WPARAM lastKeyDown = 0;
     ClipboardCopy clipboard;
-    // Minimising the window while it is being deactivated deactivates it
-    // again from inside ShowWindow (under Wine): that nested dismissal has
-    // nothing left to do, and minimising once more would start another round.
+    // Minimising or hiding the window deactivates it from inside ShowWindow,
+    // which dismisses again (under Wine): that nested dismissal has nothing
+    // left to do, and would only clear the cleared input once more.
     bool dismissFree = true;
     // What a dismissal still has to do, each in a turn of its own (WM_DISMISSED).
     enum class DismissalStep { none, minimiseDue, hideDue, listingDue };

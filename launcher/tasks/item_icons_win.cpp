@@ -86,7 +86,6 @@ WorkQueue& iconReader(ItemIcons& icons) {
 }
 
 void askForOwnIcon(ItemIcons& icons, const std::wstring& path) {
-    iconReader(icons);
     icons.ownIcons[path] = OwnIcon{-1, icons.fill};
     std::function<FileIcon()> read = [path, shown = icons.shownFill, fill = icons.fill, large = fromLargeIcons(icons)] {
         if (shown->load() != fill) {
@@ -97,7 +96,7 @@ void askForOwnIcon(ItemIcons& icons, const std::wstring& path) {
         }
         return readOwnIcon(path, large);
     };
-    answerFromQueue<FileIcon>(*icons.reader, icons.answerTo, WM_FILE_ICON, icons.fill, std::move(read));
+    answerFromQueue<FileIcon>(iconReader(icons), icons.answerTo, WM_FILE_ICON, icons.fill, std::move(read));
 }
 
 HICON classIcon(const ItemIcons& icons, HWND window) {
